@@ -1,0 +1,39 @@
+// One cross-fade frame against a plain copy of the same 921,600 bytes.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+
+#include "present/cross_fade.h"
+#include "present/frame_buffers.h"
+
+namespace {
+
+using namespace vorrith;
+
+void BM_CrossFade(benchmark::State& state) {
+    CreateFrameBuffers(kPictureWidth, kPictureHeight, kWithFadeBuffers);
+    std::memset(outgoing.pixels, 0x77, static_cast<size_t>(outgoing.stride) * outgoing.height);
+    int level = 0;
+    for (auto _ : state) {
+        CrossFade(level);
+        level = (level + 10) % 257;
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * canvas.stride * canvas.height);
+    DestroyFrameBuffers();
+}
+BENCHMARK(BM_CrossFade)->Unit(benchmark::kMicrosecond);
+
+void BM_MemcpyPicture(benchmark::State& state) {
+    CreateFrameBuffers(kPictureWidth, kPictureHeight, kWithFadeBuffers);
+    const size_t bytes = static_cast<size_t>(canvas.stride) * canvas.height;
+    for (auto _ : state) {
+        std::memcpy(canvas.pixels, incoming.pixels, bytes);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes));
+    DestroyFrameBuffers();
+}
+BENCHMARK(BM_MemcpyPicture)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,77 @@
+#include "cli/plan_description.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "core/palette.h"
+#include "core/scene_driver.h"
+#include "core/scene_plan.h"
+
+namespace vorrith {
+namespace {
+
+const char* SceneTypeName(int sceneType) {
+    switch (sceneType) {
+        case kHillCountry: return "hill country";
+        case kReliefPlain: return "relief plain with rocks";
+        case kCraterPlain: return "crater plain with rocks";
+        case kSea: return "sea";
+        default: return "unknown";
+    }
+}
+
+const char* LayerChoiceName(int layerChoice) {
+    switch (layerChoice) {
+        case 0: return "planets and moons, no galaxy";
+        case 1: return "galaxy, planets and moons";
+        default: return "galaxy, no planets or moons";
+    }
+}
+
+std::string HexColour(int index) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(PaletteColour(index)));
+    return text;
+}
+
+void DescribeBands(std::ostringstream& out) {
+    static const char* const kBandNames[] = {"suns", "sky", "planet", "moons", "ground"};
+    out << "palette bands:\n";
+    for (int b = 0; b < 5; ++b) {
+        const PaletteBand& band = Plan.bands[b];
+        out << "  " << kBandNames[b] << " " << band.firstIndex << "-" << band.lastIndex << ": ";
+        if (band.lastIndex < band.firstIndex) {
+            out << "empty\n";
+        } else {
+            const int middle = (band.firstIndex + band.lastIndex) / 2;
+            out << HexColour(band.firstIndex) << " " << HexColour(middle) << " " << HexColour(band.lastIndex)
+                << "\n";
+        }
+    }
+}
+
+}  // namespace
+
+std::string DescribeScenePlan(int imageNumber) {
+    PlanScene(imageNumber);
+    const ScenePlan& plan = Plan;
+    std::ostringstream out;
+    out << "image number: " << imageNumber << "\n"
+        << "scene type: " << plan.sceneType << " (" << SceneTypeName(plan.sceneType) << ")\n"
+        << "horizon row: " << plan.horizonRow << "\n"
+        << "sky: " << (plan.gradientSky ? "gradient" : "black with stars") << "\n"
+        << "grain: " << plan.grain << "\n"
+        << "suns: " << (plan.sunVisible ? "visible" : "not visible") << ", size " << plan.sunSize << ", count "
+        << plan.sunCount << ", first at (" << plan.sunX << ", " << plan.sunY << ")\n"
+        << "ecliptic: angle " << plan.eclipticAngle << ", anchor (" << plan.eclipticX << ", " << plan.eclipticY
+        << ")\n"
+        << "planet: " << (plan.noPlanet ? "no" : "yes") << "\n"
+        << "layer choice: " << SceneChoices.layerChoice << " (" << LayerChoiceName(SceneChoices.layerChoice)
+        << ")\n"
+        << "suns first: " << (SceneChoices.sunFirst ? "yes (before the planets)" : "no (after the clouds)")
+        << "\n";
+    DescribeBands(out);
+    return out.str();
+}
+
+}  // namespace vorrith

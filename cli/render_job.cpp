@@ -1,0 +1,112 @@
+#include "cli/render_job.h"
+
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+
+#include "cli/plan_description.h"
+#include "core/bmp_writer.h"
+#include "core/canvas.h"
+#include "core/scene_driver.h"
+#include "present/frame_buffers.h"
+
+namespace vorrith {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kRandomImage = -1;
+
+bool IsFolder(const fs::path& path) {
+    std::error_code error;
+    return fs::is_directory(path.empty() ? fs::path(".") : path, error);
+}
+
+// Refuses, before anything is drawn, a destination whose folder is missing.
+std::string CheckDestination(const RenderOptions& options) {
+    if (options.outputPath) {
+        const fs::path folder = fs::path(*options.outputPath).parent_path();
+        if (!IsFolder(folder)) return "cannot write '" + *options.outputPath + "': no such folder";
+        return "";
+    }
+    if (!IsFolder(options.outputFolder)) return "output folder '" + options.outputFolder + "' does not exist";
+    return "";
+}
+
+std::string DestinationFor(const RenderOptions& options, int imageNumber) {
+    if (options.outputPath) return *options.outputPath;
+    return (fs::path(options.outputFolder) / DefaultPictureName(imageNumber)).string();
+}
+
+class Progress {
+public:
+    Progress(std::ostream& stream, size_t total, bool enabled)
+        : stream_(stream), total_(total), enabled_(enabled && total > 1) {}
+    void Show(size_t done, const std::string& name) {
+        if (enabled_) stream_ << "\rrendered " << done << "/" << total_ << "  " << name << "\x1b[K" << std::flush;
+    }
+    ~Progress() {
+        if (enabled_) stream_ << "\n";
+    }
+
+private:
+    std::ostream& stream_;
+    size_t total_;
+    bool enabled_;
+};
+
+// Renders one picture and writes it; an error message, or "".
+std::string RenderAndWrite(const RenderOptions& options, int& imageNumber, std::string& destination) {
+    GenerateScene(nullptr, imageNumber, nullptr);
+    destination = DestinationFor(options, imageNumber);
+    const int result = WriteBmpReplacing(canvas, destination);
+    if (result == -1) return "cannot open '" + destination + "' for writing";
+    if (result != 0) return "writing '" + destination + "' failed; nothing was left behind";
+    return "";
+}
+
+class FrameBuffersInUse {
+public:
+    FrameBuffersInUse() : ready_(CreateFrameBuffers(kPictureWidth, kPictureHeight, 0) != 0) {}
+    ~FrameBuffersInUse() { DestroyFrameBuffers(); }
+    bool ready() const { return ready_; }
+
+private:
+    bool ready_;
+};
+
+}  // namespace
+
+int RunRenderJob(const RenderOptions& options, RenderStreams streams) {
+    FrameBuffersInUse buffers;
+    if (!buffers.ready()) {
+        streams.err << "vorrith-render: error: not enough memory for the picture\n";
+        return 1;
+    }
+    if (options.describeNumber) {
+        streams.out << DescribeScenePlan(*options.describeNumber);
+        return 0;
+    }
+    const std::string destinationError = CheckDestination(options);
+    if (!destinationError.empty()) {
+        streams.err << "vorrith-render: error: " << destinationError << "\n";
+        return 1;
+    }
+    std::vector<int> numbers = options.imageNumbers;
+    if (options.randomImage) numbers.push_back(kRandomImage);
+    Progress progress(streams.err, numbers.size(), streams.showProgress);
+    for (size_t i = 0; i < numbers.size(); ++i) {
+        int imageNumber = numbers[i];
+        std::string destination;
+        const std::string error = RenderAndWrite(options, imageNumber, destination);
+        if (!error.empty()) {
+            streams.err << "vorrith-render: error: " << error << "\n";
+            return 1;
+        }
+        if (numbers[i] == kRandomImage) streams.out << imageNumber << "\n";
+        progress.Show(i + 1, destination);
+    }
+    return 0;
+}
+
+}  // namespace vorrith

@@ -1,0 +1,89 @@
+#include "core/bmp_writer.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "core/canvas.h"
+
+namespace vorrith {
+namespace {
+
+#pragma pack(push, 2)
+struct BmpFileHeader {
+    uint16_t bfType;  // "BM"
+    uint32_t bfSize;
+    uint16_t bfReserved1;
+    uint16_t bfReserved2;
+    uint32_t bfOffBits;
+};
+struct BmpHeaders {
+    BmpFileHeader file;
+    BitmapInfoHeader info;
+};
+#pragma pack(pop)
+static_assert(sizeof(BmpHeaders) == kBmpHeadersSize, "BMP headers are 54 bytes");
+
+// Every target stores these fields little-endian, as the file wants them.
+BmpHeaders MakeHeaders(const Surface& surface) {
+    BmpHeaders headers{};
+    headers.file.bfType = 0x4D42;
+    headers.file.bfSize = static_cast<uint32_t>(kBmpHeadersSize + surface.height * surface.stride);
+    headers.file.bfOffBits = kBmpHeadersSize;
+    headers.info = surface.header;
+    if (headers.info.biHeight < 0) headers.info.biHeight = -headers.info.biHeight;
+    return headers;
+}
+
+// Rows go bottom-up: a top-down Surface is written from its last row to its first,
+// any other in buffer order.
+bool WriteRows(const Surface& surface, std::FILE* file) {
+    const size_t rowBytes = static_cast<size_t>(surface.stride);
+    if (surface.header.biHeight >= 0) {
+        const size_t total = rowBytes * surface.height;
+        return std::fwrite(surface.pixels, 1, total, file) == total;
+    }
+    for (int row = surface.height - 1; row >= 0; --row) {
+        if (std::fwrite(surface.pixels + row * rowBytes, 1, rowBytes, file) != rowBytes) return false;
+    }
+    return true;
+}
+
+bool IsRegularFile(const std::string& name) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(name, error);
+}
+
+}  // namespace
+
+int WriteBmp(const Surface& surface, const std::string& fileName) {
+    const BmpHeaders headers = MakeHeaders(surface);
+    std::FILE* file = std::fopen(fileName.c_str(), "wb");
+    if (file == nullptr) return -1;
+    bool written = std::fwrite(&headers, sizeof headers, 1, file) == 1 && WriteRows(surface, file);
+    written = std::fclose(file) == 0 && written;
+    if (written) return 0;
+    if (IsRegularFile(fileName)) std::remove(fileName.c_str());
+    return -2;
+}
+
+int WriteBmpReplacing(const Surface& surface, const std::string& fileName) {
+    std::error_code error;
+    const auto status = std::filesystem::status(fileName, error);
+    // A device or pipe cannot be replaced by renaming; write to it directly.
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        return WriteBmp(surface, fileName);
+    }
+    const std::string partialName = fileName + ".partial";
+    const int result = WriteBmp(surface, partialName);
+    if (result != 0) return result;
+    std::filesystem::rename(partialName, fileName, error);
+    if (!error) return 0;
+    std::remove(partialName.c_str());
+    return -2;
+}
+
+int SaveCanvasBmp(const std::string& fileName) { return WriteBmp(canvas, fileName); }
+
+}  // namespace vorrith

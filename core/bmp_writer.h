@@ -1,0 +1,26 @@
+// BMP files: a Surface stored as an uncompressed 24-bit bottom-up Windows bitmap with
+// 54 bytes of headers, each row copied with its padding (921,654 bytes for 640 x 480).
+//
+// WriteBmp: 0 when the file was written and closed; -1 when it cannot be opened
+// (nothing written); -2 when a write or the close fails, in which case the partial
+// file is removed (unless the name is not a regular file, such as a device).
+//
+// WriteBmpReplacing: the same, but an existing regular file is replaced only by a
+// complete new one: the picture goes to a temporary file beside it, renamed over the
+// old one once it is whole.
+#pragma once
+
+#include <string>
+
+#include "core/surface.h"
+
+namespace vorrith {
+
+constexpr int kBmpHeadersSize = 54;
+
+int WriteBmp(const Surface& surface, const std::string& fileName);
+int WriteBmpReplacing(const Surface& surface, const std::string& fileName);
+// WriteBmp of the canvas.
+int SaveCanvasBmp(const std::string& fileName);
+
+}  // namespace vorrith

@@ -1,0 +1,51 @@
+// The scene plan: what a picture will contain, decided from the generator right after
+// seeding and before anything is drawn. BuildScenePlan also clears and builds the
+// Palette and fills the RandomTable. Layers only read the plan, except that the sun
+// layer moves eclipticX for the layers drawn after it.
+#pragma once
+
+namespace vorrith {
+
+// A range of palette entries (empty when lastIndex < firstIndex) and of canvas rows.
+struct PaletteBand {
+    int firstIndex;
+    int lastIndex;
+    int topRow;
+    int bottomRow;
+};
+
+constexpr int kPaletteBandCount = 7;
+
+enum SceneType { kHillCountry = 0, kReliefPlain = 1, kCraterPlain = 2, kSea = 3 };
+
+struct ScenePlan {
+    int sceneType;      // SceneType
+    int horizonRow;     // the sky occupies rows ClipTop ... horizonRow
+    int noPlanet;       // 1: no large planet, band 2 stays black
+    int gradientSky;    // 1: dithered palette sky; 0: black sky with stars
+    int grain;          // 1 ... 4, dither depth in palette entries
+    int sunVisible;
+    int sunSize;
+    int sunCount;       // 1 or 2
+    int eclipticAngle;  // angle units; tilt of the line of sun, planets and moons
+    int eclipticX;
+    int eclipticY;
+    int sunX;
+    int sunY;
+    int planetRadiusLimit;
+    PaletteBand bands[kPaletteBandCount];
+};
+
+extern ScenePlan Plan;
+
+// Needs the clip bounds and a seeded generator.
+void BuildScenePlan();
+
+// Fixed palette indices of the bands.
+constexpr int kSunPaletteFirst = 16;
+constexpr int kSkyPaletteFirst = 32;
+constexpr int kPlanetPaletteFirst = 64;
+constexpr int kMoonPaletteFirst = 96;
+constexpr int kGroundPaletteFirst = 128;
+
+}  // namespace vorrith

@@ -1,0 +1,170 @@
+#include "core/surface.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace vorrith {
+namespace {
+
+uint8_t BlendTruncating(int dst, int src, int alpha) {
+    return static_cast<uint8_t>((dst * (256 - alpha) + src * alpha) >> 8);
+}
+
+uint8_t BlendRounded(int dst, int src, int alpha) {
+    return static_cast<uint8_t>((dst * (256 - alpha) + src * alpha + 128) >> 8);
+}
+
+void StoreColour(uint8_t* p, uint32_t colour) {
+    p[0] = BlueOf(colour);
+    p[1] = GreenOf(colour);
+    p[2] = RedOf(colour);
+}
+
+void BlendTruncatingAt(uint8_t* p, uint32_t colour, int alpha) {
+    p[0] = BlendTruncating(p[0], BlueOf(colour), alpha);
+    p[1] = BlendTruncating(p[1], GreenOf(colour), alpha);
+    p[2] = BlendTruncating(p[2], RedOf(colour), alpha);
+}
+
+uint8_t SaturatingAdd(int a, int b) { return static_cast<uint8_t>(std::min(255, a + b)); }
+
+// The visible columns of a w-wide block placed at column x: first and last Surface
+// column and the block column the first one reads. False when nothing is visible.
+struct ColumnSpan {
+    int first;
+    int last;
+    int sourceOffset;
+};
+
+bool ClipBlockColumns(int x, int w, int h, int surfaceWidth, ColumnSpan& span) {
+    if (w < 1 || h < 1 || x + w - 1 < 0 || x >= surfaceWidth) return false;
+    span.first = std::max(x, 0);
+    span.last = std::min(x + w - 1, surfaceWidth - 1);
+    span.sourceOffset = std::max(0, -x);
+    return true;
+}
+
+}  // namespace
+
+Surface::Surface()
+    : header{}, width(0), height(0), stride(0), pixels(nullptr) {}
+
+Surface::~Surface() { Release(); }
+
+int Surface::Allocate(int newWidth, int newHeight) {
+    if (pixels != nullptr) return -2;
+    width = newWidth;
+    height = newHeight;
+    stride = (newWidth * 3 + 3) & ~3;
+    const long long bytes = static_cast<long long>(stride) * newHeight + 1;
+    if (newWidth < 0 || newHeight < 0) return -1;
+    pixels = new (std::nothrow) uint8_t[static_cast<size_t>(bytes)];
+    if (pixels == nullptr) return -1;
+    std::memset(&header, 0, sizeof header);
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = -height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = kBiRgb;
+    return 0;
+}
+
+void Surface::Release() {
+    delete[] pixels;
+    pixels = nullptr;
+}
+
+void Surface::PutPixel(int x, int y, uint32_t colour) { StoreColour(PixelAddress(x, y), colour); }
+
+uint32_t Surface::GetPixel(int x, int y) const {
+    uint32_t value;
+    std::memcpy(&value, PixelAddress(x, y), 4);  // the spare byte covers the last pixel
+    // The pixel bytes are little-endian blue, green, red on every target we build.
+    return value & 0x00FFFFFF;
+}
+
+int Surface::PutPixelClipped(int x, int y, uint32_t colour) {
+    if (!Contains(x, y)) return -1;
+    PutPixel(x, y, colour);
+    return 0;
+}
+
+void Surface::FillSpan(int x1, int x2, int y, uint32_t colour) {
+    if (y < 0 || y >= height) return;
+    if (x1 > x2) std::swap(x1, x2);
+    if (x2 < 0 || x1 >= width) return;
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, width - 1);
+    for (uint8_t* p = PixelAddress(x1, y); x1 <= x2; ++x1, p += 3) StoreColour(p, colour);
+}
+
+void Surface::BlendPixel(int x, int y, int alpha, uint32_t colour) {
+    BlendTruncatingAt(PixelAddress(x, y), colour, alpha);
+}
+
+int Surface::BlendPixelClipped(int x, int y, uint32_t colour, int alpha) {
+    if (!Contains(x, y)) return -1;
+    if (alpha != 0) BlendTruncatingAt(PixelAddress(x, y), colour, alpha);
+    return 0;
+}
+
+void Surface::AddPixel(int x, int y, int red, int green, int blue) {
+    if (!Contains(x, y)) return;
+    uint8_t* p = PixelAddress(x, y);
+    p[0] = SaturatingAdd(p[0], blue);
+    p[1] = SaturatingAdd(p[1], green);
+    p[2] = SaturatingAdd(p[2], red);
+}
+
+void Surface::ScalePixel(int x, int y, int factor) {
+    uint8_t* p = PixelAddress(x, y);
+    for (int c = 0; c < 3; ++c) p[c] = static_cast<uint8_t>(std::min(255, (p[c] * factor + 128) >> 8));
+}
+
+void Surface::BlendMaskRow(int x, int y, int count, const uint8_t* mask, int maskLength,
+                           uint32_t colour) {
+    if (count <= 0) return;
+    // A one-pixel run has no stretch; it takes the first mask entry.
+    const int step = count == 1 ? 0 : ((maskLength - 1) * 2048) / (count - 1);
+    uint8_t* p = PixelAddress(x, y);
+    int position = 0;
+    for (int i = 0; i < count; ++i, p += 3, position += step) {
+        const int m = mask[position >> 11];
+        if (m == 0) continue;
+        p[0] = BlendRounded(p[0], BlueOf(colour), m);
+        p[1] = BlendRounded(p[1], GreenOf(colour), m);
+        p[2] = BlendRounded(p[2], RedOf(colour), m);
+    }
+}
+
+void Surface::BlendMask(int x, int y, int w, int h, const uint8_t* mask, uint32_t colour) {
+    ColumnSpan span;
+    if (!ClipBlockColumns(x, w, h, width, span)) return;
+    for (int r = 0; r < h; ++r, mask += w) {
+        const int row = y + r;
+        if (row < 0 || row >= height) continue;
+        const uint8_t* m = mask + span.sourceOffset;
+        uint8_t* p = PixelAddress(span.first, row);
+        for (int column = span.first; column <= span.last; ++column, ++m, p += 3) {
+            if (*m != 0) BlendTruncatingAt(p, colour, *m);
+        }
+    }
+}
+
+void Surface::AddImage(int x, int y, int w, int h, const uint8_t* image, int /*bytesPerPixel*/) {
+    ColumnSpan span;
+    if (!ClipBlockColumns(x, w, h, width, span)) return;
+    const int rowBytes = 3 * w;
+    const int visibleBytes = 3 * (span.last - span.first + 1);
+    for (int r = 0; r < h; ++r, image += rowBytes) {
+        const int row = y + r;
+        if (row < 0 || row >= height) continue;
+        const uint8_t* source = image + 3 * span.sourceOffset;
+        uint8_t* p = PixelAddress(span.first, row);
+        for (int i = 0; i < visibleBytes; ++i) p[i] = SaturatingAdd(p[i], source[i]);
+    }
+}
+
+}  // namespace vorrith

@@ -1,0 +1,77 @@
+// Surface: a 24-bit top-down bitmap in memory, with the drawing primitives every
+// layer uses.
+//
+// Pixel (x, y) is the three bytes blue, green, red at y * stride + 3 * x; row 0 is the
+// top. Colours are passed as 0x00RRGGBB; the top byte is ignored when storing.
+// The buffer holds stride * height + 1 bytes: GetPixel reads four bytes, and the spare
+// byte keeps the read of the very last pixel inside the buffer.
+//
+// Unclipped primitives (PutPixel, GetPixel, BlendPixel, ScalePixel, BlendMaskRow) trust
+// their callers to stay inside the Surface. Clipped ones draw only what lies inside;
+// PutPixelClipped and BlendPixelClipped return -1 for a point outside, else 0.
+// Each primitive's rounding is part of the picture: truncating unless noted.
+#pragma once
+
+#include <cstdint>
+
+#include "core/bitmap_header.h"
+
+namespace vorrith {
+
+class Surface {
+public:
+    Surface();
+    virtual ~Surface();
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    // 0 on success; -2 if a buffer is already held (nothing changes); -1 when memory
+    // cannot be obtained (sizes are stored, pixels stays null, header unchanged).
+    // The new buffer's contents are not initialised.
+    int Allocate(int width, int height);
+    void Release();
+
+    void PutPixel(int x, int y, uint32_t colour);
+    uint32_t GetPixel(int x, int y) const;
+    int PutPixelClipped(int x, int y, uint32_t colour);
+    // Fills row y from x1 to x2 inclusive (either order), clipped to the row.
+    void FillSpan(int x1, int x2, int y, uint32_t colour);
+    // (dst * (256 - alpha) + src * alpha) >> 8 per channel; alpha 0 ... 256.
+    void BlendPixel(int x, int y, int alpha, uint32_t colour);
+    // Same blend, clipped; note the argument order. alpha 0 leaves the pixel.
+    int BlendPixelClipped(int x, int y, uint32_t colour, int alpha);
+    // Adds non-negative increments, saturating at 255. Clipped.
+    void AddPixel(int x, int y, int red, int green, int blue);
+    // (dst * factor + 128) >> 8 per channel, saturating at 255; factor in 1/256 units.
+    void ScalePixel(int x, int y, int factor);
+    // Blends count pixels from (x, y) rightwards through a mask stretched over the run,
+    // rounded: (dst * (256 - m) + src * m + 128) >> 8. Mask value 0 leaves the pixel.
+    void BlendMaskRow(int x, int y, int count, const uint8_t* mask, int maskLength, uint32_t colour);
+    // Blends through a w x h row-major coverage mask with its corner at (x, y); clipped,
+    // truncating.
+    void BlendMask(int x, int y, int w, int h, const uint8_t* mask, uint32_t colour);
+    // Adds a w x h packed blue-green-red image, saturating at 255; clipped.
+    // bytesPerPixel is always 3 and does not change the operation.
+    void AddImage(int x, int y, int w, int h, const uint8_t* image, int bytesPerPixel);
+
+    uint8_t* PixelAddress(int x, int y) { return pixels + y * stride + 3 * x; }
+    const uint8_t* PixelAddress(int x, int y) const { return pixels + y * stride + 3 * x; }
+    bool Contains(int x, int y) const { return x >= 0 && x < width && y >= 0 && y < height; }
+
+    BitmapInfoHeader header;
+    int32_t width;
+    int32_t height;
+    int32_t stride;
+    uint8_t* pixels;
+};
+
+// Bytes of a 0x00RRGGBB colour value.
+constexpr uint8_t BlueOf(uint32_t colour) { return static_cast<uint8_t>(colour); }
+constexpr uint8_t GreenOf(uint32_t colour) { return static_cast<uint8_t>(colour >> 8); }
+constexpr uint8_t RedOf(uint32_t colour) { return static_cast<uint8_t>(colour >> 16); }
+constexpr uint32_t MakeColour(int red, int green, int blue) {
+    return (static_cast<uint32_t>(red) << 16) | (static_cast<uint32_t>(green) << 8) |
+           static_cast<uint32_t>(blue);
+}
+
+}  // namespace vorrith

@@ -1,0 +1,107 @@
+// The renderer as a user runs it: files written, errors refused before anything is
+// written, failed writes leaving nothing behind.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CommandResult {
+    int exitCode;
+    std::string output;  // stdout and stderr together
+};
+
+CommandResult RunRender(const std::string& arguments, const fs::path& folder) {
+    const std::string command = "cd '" + folder.string() + "' && '" VORRITH_RENDER_PATH "' " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+size_t FileCount(const fs::path& folder) {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class RenderCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("vorrith-render-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    fs::path folder;
+};
+
+TEST_F(RenderCommandTest, WritesNamedFilesAndTheSameBytesEachTime) {
+    ASSERT_EQ(RunRender("12345", folder).exitCode, 0);
+    ASSERT_EQ(fs::file_size(folder / "Vorrith12345.Bmp"), 921654u);
+    fs::create_directories(folder / "batch");
+    ASSERT_EQ(RunRender("--out-dir batch 7 12345 3-4", folder).exitCode, 0);
+    EXPECT_EQ(FileCount(folder / "batch"), 4u);
+    EXPECT_EQ(ReadAll(folder / "batch" / "Vorrith12345.Bmp"), ReadAll(folder / "Vorrith12345.Bmp"));
+    ASSERT_EQ(RunRender("-o named.bmp 7", folder).exitCode, 0);
+    EXPECT_EQ(ReadAll(folder / "named.bmp"), ReadAll(folder / "batch" / "Vorrith7.Bmp"));
+}
+
+TEST_F(RenderCommandTest, RandomPrintsTheNumberItDrew) {
+    const auto result = RunRender("--random", folder);
+    ASSERT_EQ(result.exitCode, 0);
+    const int number = std::stoi(result.output);
+    EXPECT_GE(number, 0);
+    EXPECT_LE(number, 32767);
+    EXPECT_TRUE(fs::exists(folder / ("Vorrith" + std::to_string(number) + ".Bmp")));
+}
+
+TEST_F(RenderCommandTest, DescribePrintsThePlan) {
+    const auto result = RunRender("--describe 12345", folder);
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.output.find("scene type: 3 (sea)"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("horizon row: 354"), std::string::npos);
+    EXPECT_NE(result.output.find("layer choice: 0"), std::string::npos);
+    EXPECT_EQ(FileCount(folder), 0u);
+}
+
+TEST_F(RenderCommandTest, BadInputWritesNothing) {
+    std::ofstream(folder / "regular") << "x";
+    for (const char* arguments : {"32768", "abc", "100-", "7-3", "-o x.bmp 1 2", "--out-dir nowhere 1",
+                                  "-o regular/x.bmp 1", "-o nowhere/x.bmp 1", "1 banana"}) {
+        const auto result = RunRender(arguments, folder);
+        EXPECT_NE(result.exitCode, 0) << arguments;
+        EXPECT_NE(result.output.find("error"), std::string::npos) << arguments;
+        EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
+        EXPECT_EQ(FileCount(folder), 1u) << arguments;
+    }
+}
+
+TEST_F(RenderCommandTest, FailedWriteKeepsTheOldFileAndLeavesNoPartialOne) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const auto result = RunRender("-o /dev/full 5", folder);
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_TRUE(fs::exists("/dev/full"));
+    std::ofstream(folder / "Vorrith5.Bmp") << "old picture";
+    fs::create_directories(folder / "Vorrith6.Bmp.partial");  // the temporary name is taken: the write fails
+    std::ofstream(folder / "Vorrith6.Bmp") << "old picture";
+    EXPECT_NE(RunRender("5 6", folder).exitCode, 0);
+    EXPECT_EQ(fs::file_size(folder / "Vorrith5.Bmp"), 921654u);
+    EXPECT_EQ(ReadAll(folder / "Vorrith6.Bmp"), "old picture");
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+#include "present/frame_buffers.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "present/cross_fade.h"
+
+namespace vorrith {
+namespace {
+
+class FrameBuffersTest : public ::testing::Test {
+protected:
+    void TearDown() override { DestroyFrameBuffers(); }
+};
+
+TEST_F(FrameBuffersTest, CanvasOnlyAndRefusedSecondCall) {
+    EXPECT_EQ(CreateFrameBuffers(640, 480, 0), kCanvasReady);
+    EXPECT_EQ(incoming.pixels, nullptr);
+    EXPECT_EQ(outgoing.pixels, nullptr);
+    EXPECT_EQ(ClipRight, 639);
+    EXPECT_EQ(ClipBottom, 479);
+    EXPECT_EQ(CreateFrameBuffers(640, 480, kWithFadeBuffers), 0);
+    EXPECT_EQ(DestroyFrameBuffers(), 0);
+    EXPECT_EQ(DestroyFrameBuffers(), 0);  // twice is harmless
+}
+
+TEST_F(FrameBuffersTest, FadeBuffersStartBlackAndRotateBackAfterThree) {
+    ASSERT_EQ(CreateFrameBuffers(640, 480, kWithFadeBuffers), kCanvasReady | kFadeBuffersReady);
+    for (int i = 0; i < incoming.stride * incoming.height; ++i) ASSERT_EQ(incoming.pixels[i], 0) << i;
+    uint8_t* const c = canvas.pixels;
+    uint8_t* const in = incoming.pixels;
+    uint8_t* const out = outgoing.pixels;
+    RotateFrameBuffers();
+    EXPECT_EQ(outgoing.pixels, in);
+    EXPECT_EQ(incoming.pixels, c);
+    EXPECT_EQ(canvas.pixels, out);
+    RotateFrameBuffers();
+    RotateFrameBuffers();
+    EXPECT_EQ(canvas.pixels, c);
+    EXPECT_EQ(incoming.pixels, in);
+    EXPECT_EQ(outgoing.pixels, out);
+}
+
+TEST_F(FrameBuffersTest, CrossFadeBlendsEveryByteTruncated) {
+    ASSERT_EQ(CreateFrameBuffers(640, 480, kWithFadeBuffers), 3);
+    const int bytes = canvas.stride * canvas.height;
+    for (int i = 0; i < bytes; ++i) {
+        incoming.pixels[i] = static_cast<uint8_t>(i * 13);
+        outgoing.pixels[i] = static_cast<uint8_t>(i * 7 + 3);
+    }
+    CrossFade(256);
+    EXPECT_EQ(std::memcmp(canvas.pixels, incoming.pixels, bytes), 0);
+    CrossFade(0);
+    EXPECT_EQ(std::memcmp(canvas.pixels, outgoing.pixels, bytes), 0);
+    incoming.pixels[5] = 255;
+    outgoing.pixels[5] = 0;
+    CrossFade(128);
+    EXPECT_EQ(canvas.pixels[5], 127);
+    for (int level : {1, 27, 200}) {
+        CrossFade(level);
+        for (int i = 0; i < bytes; i += 4099) {
+            EXPECT_EQ(canvas.pixels[i], (outgoing.pixels[i] * (256 - level) + incoming.pixels[i] * level) >> 8);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vorrith

@@ -1,0 +1,33 @@
+#include "tests/support/picture_fixture.h"
+
+#include <ostream>
+
+#include "core/palette.h"
+#include "core/scene_driver.h"
+
+namespace vorrith {
+
+uint64_t CanvasHash() {
+    uint64_t hash = 0xcbf29ce484222325ull;
+    const size_t bytes = static_cast<size_t>(canvas.stride) * canvas.height;
+    for (size_t i = 0; i < bytes; ++i) {
+        hash ^= canvas.pixels[i];
+        hash *= 0x100000001b3ull;
+    }
+    return hash;
+}
+
+void RenderPicture(int imageNumber) { GenerateScene(nullptr, imageNumber, nullptr); }
+
+Rgb PaletteRgb(int index) { return {Palette[index].red, Palette[index].green, Palette[index].blue}; }
+
+Rgb PixelRgb(int x, int y) {
+    const uint32_t c = canvas.GetPixel(x, y);
+    return {RedOf(c), GreenOf(c), BlueOf(c)};
+}
+
+void PrintTo(const Rgb& rgb, std::ostream* os) {
+    *os << "(" << rgb.red << ", " << rgb.green << ", " << rgb.blue << ")";
+}
+
+}  // namespace vorrith
