@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# The main job: installs what is missing, builds the native renderer and the Windows
+# screensaver, and renders picture 12345 as Vorrith12345.Bmp in the current folder.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+out="$(pwd)"
+
+"$here/tools/install-deps.sh" all
+cmake -S "$here" -B "$here/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORRITH_TESTS=OFF -DVORRITH_BENCHMARKS=OFF >/dev/null
+cmake --build "$here/build/native" -j2 --target vorrith-render
+(cd "$out" && "$here/build/native/vorrith-render" 12345)
+echo "Rendered $out/Vorrith12345.Bmp"
+if [ -x "$here/tools/build-windows.sh" ]; then "$here/tools/build-windows.sh"; fi

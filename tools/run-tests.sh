@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The whole test suite: installs what is missing, then runs the native tests in a normal
+# build and in a sanitised one (any finding fails), and the Windows tests under Wine.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+
+"$here/tools/install-deps.sh" all
+
+run_native() {  # name, extra cmake arguments...
+    local name="$1"; shift
+    local dir="$here/build/$name"
+    echo "== native tests: $name"
+    cmake -S "$here" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j2
+    ctest --test-dir "$dir" -j2 --output-on-failure --timeout 900
+}
+
+run_native native -DCMAKE_BUILD_TYPE=Release
+run_native sanitized -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORRITH_SANITIZE=ON -DVORRITH_BENCHMARKS=OFF
+
+if [ -x "$here/tools/run-windows-tests.sh" ]; then "$here/tools/run-windows-tests.sh"; fi
+echo "All test runs passed."
