@@ -8,6 +8,7 @@
 #include "core/random.h"
 #include "core/scene_plan.h"
 #include "core/sky_backdrop.h"
+#include "layers/ground/ground_layer.h"
 
 namespace vorrith {
 
@@ -94,6 +95,7 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     Report(kStepSecondComet);
     if (CheckpointSaysStop(control)) return;
 
+    DrawGround();
     Report(kStepGround);
 }
 
