@@ -81,11 +81,6 @@ void StepAway(MapWalk& walk) {
     }
 }
 
-uint8_t Shade(int value, int shade) {
-    if (shade > 128) return static_cast<uint8_t>(value + (((255 - value) * (shade - 128)) >> 8));
-    return static_cast<uint8_t>((value * (shade + 128)) >> 8);
-}
-
 // The colour a painted row starts from: the ground below the horizon, else the horizon
 // row's colour a few columns away.
 uint32_t BaseColour(int x, int y, const std::vector<uint32_t>& horizonColours) {
@@ -101,9 +96,9 @@ void PaintRows(int x, int fromRow, int toRow, int shade, const std::vector<uint3
     for (int y = std::min(fromRow, SceneHeight - 1); y >= toRow; --y) {
         const uint32_t base = BaseColour(x, y, horizonColours);
         uint8_t* pixel = canvas.PixelAddress(x, y);
-        pixel[0] = Shade(BlueOf(base), shade);
-        pixel[1] = Shade(GreenOf(base), shade);
-        pixel[2] = Shade(RedOf(base), shade);
+        pixel[0] = ReliefShade(BlueOf(base), shade);
+        pixel[1] = ReliefShade(GreenOf(base), shade);
+        pixel[2] = ReliefShade(RedOf(base), shade);
     }
 }
 
@@ -170,6 +165,11 @@ void MarchColumn(int x, const uint8_t* map, const ReliefView& view, const std::v
 }
 
 }  // namespace
+
+uint8_t ReliefShade(int value, int height) {
+    if (height > 128) return static_cast<uint8_t>(value + (((255 - value) * (height - 128)) >> 8));
+    return static_cast<uint8_t>((value * (height + 128)) >> 8);
+}
 
 void DrawRelief() {
     std::unique_ptr<uint8_t[]> map(new (std::nothrow) uint8_t[kMapBytes]);

@@ -9,8 +9,14 @@
 // If the map cannot be allocated nothing is drawn and no value is drawn.
 #pragma once
 
+#include <cstdint>
+
 namespace vorrith {
 
 void DrawRelief();
+
+// One colour byte lit by a terrain height of 0 ... 255: above 128 it is brightened
+// toward 255, below darkened toward 0; height 128 leaves it unchanged.
+uint8_t ReliefShade(int value, int height);
 
 }  // namespace vorrith

@@ -31,8 +31,9 @@ void SetRiverCurves(RiverCurves& curves) {
     const int q3 = rand() % w;
     curves.course.Set(static_cast<float>(q0), static_cast<float>(q1), static_cast<float>(q2),
                       static_cast<float>(q3));
-    rand();  // two values no longer used; drawn so that the rest of the picture stays
-    rand();
+    // Two values the river does not use; drawing them keeps every later draw in place.
+    [[maybe_unused]] const int spareFirst = rand();
+    [[maybe_unused]] const int spareSecond = rand();
     const int hz = Plan.horizonRow;
     const int depthRows = SceneHeight - 1 - hz;
     curves.depth.Set(static_cast<float>(hz), static_cast<float>(hz + depthRows / 3),
