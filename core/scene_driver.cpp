@@ -8,6 +8,7 @@
 #include "core/random.h"
 #include "core/scene_plan.h"
 #include "core/sky_backdrop.h"
+#include "layers/sky/galaxy.h"
 
 namespace vorrith {
 
@@ -70,6 +71,7 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     DrawSkyBackdrop();
     Report(kStepSky);
     if (SceneChoices.layerChoice != 0) {
+        DrawGalaxy();
         Report(kStepGalaxy);
     }
     if (CheckpointSaysStop(control)) return;
