@@ -8,7 +8,9 @@
 #include "core/random.h"
 #include "core/scene_plan.h"
 #include "core/sky_backdrop.h"
+#include "layers/sky/comet.h"
 #include "layers/sky/galaxy.h"
+#include "layers/sky/suns.h"
 
 namespace vorrith {
 
@@ -76,8 +78,10 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     }
     if (CheckpointSaysStop(control)) return;
 
+    DrawComet();
     Report(kStepFirstComet);
     if (SceneChoices.sunFirst == 1) {
+        DrawSuns();
         Report(kStepSunsFirst);
     }
     if (CheckpointSaysStop(control)) return;
@@ -91,8 +95,10 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     if (CheckpointSaysStop(control)) return;
 
     if (SceneChoices.sunFirst == 0) {
+        DrawSuns();
         Report(kStepSunsLast);
     }
+    DrawComet();
     Report(kStepSecondComet);
     if (CheckpointSaysStop(control)) return;
 
