@@ -9,6 +9,9 @@
 #include "core/scene_plan.h"
 #include "core/sky_backdrop.h"
 #include "layers/ground/ground_layer.h"
+#include "layers/sky/comet.h"
+#include "layers/sky/galaxy.h"
+#include "layers/sky/suns.h"
 
 namespace vorrith {
 
@@ -71,12 +74,15 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     DrawSkyBackdrop();
     Report(kStepSky);
     if (SceneChoices.layerChoice != 0) {
+        DrawGalaxy();
         Report(kStepGalaxy);
     }
     if (CheckpointSaysStop(control)) return;
 
+    DrawComet();
     Report(kStepFirstComet);
     if (SceneChoices.sunFirst == 1) {
+        DrawSuns();
         Report(kStepSunsFirst);
     }
     if (CheckpointSaysStop(control)) return;
@@ -90,8 +96,10 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     if (CheckpointSaysStop(control)) return;
 
     if (SceneChoices.sunFirst == 0) {
+        DrawSuns();
         Report(kStepSunsLast);
     }
+    DrawComet();
     Report(kStepSecondComet);
     if (CheckpointSaysStop(control)) return;
 
