@@ -157,7 +157,6 @@ void DrawRock(int x, int base, int width, int height, int lowIndex, int highInde
     rock.leftTurn = TurningRow(rock);
     rock.rightTurn = TurningRow(rock);
     DrawBody(rock);
-    DrawPebble(rock);
 }
 
 }  // namespace vorrith
