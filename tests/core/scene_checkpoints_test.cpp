@@ -17,7 +17,7 @@ namespace vorrith {
 namespace {
 
 // The layers drawn by the scene driver today. Add a layer's name when it lands.
-const std::set<std::string> kBuiltLayers = {"plan", "sky"};
+const std::set<std::string> kBuiltLayers = {"plan", "sky", "planet+moons", "clouds"};
 
 struct Observed {
     uint64_t canvasHash;
