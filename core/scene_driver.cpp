@@ -11,6 +11,9 @@
 #include "layers/bodies/clouds.h"
 #include "layers/bodies/moons.h"
 #include "layers/bodies/planet.h"
+#include "layers/sky/comet.h"
+#include "layers/sky/galaxy.h"
+#include "layers/sky/suns.h"
 
 namespace vorrith {
 
@@ -73,12 +76,15 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     DrawSkyBackdrop();
     Report(kStepSky);
     if (SceneChoices.layerChoice != 0) {
+        DrawGalaxy();
         Report(kStepGalaxy);
     }
     if (CheckpointSaysStop(control)) return;
 
+    DrawComet();
     Report(kStepFirstComet);
     if (SceneChoices.sunFirst == 1) {
+        DrawSuns();
         Report(kStepSunsFirst);
     }
     if (CheckpointSaysStop(control)) return;
@@ -95,8 +101,10 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     if (CheckpointSaysStop(control)) return;
 
     if (SceneChoices.sunFirst == 0) {
+        DrawSuns();
         Report(kStepSunsLast);
     }
+    DrawComet();
     Report(kStepSecondComet);
     if (CheckpointSaysStop(control)) return;
 
