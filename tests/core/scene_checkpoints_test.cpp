@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "core/bmp_writer.h"
 #include "core/random.h"
 #include "core/scene_driver.h"
 #include "tests/support/checkpoints.h"
@@ -40,6 +41,13 @@ std::map<int, Observed> RenderUpTo(int imageNumber, int lastStep) {
     return observed;
 }
 
+// A finished picture whose hash differs is written to the test build folder, to be
+// looked at (the canvas holds it after a render up to the ground).
+void SaveFinishedPicture(int imageNumber) {
+    const std::string path = std::string(VORRITH_TEST_OUTPUT_DIR) + "/checkpoint-" + std::to_string(imageNumber) + "-actual.bmp";
+    if (SaveCanvasBmp(path) == 0) std::cout << "image " << imageNumber << " written to " << path << "\n";
+}
+
 class SceneCheckpointTest : public CanvasTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SceneCheckpointTest, ReferenceLinesHold) {
@@ -70,6 +78,7 @@ TEST_P(SceneCheckpointTest, ReferenceLinesHold) {
         const auto found = observed.find(step);
         ASSERT_NE(found, observed.end()) << "image " << imageNumber << " did not run step " << step;
         EXPECT_EQ(found->second.canvasHash, target->canvasHash) << "image " << imageNumber;
+        if (step == kStepGround && found->second.canvasHash != target->canvasHash) SaveFinishedPicture(imageNumber);
         EXPECT_EQ(found->second.randomState, target->randomState) << "image " << imageNumber;
         EXPECT_EQ(found->second.cursor, target->cursor) << "image " << imageNumber;
         ++checked;
