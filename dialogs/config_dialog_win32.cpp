@@ -27,14 +27,14 @@ std::string LoadProgramString(UINT id, int bufferSize) {
     return text;
 }
 
-ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+DialogRect ToDialogRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 void SizeToPicture(HWND dialog) {
     RECT work{}, window{}, client{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(dialog, &window);
     GetClientRect(dialog, &client);
-    const WindowPlacement place = PlaceConfigDialog(ToScreenRect(work), ToScreenRect(window), ToScreenRect(client));
+    const WindowPlacement place = PlaceConfigDialog(ToDialogRect(work), ToDialogRect(window), ToDialogRect(client));
     SetWindowPos(dialog, nullptr, place.x, place.y, place.width, place.height, SWP_NOZORDER | SWP_NOREDRAW);
 }
 

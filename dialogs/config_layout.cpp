@@ -6,8 +6,8 @@
 
 namespace vorrith {
 
-WindowPlacement PlaceConfigDialog(const ScreenRect& workArea, const ScreenRect& window,
-                                  const ScreenRect& client) {
+WindowPlacement PlaceConfigDialog(const DialogRect& workArea, const DialogRect& window,
+                                  const DialogRect& client) {
     const int width = std::max(window.Width() - client.Width() + kPictureWidth, window.Width());
     const int height = std::max(window.Height() - client.Height() + kPictureHeight, window.Height());
     const int x = workArea.left + (workArea.Width() - width) / 2;

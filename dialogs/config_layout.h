@@ -5,7 +5,7 @@
 
 namespace vorrith {
 
-struct ScreenRect {
+struct DialogRect {
     int left, top, right, bottom;
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
@@ -15,8 +15,8 @@ struct WindowPlacement {
     int x, y, width, height;
 };
 
-WindowPlacement PlaceConfigDialog(const ScreenRect& workArea, const ScreenRect& window,
-                                  const ScreenRect& client);
+WindowPlacement PlaceConfigDialog(const DialogRect& workArea, const DialogRect& window,
+                                  const DialogRect& client);
 
 // New top of a control whose client rectangle ends at controlBottom: as far above
 // the picture's bottom row as it was below the client area's top.

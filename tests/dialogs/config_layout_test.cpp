@@ -6,8 +6,8 @@ namespace vorrith {
 namespace {
 
 // The template's window before sizing: frame of 3 + 3 pixels, caption of 19 + 3.
-constexpr ScreenRect kTemplateWindow{0, 0, 444, 137};
-constexpr ScreenRect kTemplateClient{0, 0, 438, 112};
+constexpr DialogRect kTemplateWindow{0, 0, 444, 137};
+constexpr DialogRect kTemplateClient{0, 0, 438, 112};
 
 TEST(ConfigLayoutTest, ClientAreaBecomesThePictureCentredInTheWorkArea) {
     const WindowPlacement place = PlaceConfigDialog({0, 0, 1024, 740}, kTemplateWindow, kTemplateClient);

@@ -1,0 +1,1 @@
+// Keeps the program-logic library non-empty while its folders have no portable file.
