@@ -8,6 +8,9 @@
 #include "core/random.h"
 #include "core/scene_plan.h"
 #include "core/sky_backdrop.h"
+#include "layers/sky/comet.h"
+#include "layers/sky/galaxy.h"
+#include "layers/sky/suns.h"
 
 namespace vorrith {
 
@@ -70,12 +73,15 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     DrawSkyBackdrop();
     Report(kStepSky);
     if (SceneChoices.layerChoice != 0) {
+        DrawGalaxy();
         Report(kStepGalaxy);
     }
     if (CheckpointSaysStop(control)) return;
 
+    DrawComet();
     Report(kStepFirstComet);
     if (SceneChoices.sunFirst == 1) {
+        DrawSuns();
         Report(kStepSunsFirst);
     }
     if (CheckpointSaysStop(control)) return;
@@ -89,8 +95,10 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     if (CheckpointSaysStop(control)) return;
 
     if (SceneChoices.sunFirst == 0) {
+        DrawSuns();
         Report(kStepSunsLast);
     }
+    DrawComet();
     Report(kStepSecondComet);
     if (CheckpointSaysStop(control)) return;
 
