@@ -60,6 +60,7 @@ private:
 std::string RenderAndWrite(const RenderOptions& options, int& imageNumber, std::string& destination) {
     GenerateScene(nullptr, imageNumber, nullptr);
     destination = DestinationFor(options, imageNumber);
+    if (options.dryRun) return "";
     const int result = WriteBmpReplacing(canvas, destination);
     if (result == -1) return "cannot open '" + destination + "' for writing";
     if (result != 0) return "writing '" + destination + "' failed; nothing was left behind";
@@ -98,6 +99,7 @@ int RunRenderJob(const RenderOptions& options, RenderStreams streams) {
     Progress progress(streams.err, numbers.size(), streams.showProgress);
     auto renderOne = [&](size_t i) {
         int imageNumber = numbers[i];
+        if (options.verbose) streams.err << "drawing " << imageNumber << "\n" << std::flush;
         std::string destination;
         const std::string error = RenderAndWrite(options, imageNumber, destination);
         if (!error.empty()) {

@@ -11,7 +11,8 @@ const char* const kRenderUsage =
     "       vorrith-render --describe NUMBER\n"
     "Writes each picture (image numbers 0-32767) as a 640x480 24-bit BMP file,\n"
     "named VorrithNUMBER.Bmp unless -o names it. A batch is drawn by one worker\n"
-    "process per core unless --jobs says how many.\n";
+    "process per core unless --jobs says how many. --dry-run draws without writing;\n"
+    "--verbose names each image number on stderr before drawing it.\n";
 
 std::optional<int> ParseImageNumber(const std::string& text) {
     if (text.empty() || text.size() > 5) return std::nullopt;
@@ -79,6 +80,10 @@ ParsedRenderOptions ParseRenderOptions(const std::vector<std::string>& arguments
             return parsed;
         } else if (argument == "--random") {
             options.randomImage = true;
+        } else if (argument == "--dry-run") {
+            options.dryRun = true;
+        } else if (argument == "--verbose") {
+            options.verbose = true;
         } else if (argument == "-o" || argument == "--out-dir" || argument == "--describe" || argument == "--jobs") {
             if (!hasValue) {
                 parsed.error = argument + " needs a value";

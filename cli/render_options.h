@@ -20,6 +20,8 @@ struct RenderOptions {
     std::optional<int> describeNumber;
     int jobs = 0;  // worker processes for a batch; 0: one per core
     bool showHelp = false;
+    bool dryRun = false;   // draw every picture but write nothing (sweeps, timing)
+    bool verbose = false;  // name each image number on stderr before drawing it
 };
 
 struct ParsedRenderOptions {
