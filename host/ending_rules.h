@@ -33,7 +33,6 @@ enum class HostRoute {
     kSaverProc,        // hand on to the saver procedure
     kDefWindowProc,    // the system's default handling only
     kReturnZero,
-    kReturnOne,
     kForwardToParent,  // post to the preview's parent, then return 1
 };
 
