@@ -1,22 +1,47 @@
-// Whole pictures: GenerateScene over a fixed spread of image numbers.
+// Whole pictures: GenerateScene over the 256 image numbers of the reference checkpoints
+// (every scene type, both skies, every layer choice), one pass per iteration.
 #include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "core/scene_driver.h"
 #include "present/frame_buffers.h"
 
 namespace {
 
-void BM_GenerateScene(benchmark::State& state) {
-    vorrith::CreateFrameBuffers(vorrith::kPictureWidth, vorrith::kPictureHeight, 0);
-    int next = 0;
-    for (auto _ : state) {
-        int imageNumber = (next * 2654435761u >> 17) & 32767;  // spread over all scene kinds
-        ++next;
-        vorrith::GenerateScene(nullptr, imageNumber, nullptr);
-        benchmark::DoNotOptimize(vorrith::canvas.pixels);
+std::vector<int> ReferenceImageNumbers() {
+    std::ifstream file(VORRITH_CHECKPOINTS_PATH);
+    std::set<int> numbers;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        numbers.insert(std::stoi(line));
     }
+    return {numbers.begin(), numbers.end()};
+}
+
+void BM_GenerateSceneReference256(benchmark::State& state) {
+    const std::vector<int> numbers = ReferenceImageNumbers();
+    if (numbers.empty()) {
+        state.SkipWithError("no reference checkpoints found");
+        return;
+    }
+    vorrith::CreateFrameBuffers(vorrith::kPictureWidth, vorrith::kPictureHeight, 0);
+    for (auto _ : state) {
+        for (int n : numbers) {
+            int imageNumber = n;
+            vorrith::GenerateScene(nullptr, imageNumber, nullptr);
+            benchmark::DoNotOptimize(vorrith::canvas.pixels);
+        }
+    }
+    state.counters["pictures_per_s"] =
+        benchmark::Counter(static_cast<double>(numbers.size()), benchmark::Counter::kIsIterationInvariantRate);
     vorrith::DestroyFrameBuffers();
 }
-BENCHMARK(BM_GenerateScene)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GenerateSceneReference256)->Unit(benchmark::kMillisecond);
 
 }  // namespace

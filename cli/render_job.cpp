@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "cli/plan_description.h"
+#include "cli/worker_processes.h"
 #include "core/bmp_writer.h"
 #include "core/canvas.h"
 #include "core/scene_driver.h"
@@ -42,8 +43,8 @@ class Progress {
 public:
     Progress(std::ostream& stream, size_t total, bool enabled)
         : stream_(stream), total_(total), enabled_(enabled && total > 1) {}
-    void Show(size_t done, const std::string& name) {
-        if (enabled_) stream_ << "\rrendered " << done << "/" << total_ << "  " << name << "\x1b[K" << std::flush;
+    void Show(size_t done) {
+        if (enabled_) stream_ << "\rrendered " << done << " of " << total_ << " pictures" << std::flush;
     }
     ~Progress() {
         if (enabled_) stream_ << "\n";
@@ -59,6 +60,7 @@ private:
 std::string RenderAndWrite(const RenderOptions& options, int& imageNumber, std::string& destination) {
     GenerateScene(nullptr, imageNumber, nullptr);
     destination = DestinationFor(options, imageNumber);
+    if (options.dryRun) return "";
     const int result = WriteBmpReplacing(canvas, destination);
     if (result == -1) return "cannot open '" + destination + "' for writing";
     if (result != 0) return "writing '" + destination + "' failed; nothing was left behind";
@@ -95,16 +97,26 @@ int RunRenderJob(const RenderOptions& options, RenderStreams streams) {
     std::vector<int> numbers = options.imageNumbers;
     if (options.randomImage) numbers.push_back(kRandomImage);
     Progress progress(streams.err, numbers.size(), streams.showProgress);
-    for (size_t i = 0; i < numbers.size(); ++i) {
+    auto renderOne = [&](size_t i) {
         int imageNumber = numbers[i];
+        if (options.verbose) streams.err << "drawing " << imageNumber << "\n" << std::flush;
         std::string destination;
         const std::string error = RenderAndWrite(options, imageNumber, destination);
         if (!error.empty()) {
-            streams.err << "vorrith-render: error: " << error << "\n";
-            return 1;
+            streams.err << "vorrith-render: error: " << error << "\n" << std::flush;
+            return false;
         }
-        if (numbers[i] == kRandomImage) streams.out << imageNumber << "\n";
-        progress.Show(i + 1, destination);
+        if (numbers[i] == kRandomImage) streams.out << imageNumber << "\n" << std::flush;
+        return true;
+    };
+    const int workers = options.jobs > 0 ? options.jobs : AvailableCores();
+    if (numbers.size() > 1 && workers > 1) {
+        auto report = [&](size_t done) { progress.Show(done); };
+        return RunInWorkerProcesses(numbers.size(), workers, renderOne, report) ? 0 : 1;
+    }
+    for (size_t i = 0; i < numbers.size(); ++i) {
+        if (!renderOne(i)) return 1;
+        progress.Show(i + 1);
     }
     return 0;
 }

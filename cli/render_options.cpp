@@ -5,12 +5,14 @@
 namespace vorrith {
 
 const char* const kRenderUsage =
-    "usage: vorrith-render [--out-dir DIR] NUMBER|FIRST-LAST ...\n"
+    "usage: vorrith-render [--out-dir DIR] [--jobs N] NUMBER|FIRST-LAST ...\n"
     "       vorrith-render -o PATH NUMBER\n"
     "       vorrith-render --random [-o PATH | --out-dir DIR]\n"
     "       vorrith-render --describe NUMBER\n"
     "Writes each picture (image numbers 0-32767) as a 640x480 24-bit BMP file,\n"
-    "named VorrithNUMBER.Bmp unless -o names it.\n";
+    "named VorrithNUMBER.Bmp unless -o names it. A batch is drawn by one worker\n"
+    "process per core unless --jobs says how many. --dry-run draws without writing;\n"
+    "--verbose names each image number on stderr before drawing it.\n";
 
 std::optional<int> ParseImageNumber(const std::string& text) {
     if (text.empty() || text.size() > 5) return std::nullopt;
@@ -78,7 +80,11 @@ ParsedRenderOptions ParseRenderOptions(const std::vector<std::string>& arguments
             return parsed;
         } else if (argument == "--random") {
             options.randomImage = true;
-        } else if (argument == "-o" || argument == "--out-dir" || argument == "--describe") {
+        } else if (argument == "--dry-run") {
+            options.dryRun = true;
+        } else if (argument == "--verbose") {
+            options.verbose = true;
+        } else if (argument == "-o" || argument == "--out-dir" || argument == "--describe" || argument == "--jobs") {
             if (!hasValue) {
                 parsed.error = argument + " needs a value";
                 return parsed;
@@ -88,6 +94,10 @@ ParsedRenderOptions ParseRenderOptions(const std::vector<std::string>& arguments
                 options.outputPath = value;
             } else if (argument == "--out-dir") {
                 options.outputFolder = value;
+            } else if (argument == "--jobs") {
+                const auto jobs = ParseImageNumber(value);  // a small count: the same strict digits
+                if (!jobs || *jobs < 1 || *jobs > 256) parsed.error = "--jobs needs a count from 1 to 256";
+                if (jobs) options.jobs = *jobs;
             } else {
                 options.describeNumber = ParseImageNumber(value);
                 if (!options.describeNumber) parsed.error = NumberError(value);

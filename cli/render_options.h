@@ -1,6 +1,6 @@
 // The command line of vorrith-render, parsed and checked before anything is drawn.
 //
-//   vorrith-render [--out-dir DIR] NUMBER|FIRST-LAST ...   one file per picture
+//   vorrith-render [--out-dir DIR] [--jobs N] NUMBER|FIRST-LAST ...   one file per picture
 //   vorrith-render -o PATH NUMBER                          one picture, named file
 //   vorrith-render --random [-o PATH | --out-dir DIR]      a number from the clock
 //   vorrith-render --describe NUMBER                       print the scene plan
@@ -18,7 +18,10 @@ struct RenderOptions {
     std::optional<std::string> outputPath;  // -o
     std::string outputFolder = ".";         // --out-dir
     std::optional<int> describeNumber;
+    int jobs = 0;  // worker processes for a batch; 0: one per core
     bool showHelp = false;
+    bool dryRun = false;   // draw every picture but write nothing (sweeps, timing)
+    bool verbose = false;  // name each image number on stderr before drawing it
 };
 
 struct ParsedRenderOptions {

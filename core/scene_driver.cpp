@@ -8,6 +8,12 @@
 #include "core/random.h"
 #include "core/scene_plan.h"
 #include "core/sky_backdrop.h"
+#include "layers/bodies/clouds.h"
+#include "layers/bodies/moons.h"
+#include "layers/bodies/planet.h"
+#include "layers/sky/comet.h"
+#include "layers/sky/galaxy.h"
+#include "layers/sky/suns.h"
 
 namespace vorrith {
 
@@ -70,27 +76,35 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     DrawSkyBackdrop();
     Report(kStepSky);
     if (SceneChoices.layerChoice != 0) {
+        DrawGalaxy();
         Report(kStepGalaxy);
     }
     if (CheckpointSaysStop(control)) return;
 
+    DrawComet();
     Report(kStepFirstComet);
     if (SceneChoices.sunFirst == 1) {
+        DrawSuns();
         Report(kStepSunsFirst);
     }
     if (CheckpointSaysStop(control)) return;
 
     if (SceneChoices.layerChoice != 2) {
+        DrawPlanet();
+        DrawMoons();
         Report(kStepPlanetAndMoons);
     }
     if (CheckpointSaysStop(control)) return;
 
+    DrawClouds();
     Report(kStepClouds);
     if (CheckpointSaysStop(control)) return;
 
     if (SceneChoices.sunFirst == 0) {
+        DrawSuns();
         Report(kStepSunsLast);
     }
+    DrawComet();
     Report(kStepSecondComet);
     if (CheckpointSaysStop(control)) return;
 

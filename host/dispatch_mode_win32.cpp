@@ -1,15 +1,9 @@
 // DispatchMode: one mode per process, chosen by the command line's argument text.
+#include "dialogs/config_dialog_win32.h"
+#include "host/command_line.h"
 #include "host/host_instance_win32.h"
 #include "host/saver_host_win32.h"
-#include "host/command_line.h"
 
-#if __has_include("dialogs/config_dialog_win32.h")
-#include "dialogs/config_dialog_win32.h"
-#else
-namespace vorrith {
-inline int ShowConfigDialog(HWND) { return 0; }
-}  // namespace vorrith
-#endif
 
 namespace vorrith {
 namespace {

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 want="${1:-all}"
-native=(cmake ninja-build g++ libgtest-dev libbenchmark-dev)
+native=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev)
 windows=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64 wine wine64 xvfb xauth)
 
 packages=("${native[@]}")

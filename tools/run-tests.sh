@@ -18,5 +18,11 @@ run_native() {  # name, extra cmake arguments...
 run_native native -DCMAKE_BUILD_TYPE=Release
 run_native sanitized -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORRITH_SANITIZE=ON -DVORRITH_BENCHMARKS=OFF
 
+echo "== fuzz targets: corpus replay and a brief fixed-seed run"
+CC=clang CXX=clang++ cmake -S "$here" -B "$here/build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVORRITH_FUZZ=ON -DVORRITH_SANITIZE=ON -DVORRITH_TESTS=OFF -DVORRITH_BENCHMARKS=OFF >/dev/null
+cmake --build "$here/build/fuzz" -j2
+ctest --test-dir "$here/build/fuzz" -j2 --output-on-failure --timeout 300
+
 if [ -x "$here/tools/run-windows-tests.sh" ]; then "$here/tools/run-windows-tests.sh"; fi
 echo "All test runs passed."

@@ -105,3 +105,32 @@ TEST_F(RenderCommandTest, FailedWriteKeepsTheOldFileAndLeavesNoPartialOne) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RenderCommandTest, WorkerProcessesWriteTheSamePicturesAsOneProcess) {
+    fs::create_directories(folder / "one");
+    fs::create_directories(folder / "two");
+    ASSERT_EQ(RunRender("--jobs 1 --out-dir one 40-45", folder).exitCode, 0);
+    ASSERT_EQ(RunRender("--jobs 2 --out-dir two 40-45", folder).exitCode, 0);
+    for (int n = 40; n <= 45; ++n) {
+        const std::string name = "Vorrith" + std::to_string(n) + ".Bmp";
+        EXPECT_EQ(ReadAll(folder / "one" / name), ReadAll(folder / "two" / name)) << name;
+    }
+    EXPECT_EQ(FileCount(folder / "two"), 6u);
+}
+
+TEST_F(RenderCommandTest, AFailingWorkerStopsTheBatchWithOneErrorAndNoPartialFiles) {
+    fs::create_directories(folder / "Vorrith3.Bmp.partial");  // makes picture 3 fail
+    const auto result = RunRender("--jobs 2 1-40", folder);
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.is_regular_file()) {
+            EXPECT_EQ(entry.file_size(), 921654u) << entry.path();
+        }
+    }
+    EXPECT_LT(FileCount(folder), 41u);
+}
+
+}  // namespace

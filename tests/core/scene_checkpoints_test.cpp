@@ -17,7 +17,8 @@ namespace vorrith {
 namespace {
 
 // The layers drawn by the scene driver today. Add a layer's name when it lands.
-const std::set<std::string> kBuiltLayers = {"plan", "sky"};
+const std::set<std::string> kBuiltLayers = {"plan", "sky", "galaxy", "comet1",
+                                            "suns", "planet+moons", "clouds", "comet2"};
 
 struct Observed {
     uint64_t canvasHash;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "present/cross_fade.h"
 
@@ -61,6 +62,30 @@ TEST_F(FrameBuffersTest, CrossFadeBlendsEveryByteTruncated) {
         CrossFade(level);
         for (int i = 0; i < bytes; i += 4099) {
             EXPECT_EQ(canvas.pixels[i], (outgoing.pixels[i] * (256 - level) + incoming.pixels[i] * level) >> 8);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vorrith
+
+namespace vorrith {
+namespace {
+
+// Every pair of bytes at every level, including odd lengths that end in the scalar tail.
+TEST(CrossFadeBytesTest, MatchesTheFormulaForEveryByteLevelAndLength) {
+    std::vector<uint8_t> from(65536 + 7);
+    std::vector<uint8_t> to(from.size());
+    for (size_t i = 0; i < from.size(); ++i) {
+        from[i] = static_cast<uint8_t>(i);
+        to[i] = static_cast<uint8_t>(i >> 8);
+    }
+    std::vector<uint8_t> out(from.size());
+    for (int level = 0; level <= 256; ++level) {
+        CrossFadeBytes(from.data() + 1, to.data() + 1, out.data(), from.size() - 1, level);
+        for (size_t i = 0; i + 1 < from.size(); ++i) {
+            const int expected = (from[i + 1] * (256 - level) + to[i + 1] * level) >> 8;
+            ASSERT_EQ(out[i], expected) << "level " << level << " byte " << i;
         }
     }
 }

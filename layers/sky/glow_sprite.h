@@ -1,0 +1,36 @@
+// Glow sprites: small soft-edged colour blobs that sky objects add to the canvas.
+//
+// A sprite of radius r is (2r - 1) x (2r - 1) pixels of blue, green, red bytes, packed
+// without row padding, rows top to bottom. Inside the disc the colour falls off with the
+// square of the distance from the centre colour to the outer colour; pixels outside the
+// disc are 0, so adding the sprite leaves them alone.
+//
+// MakeGlowSprite returns null when r < 1 or memory is short; callers then skip the
+// additions of that sprite and go on drawing.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+namespace vorrith {
+
+using GlowSprite = std::unique_ptr<uint8_t[]>;
+
+// Colours are per channel; the low byte of each computed value is stored.
+GlowSprite MakeGlowSprite(int r, int outerRed, int centreRed, int outerGreen, int centreGreen,
+                          int outerBlue, int centreBlue);
+
+// Side of the sprite of radius r.
+constexpr int GlowSpriteSize(int r) { return 2 * r - 1; }
+
+// Adds a sprite of radius r (saturating) with its centre pixel at (x, y); clipped.
+void AddGlowSprite(const GlowSprite& sprite, int x, int y, int r);
+
+// Makes a sprite of the colours (rounded: + 0.5, truncated), adds it centred on (x, y)
+// and frees it. Draws nothing when the sprite cannot be made.
+void AddGlow(int x, int y, int r, float red, float green, float blue);
+
+// value rounded to the nearest integer the way colours are: + 0.5, truncated.
+inline int RoundColour(double value) { return static_cast<int>(value + 0.5); }
+
+}  // namespace vorrith

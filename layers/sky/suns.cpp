@@ -1,0 +1,101 @@
+#include "layers/sky/suns.h"
+
+#include "core/canvas.h"
+#include "core/palette.h"
+#include "core/random.h"
+#include "core/scene_plan.h"
+#include "core/sine_table.h"
+#include "layers/sky/glow_sprite.h"
+#include "layers/sky/smooth_disc.h"
+
+namespace vorrith {
+namespace {
+
+struct Sun {
+    int x, y, size;
+};
+
+constexpr int kHaloGrey = 51;
+constexpr int kDustDotsPerPlace = 10;
+constexpr int kDustDotRadius = 3;  // a 3 x 3 block of 1 in every channel
+
+// The companion stands 2s to 10s to the right of the main sun, or mirrored to its left
+// when that would leave the picture.
+Sun PlaceCompanion() {
+    const int s = (rand() & 3) + 4;
+    const int offsetDraw = rand();
+    const int offset = offsetDraw % (8 * s) + 2 * s;
+    const int x = Plan.sunX + offset > ClipRight ? Plan.sunX - offset : Plan.sunX + offset;
+    const int yDraw = rand();
+    const int y = Plan.sunY + yDraw % (4 * s) - 2 * s;
+    return {x, y, s};
+}
+
+// Dots at distance j from the centre are placed 10 x (n - j + 1) times, so the glow is
+// saturated in the middle and fades out toward 7 x size.
+void DrawDustGlow(const Sun& sun) {
+    const GlowSprite dot = MakeGlowSprite(kDustDotRadius, 0, 1, 0, 1, 0, 1);
+    const int n = 7 * sun.size;
+    for (int i = 0; i <= n; ++i) {
+        for (int j = 0; j <= i; ++j) {
+            for (int k = 0; k < kDustDotsPerPlace; ++k) {
+                const int a = NextRandomValue() & 2047;
+                const int px = sun.x + MulQ15(j, TableCos(a));
+                const int py = sun.y + MulQ15(j, TableSin(a));
+                randomCursor += 4;  // two skipped values after each coordinate
+                if (px >= ClipLeft && px <= ClipRight && py >= 0 && py < Plan.horizonRow) {
+                    AddGlowSprite(dot, px, py, kDustDotRadius);
+                }
+            }
+        }
+    }
+}
+
+void DrawLitSkySun(const Sun& sun, int glow) {
+    const int mode = NextRandomValue() & 3;
+    if (mode == 0) {
+        AddGlow(sun.x, sun.y, glow / 2, kHaloGrey, kHaloGrey, kHaloGrey);
+        AddGlow(sun.x, sun.y, sun.size, 255, 255, 255);
+    } else if (mode == 1) {
+        AddGlow(sun.x, sun.y, glow, 255, 255, 255);
+    } else {
+        DrawDustGlow(sun);
+    }
+}
+
+void FillDiscInEntry(const Sun& sun, int radius, int entry) {
+    const uint32_t colour = PaletteColour(entry);
+    FillSmoothDisc(sun.x, sun.y, radius, RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+
+// The rim is the one-pixel ring of entry 16 left by the smaller disc of entry 31.
+void DrawBlackSkySun(const Sun& sun) {
+    const int divisor = rand() % 120 + 40;
+    const int radius = sun.size * 100 / divisor;
+    FillDiscInEntry(sun, radius, kSunPaletteFirst);
+    FillDiscInEntry(sun, radius - 1, kSunPaletteFirst + 15);
+}
+
+}  // namespace
+
+void DrawSuns() {
+    if (!Plan.sunVisible) return;
+    Sun suns[2];
+    int count = 0;
+    if (Plan.sunCount > 1) suns[count++] = PlaceCompanion();
+    const int mainSize = NextRandomValue() % 7 + 6;
+    suns[count++] = {Plan.sunX, Plan.sunY, mainSize};
+    const int skyHeight = Plan.bands[1].bottomRow - Plan.bands[1].topRow;
+    const int glowDraw = rand();  // drawn in every scene with suns, used only by the glows
+    const int glow = glowDraw % (skyHeight * 5 / 12) + skyHeight / 4;
+    for (int i = 0; i < count; ++i) {
+        if (Plan.gradientSky) {
+            DrawLitSkySun(suns[i], glow);
+        } else {
+            DrawBlackSkySun(suns[i]);
+        }
+    }
+    Plan.eclipticX -= mainSize + 3 * Plan.sunSize;
+}
+
+}  // namespace vorrith

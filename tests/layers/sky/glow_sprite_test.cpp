@@ -1,0 +1,91 @@
+#include "layers/sky/glow_sprite.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "tests/support/picture_fixture.h"
+
+namespace vorrith {
+namespace {
+
+int Byte(const GlowSprite& sprite, int r, int row, int column, int channel) {
+    return sprite[(row * GlowSpriteSize(r) + column) * 3 + channel];
+}
+
+TEST(GlowSpriteTest, RadiusOneIsTheCentreColourAndRadiusZeroIsNothing) {
+    const GlowSprite one = MakeGlowSprite(1, 9, 30, 9, 20, 9, 10);
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one[0], 10);  // blue, green, red
+    EXPECT_EQ(one[1], 20);
+    EXPECT_EQ(one[2], 30);
+    EXPECT_FALSE(MakeGlowSprite(0, 0, 1, 0, 1, 0, 1));
+    EXPECT_FALSE(MakeGlowSprite(-3, 0, 1, 0, 1, 0, 1));
+}
+
+TEST(GlowSpriteTest, RadiusThreeOfOneIsTheMiddleThreeByThreeBlock) {
+    const GlowSprite sprite = MakeGlowSprite(3, 0, 1, 0, 1, 0, 1);
+    ASSERT_TRUE(sprite);
+    for (int row = 0; row < 5; ++row) {
+        for (int column = 0; column < 5; ++column) {
+            const bool middle = row >= 1 && row <= 3 && column >= 1 && column <= 3;
+            for (int channel = 0; channel < 3; ++channel) {
+                EXPECT_EQ(Byte(sprite, 3, row, column, channel), middle ? 1 : 0) << row << "," << column;
+            }
+        }
+    }
+}
+
+TEST(GlowSpriteTest, FallsOffWithTheSquaredDistanceToTheOuterColour) {
+    // h = 4, h2 = 16: channel = outer + (2 * (16 - d2) * (centre - outer) + 16) / 32.
+    const GlowSprite sprite = MakeGlowSprite(5, 10, 200, 0, 100, 0, 0);
+    ASSERT_TRUE(sprite);
+    EXPECT_EQ(Byte(sprite, 5, 4, 4, 2), 200);                         // centre
+    EXPECT_EQ(Byte(sprite, 5, 4, 6, 2), 10 + (24 * 190 + 16) / 32);   // distance 2
+    EXPECT_EQ(Byte(sprite, 5, 4, 6, 1), (24 * 100 + 16) / 32);
+    EXPECT_EQ(Byte(sprite, 5, 4, 8, 2), 10);                          // distance h: the outer colour
+    EXPECT_EQ(Byte(sprite, 5, 2, 8, 2), 10);                          // d2 = 20 = h2 + h: inside, outer
+    EXPECT_EQ(Byte(sprite, 5, 1, 8, 2), 0);                           // d2 = 25: outside the disc
+    EXPECT_EQ(Byte(sprite, 5, 0, 0, 2), 0);
+}
+
+TEST(GlowSpriteTest, StoresTheLowByteOfEachChannel) {
+    const GlowSprite sprite = MakeGlowSprite(1, 0, 256 + 7, 0, 0, 0, 0);
+    ASSERT_TRUE(sprite);
+    EXPECT_EQ(sprite[2], 7);
+}
+
+class AddGlowTest : public CanvasTest {
+protected:
+    void SetUp() override {
+        CanvasTest::SetUp();
+        std::memset(canvas.pixels, 0, static_cast<size_t>(canvas.stride) * canvas.height);
+    }
+};
+
+TEST_F(AddGlowTest, RoundsTheColoursAndCentresTheSprite) {
+    AddGlow(100, 50, 1, 2.5f, 1.49f, 0.0f);
+    EXPECT_EQ(PixelRgb(100, 50), (Rgb{3, 1, 0}));
+    EXPECT_EQ(PixelRgb(101, 50), (Rgb{0, 0, 0}));
+    AddGlow(10, 10, 3, 1, 1, 1);
+    EXPECT_EQ(PixelRgb(9, 9), (Rgb{1, 1, 1}));
+    EXPECT_EQ(PixelRgb(11, 11), (Rgb{1, 1, 1}));
+    EXPECT_EQ(PixelRgb(12, 10), (Rgb{0, 0, 0}));
+}
+
+TEST_F(AddGlowTest, AddsWithSaturationAndClipsAtTheEdges) {
+    canvas.PutPixel(0, 0, MakeColour(250, 10, 0));
+    AddGlow(0, 0, 2, 20, 20, 20);
+    EXPECT_EQ(PixelRgb(0, 0), (Rgb{255, 30, 20}));
+    AddGlow(639, 479, 2, 20, 20, 20);
+    EXPECT_EQ(PixelRgb(639, 479), (Rgb{20, 20, 20}));
+}
+
+TEST_F(AddGlowTest, RadiusZeroDrawsNothing) {
+    const uint64_t black = CanvasHash();
+    AddGlow(5, 5, 0, 255, 255, 255);
+    EXPECT_EQ(CanvasHash(), black);
+}
+
+}  // namespace
+}  // namespace vorrith
