@@ -8,6 +8,10 @@
 #include "core/random.h"
 #include "core/scene_plan.h"
 #include "core/sky_backdrop.h"
+#include "layers/bodies/clouds.h"
+#include "layers/bodies/moons.h"
+#include "layers/bodies/planet.h"
+#include "layers/ground/ground_layer.h"
 #include "layers/sky/comet.h"
 #include "layers/sky/galaxy.h"
 #include "layers/sky/suns.h"
@@ -87,10 +91,13 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     if (CheckpointSaysStop(control)) return;
 
     if (SceneChoices.layerChoice != 2) {
+        DrawPlanet();
+        DrawMoons();
         Report(kStepPlanetAndMoons);
     }
     if (CheckpointSaysStop(control)) return;
 
+    DrawClouds();
     Report(kStepClouds);
     if (CheckpointSaysStop(control)) return;
 
@@ -102,6 +109,7 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     Report(kStepSecondComet);
     if (CheckpointSaysStop(control)) return;
 
+    DrawGround();
     Report(kStepGround);
 }
 

@@ -1,0 +1,50 @@
+// The configuration dialog's picture browser, without the window: it reads the typed
+// image number, draws pictures on the canvas and saves the one shown.
+//
+// dialogImageNumber is the number of the picture on the canvas, -1 before the first
+// one. A typed number is drawn only when it lies in 0 ... 32767 and differs from the
+// picture shown; a random picture takes its number from the clock.
+#pragma once
+
+#include <string>
+
+namespace vorrith {
+
+extern int dialogImageNumber;
+
+// The typed text read by the usual decimal rule: leading white space, an optional
+// sign, digits up to the first other character; no digits give 0. Values beyond the
+// range of int saturate, so they stay out of range rather than wrap into it.
+long ParseImageNumberText(const char* text);
+
+enum class TypedDrawAction {
+    kRejectNumber,  // outside 0 ... 32767: tell the user, keep the picture
+    kKeepPicture,   // the picture shown already has this number
+    kDrawPicture,
+};
+struct TypedDraw {
+    TypedDrawAction action;
+    int imageNumber;  // the number to draw, for kDrawPicture
+};
+TypedDraw DecideTypedDraw(const char* text, int shownImageNumber);
+
+// The canvas for the dialog's period of use (no fade buffers); true when it is ready.
+// Also forgets the picture of an earlier period.
+bool OpenPictureBrowser();
+// Releases the canvas.
+void ClosePictureBrowser();
+// True when the canvas exists, allocating it again if the first attempt had failed.
+bool EnsureBrowserCanvas();
+
+// Draws a picture (-1: one from the clock) with no control word and makes it the one
+// shown. Returns the number drawn; without a canvas nothing changes and the number
+// shown so far is returned.
+int DrawBrowserPicture(int imageNumber);
+bool HasBrowserPicture();
+
+// Writes the picture shown to a BMP file, replacing an existing file only with a
+// complete new one: 0 on success, -1 when the file cannot be opened, -2 when writing
+// failed (nothing is left behind), -3 when there is no picture to save.
+int SaveBrowserPicture(const std::string& fileName);
+
+}  // namespace vorrith

@@ -1,0 +1,68 @@
+#include "layers/bodies/planet.h"
+
+#include <algorithm>
+
+#include "core/canvas.h"
+#include "core/palette.h"
+#include "core/random.h"
+#include "core/scene_plan.h"
+#include "core/sine_table.h"
+#include "layers/bodies/shaded_disc.h"
+#include "layers/bodies/surface_texture.h"
+
+namespace vorrith {
+namespace {
+
+constexpr int kPlanetLowIndex = 64;
+constexpr int kPlanetHighIndex = 95;
+constexpr int kPlanetTextureEntry = 2;  // never filled: black
+constexpr int kSmallestPlanet = 4;
+// Drawn and discarded in some scenes; kept so later pictures stay the same.
+constexpr int kDiscardedDraws = 142;
+
+// One draw in 15 (fewer with a second draw on a sunless sky) burns the discarded draws.
+int DrawSkipChance() {
+    const int skipDraw = rand();
+    int skip = skipDraw % 15;
+    if (Plan.sunVisible) return 0;
+    const int keepDraw = rand();
+    if ((keepDraw & 3) != 0) skip = 0;
+    return skip;
+}
+
+}  // namespace
+
+CanvasPoint PlaceOnEcliptic(int distance, int radius) {
+    const ScenePlan& plan = Plan;
+    const int d = std::max(distance, radius);
+    const int x = plan.eclipticX - MulQ15(d, TableCos(plan.eclipticAngle));
+    const int jitter = rand();
+    const int y = plan.eclipticY - MulQ15(d, TableSin(plan.eclipticAngle)) + jitter % 5 - 2;
+    return {std::clamp(x, ClipLeft, ClipRight), std::clamp(y, ClipTop, ClipBottom)};
+}
+
+void DrawPlanet() {
+    const ScenePlan& plan = Plan;
+    if (plan.noPlanet) return;
+    const int limit = plan.planetRadiusLimit;
+    const int radiusDraw = rand();
+    int radius = radiusDraw % (limit - limit / 5) + limit / 5;
+    const int bandDraw = rand();
+    const bool banded = (bandDraw & 3) != 0;
+    const int skip = DrawSkipChance();
+    radius = std::max(radius, kSmallestPlanet);
+    const int distanceDraw = rand();
+    const int distance = radius + (((distanceDraw % (plan.eclipticX - radius)) * 5) >> 2);
+    const CanvasPoint centre = PlaceOnEcliptic(distance, radius);
+    if (skip != 0 && radius >= 5) {
+        for (int i = 0; i < kDiscardedDraws; ++i) rand();
+    }
+    const int phase = plan.sunVisible ? plan.sunSize + 64 : 0;
+    const int ditherDraw = rand();
+    DrawShadedDisc(centre.x, centre.y, radius, kPlanetLowIndex, kPlanetHighIndex, phase, ditherDraw % 5 + 3);
+    const int textureDraw = rand();
+    if (textureDraw & 1) DrawSurfaceTexture(centre.x, centre.y, radius, PaletteColour(kPlanetTextureEntry));
+    if (banded) DrawPlanetBands(centre.x, centre.y, radius, plan.eclipticAngle);
+}
+
+}  // namespace vorrith

@@ -1,0 +1,137 @@
+#include "layers/bodies/surface_texture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "core/canvas.h"
+#include "core/random.h"
+#include "layers/bodies/warp_grid.h"
+#include "tests/layers/bodies/draw_count.h"
+#include "tests/support/picture_fixture.h"
+
+namespace vorrith {
+namespace {
+
+TEST(WarpGridTest, BuildDrawsTwicePerPointAndPinsTheEdges) {
+    WarpGrid grid;
+    srand(3);
+    const uint32_t start = RandomState();
+    ASSERT_EQ(grid.Build(3, 2), 0);
+    EXPECT_EQ(DrawsBetween(start, RandomState()), 2 * 4 * 3);
+    for (int i = 0; i <= 2; ++i) {
+        for (int j = 0; j <= 3; ++j) {
+            const WarpPoint& p = grid.points[i * 4 + j];
+            if (j == 0) {
+                EXPECT_EQ(p.x, 0);
+            }
+            if (j == 3) {
+                EXPECT_EQ(p.x, 3 * 4096 - 256);
+            }
+            if (i == 0) {
+                EXPECT_EQ(p.y, 0);
+            }
+            if (i == 2) {
+                EXPECT_EQ(p.y, 2 * 4096 - 256);
+            }
+            EXPECT_GE(p.x, 0);
+            EXPECT_GE(p.y, 0);
+        }
+    }
+}
+
+// The first pixel of a block samples its top-left point exactly, and neighbouring
+// blocks share the edge samples (the shared corner of four cells here).
+TEST(WarpGridTest, WarpSamplesTheCellCorners) {
+    WarpGrid grid;
+    srand(11);
+    ASSERT_EQ(grid.Build(2, 2), 0);
+    std::vector<uint8_t> source(32 * 32);
+    for (int i = 0; i < 32 * 32; ++i) source[i] = static_cast<uint8_t>(i * 7 + i / 32);
+    std::vector<uint8_t> out(32 * 32, 0);
+    grid.Warp(source.data(), 32, out.data(), 32);
+    EXPECT_EQ(out[0], source[0]);
+    const WarpPoint& middle = grid.points[1 * 3 + 1];
+    EXPECT_EQ(out[15 * 32 + 15], source[(middle.y >> 8) * 32 + (middle.x >> 8)]);
+    EXPECT_EQ(out[16 * 32 + 16], source[(middle.y >> 8) * 32 + (middle.x >> 8)]);
+}
+
+TEST(SurfaceTextureTest, TextureDrawsNoiseThenTwoValuesPerGridPointInEachPass) {
+    srand(21);
+    const uint32_t start = RandomState();
+    const auto texture = MakeSurfaceTexture(2);
+    ASSERT_TRUE(texture);
+    EXPECT_EQ(DrawsBetween(start, RandomState()), 32 * 32 + 6 * 2 * 3 * 3);
+    EXPECT_EQ(SurfaceTextureCells(4), 1);
+    EXPECT_EQ(SurfaceTextureCells(159), 10);
+}
+
+TEST(SurfaceTextureTest, MaskKeepsTheDiscInteriorAndClearsTheOutside) {
+    const int radius = 13;
+    const int stride = 32;
+    std::vector<uint8_t> mask(stride * stride, 200);
+    CutMaskToDisc(mask.data(), stride, radius);
+    const int h = radius - 1;
+    for (int row = 0; row < stride; ++row) {
+        for (int column = 0; column < stride; ++column) {
+            const int d2 = (row - h) * (row - h) + (column - h) * (column - h);
+            const int value = mask[row * stride + column];
+            if (row >= 2 * radius - 1 || d2 > radius * radius) {
+                EXPECT_EQ(value, 0) << column << "," << row;
+            } else if (d2 < (radius - 2) * (radius - 2)) {
+                EXPECT_EQ(value, 200) << column << "," << row;
+            }
+        }
+    }
+    std::vector<uint8_t> tiny(stride * stride, 90);
+    CutMaskToDisc(tiny.data(), stride, 1);
+    EXPECT_EQ(tiny[0], 90);
+    for (int i = 1; i < stride * stride; ++i) ASSERT_EQ(tiny[i], 0) << i;
+}
+
+class SurfaceTextureCanvasTest : public CanvasTest {
+protected:
+    void SetUp() override {
+        CanvasTest::SetUp();
+        std::memset(canvas.pixels, 0xC0, static_cast<size_t>(canvas.stride) * canvas.height);
+    }
+    int ChangedPixels() const {
+        int changed = 0;
+        for (int y = 0; y < canvas.height; ++y) {
+            for (int x = 0; x < canvas.width; ++x) changed += canvas.GetPixel(x, y) != 0xC0C0C0u;
+        }
+        return changed;
+    }
+};
+
+TEST_F(SurfaceTextureCanvasTest, RadiusOneTouchesOnlyItsPixel) {
+    for (uint32_t seed = 1; seed <= 5; ++seed) {
+        srand(seed);
+        DrawSurfaceTexture(200, 100, 1, 0);
+    }
+    EXPECT_LE(ChangedPixels(), 1);
+    EXPECT_LT(canvas.GetPixel(200, 100), 0xC0C0C0u);
+}
+
+// Only darkens, only inside the disc, and at the edge draws what an unclipped one draws.
+TEST_F(SurfaceTextureCanvasTest, TextureDarkensInsideTheDiscAndDrawsTheSameWhenClipped) {
+    srand(8);
+    DrawSurfaceTexture(300, 200, 20, 0);
+    const uint32_t afterMiddle = RandomState();
+    EXPECT_GT(ChangedPixels(), 100);
+    for (int y = 0; y < canvas.height; ++y) {
+        for (int x = 0; x < canvas.width; ++x) {
+            const int d2 = (x - 300) * (x - 300) + (y - 200) * (y - 200);
+            if (d2 > 20 * 20) {
+                ASSERT_EQ(canvas.GetPixel(x, y), 0xC0C0C0u) << x << "," << y;
+            }
+        }
+    }
+    srand(8);
+    DrawSurfaceTexture(2, 470, 20, 0);
+    EXPECT_EQ(RandomState(), afterMiddle);
+}
+
+}  // namespace
+}  // namespace vorrith
