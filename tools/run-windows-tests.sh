@@ -2,7 +2,8 @@
 # The Windows tests under Wine on a virtual display: builds both targets, then runs the
 # Windows unit tests and the end-to-end tests of one build through CTest. The i686
 # build (the one that ships) is tested when this machine runs the 32-bit Wine loader;
-# otherwise the x86_64 build under wine64, and the run says so.
+# otherwise the x86_64 build under wine64, and the run says so. Arguments go to ctest
+# (e.g. -R NAME to run some tests only).
 # A fresh Wine prefix is made inside the build folder once per run, without the Gecko
 # and Mono installers and with the crash dialog off, so a crash fails fast.
 set -euo pipefail
@@ -50,6 +51,6 @@ if [ ! -x "$native/vorrith-render" ]; then
 fi
 "$native/vorrith-render" -o "$dir/host/reference-12345.bmp" 12345 >/dev/null
 
-ctest --test-dir "$dir" --output-on-failure --timeout 600
+ctest --test-dir "$dir" --output-on-failure --timeout 600 "$@"
 wineserver -k 2>/dev/null || true
 echo "Windows tests passed: the $arch build under Wine, in $(( $(date +%s) - start )) s"
