@@ -1,6 +1,7 @@
 // Save As through the real save dialog: it proposes Vorrith12345.Bmp, and the file it
 // writes is byte for byte the renderer's file of the same picture, replacing an older
-// file of the same name after the user agreed.
+// file of the same name after the user agreed; a file that cannot be written is
+// reported with "Save failed." and leaves the dialog as it was.
 #include <cstdio>
 
 #include "tests/e2e/config_dialog_support.h"
@@ -42,6 +43,34 @@ HWND WaitForOverwriteQuestion(DWORD processId, HWND saveDialog) {
     return question;
 }
 
+// Asks Save As for fileName and returns the save dialog, already closed by OK.
+HWND SaveAs(ConfigDialog& dialog, const std::string& fileName, const std::string& proposed) {
+    ClickButton(dialog.window, IDC_SAVE_AS);
+    const HWND save = WaitForProcessDialog(dialog.program.processId, "Save As", kDialogWaitMs);
+    if (save == nullptr) return nullptr;
+    const HWND box = FileNameBox(save);
+    CHECK(AskedText(box) == proposed);
+    SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()));
+    ClickButton(save, IDOK);
+    return save;
+}
+
+// The picture is written beside the target first; a folder in that place makes the
+// write fail without touching anything else.
+void CheckFailedSaveIsReported(ConfigDialog& dialog) {
+    const std::string target = CurrentFolder() + "\\blocked-12345.bmp";
+    CreateDirectoryA((target + ".partial").c_str(), nullptr);
+    REQUIRE(SaveAs(dialog, target, "Vorrith12345.Bmp") != nullptr);
+    const HWND error = WaitForProcessDialog(dialog.program.processId, "Error", kDialogWaitMs);
+    REQUIRE(error != nullptr);
+    CHECK(StaticTexts(error) == "Save failed.");
+    ClickButton(error, IDOK);
+    CHECK(WaitUntil([&] { return !IsWindow(error); }, kDialogWaitMs));
+    CHECK(GetFileAttributesA(target.c_str()) == INVALID_FILE_ATTRIBUTES);
+    CHECK(WindowText(dialog.window) == "Image 12345 - Vorrith 1.80");
+    RemoveDirectoryA((target + ".partial").c_str());
+}
+
 }  // namespace
 
 E2E_SCENARIO(config_save_as_e2e) {
@@ -57,14 +86,9 @@ E2E_SCENARIO(config_save_as_e2e) {
     REQUIRE(dialog.window != nullptr);
     CHECK(DrawAndWaitForTitle(dialog.window, IDC_DRAW, 12345) == "Image 12345 - Vorrith 1.80");
 
-    ClickButton(dialog.window, IDC_SAVE_AS);
-    const HWND save = WaitForProcessDialog(dialog.program.processId, "Save As", kDialogWaitMs);
+    const HWND save = SaveAs(dialog, target, "Vorrith12345.Bmp");
     if (save == nullptr) EndProgram(dialog.program);
     REQUIRE(save != nullptr);
-    const HWND fileName = FileNameBox(save);
-    CHECK(AskedText(fileName) == "Vorrith12345.Bmp");
-    SendMessageA(fileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(target.c_str()));
-    ClickButton(save, IDOK);
 
     const HWND question = WaitForOverwriteQuestion(dialog.program.processId, save);
     CHECK(question != nullptr);
@@ -73,5 +97,6 @@ E2E_SCENARIO(config_save_as_e2e) {
     CHECK(WaitUntil([&] { return !IsWindow(save); }, kDialogWaitMs));
     CHECK(GetFileAttributesA((target + ".partial").c_str()) == INVALID_FILE_ATTRIBUTES);
     CHECK(WaitForProcessDialog(dialog.program.processId, "Error", 0) == nullptr);
+    CheckFailedSaveIsReported(dialog);
     CloseConfigDialog(dialog);
 }
