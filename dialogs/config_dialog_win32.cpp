@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <cstddef>
 #include <cstring>
 #include <string>
 
@@ -94,11 +95,15 @@ INT_PTR OnDraw(HWND dialog) {
 }
 
 // The save dialog's structure in the size of its version-4 layout, which every
-// system since accepts (76 bytes in the 32-bit program).
+// system since accepts; the 64-bit program uses that layout's 64-bit size.
+constexpr DWORD kSaveRequestSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+#ifndef _WIN64
+static_assert(kSaveRequestSize == 76, "the 32-bit version-4 save structure is 76 bytes");
+#endif
 bool AskSaveFileName(HWND dialog, char (&fileName)[kTextBufferSize]) {
     OPENFILENAMEA request;
     std::memset(&request, 0, sizeof request);
-    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    request.lStructSize = kSaveRequestSize;
     request.hwndOwner = dialog;
     request.lpstrFilter = kBmpFileFilter;
     request.nFilterIndex = 1;
