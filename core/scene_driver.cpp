@@ -11,6 +11,7 @@
 #include "layers/bodies/clouds.h"
 #include "layers/bodies/moons.h"
 #include "layers/bodies/planet.h"
+#include "layers/ground/ground_layer.h"
 #include "layers/sky/comet.h"
 #include "layers/sky/galaxy.h"
 #include "layers/sky/suns.h"
@@ -108,6 +109,7 @@ void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* contro
     Report(kStepSecondComet);
     if (CheckpointSaysStop(control)) return;
 
+    DrawGround();
     Report(kStepGround);
 }
 

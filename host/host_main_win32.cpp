@@ -1,9 +1,30 @@
-// Entry point of Vorrith.scr.
+// Entry point of Vorrith.scr: reads the command line, runs the mode it names and ends
+// the process with the mode's result.
 #include <windows.h>
 
-#include "host/host_instance_win32.h"
+#include "host/command_line.h"
+#include "host/saver_host_win32.h"
+#include "host/tick_clock_win32.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    vorrith::SetHostInstance(GetModuleHandleA(nullptr));
-    ExitProcess(0);
+namespace vorrith {
+namespace {
+
+// A crash anywhere in the mode's work must not leave the system believing a saver
+// still runs (on the Windows 9x family that would keep task switching blocked): clear
+// that state, then let the process end with the exception's code.
+LONG WINAPI EndAfterCrash(EXCEPTION_POINTERS*) {
+    Passwords().SetSaverRunning(false);
+    return EXCEPTION_EXECUTE_HANDLER;
 }
+
+[[noreturn]] void HostMain() {
+    SetUnhandledExceptionFilter(EndAfterCrash);
+    InstallTickCountClock();
+    const char* arguments = SkipProgramName(GetCommandLineA());
+    ExitProcess(static_cast<UINT>(DispatchMode(GetModuleHandleA(nullptr), arguments)));
+}
+
+}  // namespace
+}  // namespace vorrith
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { vorrith::HostMain(); }

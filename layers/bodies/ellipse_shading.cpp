@@ -27,13 +27,17 @@ EllipseOffset OffsetAt(int theta, int rx, int ry) {
     return {MulQ15(rx, TableCos(theta)), MulQ15(ry, TableSin(theta))};
 }
 
-int TiltedRow(int cy, EllipseOffset e, int tilt) {
-    return cy + MulQ15(e.ey, TableCos(tilt)) + MulQ15(e.ex, TableSin(tilt));
-}
+// Centre and tilt of an ellipse, the tilt's sine and cosine looked up once.
+struct EllipseFrame {
+    int cx;
+    int cy;
+    int cosTilt;
+    int sinTilt;
 
-int TiltedColumn(int cx, EllipseOffset e, int tilt) {
-    return cx + MulQ15(e.ex, TableCos(tilt)) - MulQ15(e.ey, TableSin(tilt));
-}
+    EllipseFrame(int x, int y, int tilt) : cx(x), cy(y), cosTilt(TableCos(tilt)), sinTilt(TableSin(tilt)) {}
+    int Row(EllipseOffset e) const { return cy + MulQ15(e.ey, cosTilt) + MulQ15(e.ex, sinTilt); }
+    int Column(EllipseOffset e) const { return cx + MulQ15(e.ex, cosTilt) - MulQ15(e.ey, sinTilt); }
+};
 
 // -1, 0, 0 or +1: the ragged offset of a jittered arc.
 int JitterOffset() {
@@ -59,14 +63,15 @@ struct Outline {
 
 void RecordOutline(Outline& outline, int cx, int cy, int rx, int ryFirst, int rySecond, int angle,
                    const PaletteBand& band) {
+    const EllipseFrame frame(cx, cy, angle);
     const int step = std::max(kStepNumerator / rx, 1);
     // The parameter runs from the tilt angle upward and is compared unreduced.
     for (int theta = angle; theta < angle + kAngleUnitsPerTurn; theta += step) {
         const int ry = theta <= 1024 ? ryFirst : rySecond;
         const EllipseOffset e = OffsetAt(theta, rx, ry);
-        const int y = TiltedRow(cy, e, angle);
+        const int y = frame.Row(e);
         if (y < band.topRow || y > band.bottomRow) continue;
-        const int x = std::clamp(TiltedColumn(cx, e, angle), ClipLeft, ClipRight);
+        const int x = std::clamp(frame.Column(e), ClipLeft, ClipRight);
         const int n = outline.count;
         outline.x[n] = x;
         outline.y[n] = y;
@@ -112,6 +117,7 @@ void ShadeFilledEllipse(int cx, int cy, int rx, int ryFirst, int rySecond, int b
 void ShadeEllipseArc(int cx, int cy, int rx, int ry, int tilt, int thetaStart, int thetaEnd, int band,
                      int /*ignored*/, int jitter, int clipX, int clipY, int clipR) {
     const PaletteBand& rows = Plan.bands[band];
+    const EllipseFrame frame(cx, cy, tilt);
     const int factor = jitter != 0 ? kJitteredArcFactor : kCleanArcFactor;
     // A radius below 1 is taken as 1 so the step stays defined.
     const int step = std::max(kStepNumerator / std::max(jitter != 0 ? jitter : rx, 1), 1);
@@ -121,10 +127,10 @@ void ShadeEllipseArc(int cx, int cy, int rx, int ry, int tilt, int thetaStart, i
         // The parameter never rests on the top or bottom vertex.
         if (theta % 1024 == 512) ++theta;
         const EllipseOffset e = OffsetAt(theta, rx, ry);
-        int y = TiltedRow(cy, e, tilt);
+        int y = frame.Row(e);
         if (jitter != 0) y += JitterOffset();
         if (y < rows.topRow || y > rows.bottomRow) continue;
-        int x = TiltedColumn(cx, e, tilt);
+        int x = frame.Column(e);
         if (jitter != 0) x += JitterOffset();
         if (x == lastX && y == lastY) continue;
         lastX = x;

@@ -17,7 +17,7 @@ constexpr int kPlanetLowIndex = 64;
 constexpr int kPlanetHighIndex = 95;
 constexpr int kPlanetTextureEntry = 2;  // never filled: black
 constexpr int kSmallestPlanet = 4;
-// Draws of a planet detail that no longer exists; kept so later pictures stay the same.
+// Drawn and discarded in some scenes; kept so later pictures stay the same.
 constexpr int kDiscardedDraws = 142;
 
 // One draw in 15 (fewer with a second draw on a sunless sky) burns the discarded draws.

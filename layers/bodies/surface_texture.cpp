@@ -40,6 +40,7 @@ std::unique_ptr<uint8_t[]> MakeSurfaceTexture(int cells) {
 }
 
 void DrawSurfaceTexture(int cx, int cy, int radius, uint32_t colour) {
+    if (radius < 1) return;
     const int cells = SurfaceTextureCells(radius);
     std::unique_ptr<uint8_t[]> texture = MakeSurfaceTexture(cells);
     if (!texture) return;

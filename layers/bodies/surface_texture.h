@@ -11,8 +11,9 @@
 //                            rim cells by the rim's coverage and clears everything else
 //                            in the first 2 radius - 1 rows (and the rows below them).
 // DrawSurfaceTexture(cx, cy, radius, colour)  the whole operation for one body; out of
-//                            memory anywhere leaves the body as it is. The mask is clipped
-//                            to the canvas only, not to the horizon.
+//                            memory anywhere leaves the body as it is; a radius below 1
+//                            draws nothing. The mask is clipped to the canvas only, not
+//                            to the horizon.
 #pragma once
 
 #include <cstdint>

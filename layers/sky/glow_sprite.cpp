@@ -20,11 +20,30 @@ void StorePixel(uint8_t* p, int red, int green, int blue) {
     p[2] = static_cast<uint8_t>(red);
 }
 
+struct GlowColours {
+    int outerRed, centreRed, outerGreen, centreGreen, outerBlue, centreBlue;
+};
+
+// One row of the sprite at vertical offset dy from the centre, computed for dx >= 0 and
+// mirrored to the left. A pixel is inside when dx^2 + dy^2 <= h^2 + h.
+void FillGlowRow(uint8_t* row, int h, int dy, const GlowColours& c) {
+    const int h2 = h * h;
+    for (int dx = 0; dx <= h; ++dx) {
+        if (h2 - dx * dx < dy * dy - h) break;  // outside the disc, and so is the rest
+        int w = 2 * (h2 - dx * dx - dy * dy);
+        if (w < 0) w = 0;
+        uint8_t* right = row + 3 * (h + dx);
+        StorePixel(right, GlowChannel(c.outerRed, c.centreRed, w, h2), GlowChannel(c.outerGreen, c.centreGreen, w, h2),
+                   GlowChannel(c.outerBlue, c.centreBlue, w, h2));
+        std::memcpy(row + 3 * (h - dx), right, 3);
+    }
+}
+
 }  // namespace
 
 GlowSprite MakeGlowSprite(int r, int outerRed, int centreRed, int outerGreen, int centreGreen,
                           int outerBlue, int centreBlue) {
-    if (r < 1) return nullptr;
+    if (r < 1 || r > kMaxGlowRadius) return nullptr;
     const int size = GlowSpriteSize(r);
     const size_t bytes = static_cast<size_t>(size) * size * 3;
     GlowSprite sprite(new (std::nothrow) uint8_t[bytes]);
@@ -35,16 +54,13 @@ GlowSprite MakeGlowSprite(int r, int outerRed, int centreRed, int outerGreen, in
         return sprite;
     }
     const int h = r - 1;
-    const int h2 = h * h;
-    uint8_t* p = sprite.get();
-    for (int dy = -h; dy <= h; ++dy) {
-        for (int dx = -h; dx <= h; ++dx, p += 3) {
-            if (h2 - dx * dx < dy * dy - h) continue;  // outside the disc
-            int w = 2 * (h2 - dx * dx - dy * dy);
-            if (w < 0) w = 0;
-            StorePixel(p, GlowChannel(outerRed, centreRed, w, h2), GlowChannel(outerGreen, centreGreen, w, h2),
-                       GlowChannel(outerBlue, centreBlue, w, h2));
-        }
+    const int rowBytes = size * 3;
+    const GlowColours colours{outerRed, centreRed, outerGreen, centreGreen, outerBlue, centreBlue};
+    for (int dy = 0; dy <= h; ++dy) {
+        uint8_t* lowerRow = sprite.get() + (h + dy) * rowBytes;
+        FillGlowRow(lowerRow, h, dy, colours);
+        // The sprite is symmetric top to bottom: the row as far above the middle is the same.
+        if (dy > 0) std::memcpy(sprite.get() + (h - dy) * rowBytes, lowerRow, static_cast<size_t>(rowBytes));
     }
     return sprite;
 }

@@ -5,8 +5,10 @@
 // square of the distance from the centre colour to the outer colour; pixels outside the
 // disc are 0, so adding the sprite leaves them alone.
 //
-// MakeGlowSprite returns null when r < 1 or memory is short; callers then skip the
-// additions of that sprite and go on drawing.
+// MakeGlowSprite returns null when r < 1, when r exceeds kMaxGlowRadius (the fall-off
+// arithmetic would overflow and the buffer size could wrap on a 32-bit target), or when
+// memory is short; callers then skip the additions of that sprite and go on drawing.
+// The sky layers stay far below the limit (a few hundred at most).
 #pragma once
 
 #include <cstdint>
@@ -15,6 +17,8 @@
 namespace vorrith {
 
 using GlowSprite = std::unique_ptr<uint8_t[]>;
+
+constexpr int kMaxGlowRadius = 2048;
 
 // Colours are per channel; the low byte of each computed value is stored.
 GlowSprite MakeGlowSprite(int r, int outerRed, int centreRed, int outerGreen, int centreGreen,

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "core/bmp_writer.h"
 #include "core/random.h"
 #include "core/scene_driver.h"
 #include "tests/support/checkpoints.h"
@@ -17,8 +18,8 @@ namespace vorrith {
 namespace {
 
 // The layers drawn by the scene driver today. Add a layer's name when it lands.
-const std::set<std::string> kBuiltLayers = {"plan", "sky", "galaxy", "comet1",
-                                            "suns", "planet+moons", "clouds", "comet2"};
+const std::set<std::string> kBuiltLayers = {"plan", "sky", "galaxy", "comet1", "suns",
+                                            "planet+moons", "clouds", "comet2", "ground"};
 
 struct Observed {
     uint64_t canvasHash;
@@ -38,6 +39,13 @@ std::map<int, Observed> RenderUpTo(int imageNumber, int lastStep) {
     GenerateScene(nullptr, imageNumber, &control);
     SetSceneStepObserver(nullptr);
     return observed;
+}
+
+// A finished picture whose hash differs is written to the test build folder, to be
+// looked at (the canvas holds it after a render up to the ground).
+void SaveFinishedPicture(int imageNumber) {
+    const std::string path = std::string(VORRITH_TEST_OUTPUT_DIR) + "/checkpoint-" + std::to_string(imageNumber) + "-actual.bmp";
+    if (SaveCanvasBmp(path) == 0) std::cout << "image " << imageNumber << " written to " << path << "\n";
 }
 
 class SceneCheckpointTest : public CanvasTest, public ::testing::WithParamInterface<int> {};
@@ -70,6 +78,7 @@ TEST_P(SceneCheckpointTest, ReferenceLinesHold) {
         const auto found = observed.find(step);
         ASSERT_NE(found, observed.end()) << "image " << imageNumber << " did not run step " << step;
         EXPECT_EQ(found->second.canvasHash, target->canvasHash) << "image " << imageNumber;
+        if (step == kStepGround && found->second.canvasHash != target->canvasHash) SaveFinishedPicture(imageNumber);
         EXPECT_EQ(found->second.randomState, target->randomState) << "image " << imageNumber;
         EXPECT_EQ(found->second.cursor, target->cursor) << "image " << imageNumber;
         ++checked;

@@ -49,6 +49,12 @@ TEST(GlowSpriteTest, FallsOffWithTheSquaredDistanceToTheOuterColour) {
     EXPECT_EQ(Byte(sprite, 5, 0, 0, 2), 0);
 }
 
+TEST(GlowSpriteTest, RefusesARadiusTooLargeToDraw) {
+    EXPECT_TRUE(MakeGlowSprite(300, 0, 1, 0, 1, 0, 1));  // beyond the largest sun glow
+    EXPECT_FALSE(MakeGlowSprite(kMaxGlowRadius + 1, 0, 1, 0, 1, 0, 1));
+    EXPECT_FALSE(MakeGlowSprite(40000, 0, 1, 0, 1, 0, 1));  // its size would wrap a 32-bit count
+}
+
 TEST(GlowSpriteTest, StoresTheLowByteOfEachChannel) {
     const GlowSprite sprite = MakeGlowSprite(1, 0, 256 + 7, 0, 0, 0, 0);
     ASSERT_TRUE(sprite);
@@ -81,9 +87,11 @@ TEST_F(AddGlowTest, AddsWithSaturationAndClipsAtTheEdges) {
     EXPECT_EQ(PixelRgb(639, 479), (Rgb{20, 20, 20}));
 }
 
-TEST_F(AddGlowTest, RadiusZeroDrawsNothing) {
+TEST_F(AddGlowTest, MissingSpriteIsSkippedQuietly) {
     const uint64_t black = CanvasHash();
     AddGlow(5, 5, 0, 255, 255, 255);
+    AddGlow(5, 5, 40000, 255, 255, 255);
+    AddGlowSprite(nullptr, 5, 5, 3);
     EXPECT_EQ(CanvasHash(), black);
 }
 

@@ -1,0 +1,151 @@
+#include "layers/ground/hill_ranges.h"
+
+#include <algorithm>
+
+#include "core/canvas.h"
+#include "core/palette.h"
+#include "core/random.h"
+#include "core/scene_plan.h"
+
+namespace vorrith {
+namespace {
+
+// What one band needs to know while its columns are drawn.
+struct HillBand {
+    int number;       // i, 1 for the farthest band
+    bool last;        // the nearest band drawn gets no extra soft-edge row
+    int top;          // l, the nominal top row
+    int height;       // g
+    int lastRow;      // r = min(l + g, ClipBottom)
+    int topIndex;     // j
+    int slope;        // s: palette change from top to base
+    int spread;       // m: the walker steps over -i ... m - 1 - i
+    int grain;        // k
+    int fractionBits; // u
+};
+
+// The skyline state carried from column to column (and rowEnd from band to band).
+struct Skyline {
+    int walker;       // v, fixed point with fractionBits fraction bits
+    int previousTop;  // P
+    int top;          // A
+    int nextTop;      // D
+    int rowEnd;       // where the previous column stopped
+};
+
+void PutPaletteEntry(int x, int y, int index) {
+    if (y <= ClipBottom) canvas.PutPixel(x, y, PaletteColour(index));
+}
+
+void BlendPaletteEntry(int x, int y, int index, int weight) {
+    if (y <= ClipBottom) canvas.BlendPixel(x, y, weight, PaletteColour(index));
+}
+
+// Blends the column's top rows from A down to the widest neighbouring top; returns the
+// row after them. coverage is the share of the top pixel the hill covers (E / 2^u).
+int DrawSoftEdge(const HillBand& band, const Skyline& sky, int x, int coverage) {
+    int bottom = std::max({sky.nextTop, sky.previousTop, sky.top});
+    const int rampStep = 128 / (bottom - sky.top + 2);
+    if (!band.last) ++bottom;
+    bottom = std::min(bottom, band.lastRow);
+    const int firstWeight = (rampStep * coverage) >> band.fractionBits;
+    for (int y = sky.top; y <= bottom; ++y) {
+        if (y < ClipTop) continue;  // the walker may rise above the canvas
+        const int index = std::max(band.topIndex, band.topIndex + (band.slope * (y - band.top)) / band.height);
+        BlendPaletteEntry(x, y, index, 2 * firstWeight + 2 * rampStep * (y - sky.top));
+    }
+    return bottom + 1;
+}
+
+// Where the column rises above the band's nominal top: dithered band colour down to a
+// random row at most two below the nominal top. Returns the row after the cap.
+int DrawDitheredCap(const HillBand& band, int x, int y) {
+    for (;;) {
+        const int stop = NextRandomValue();
+        if (y >= band.top + stop % 3 || y < ClipTop) return y;
+        const int dither = NextRandomValue();
+        PutPaletteEntry(x, y, band.topIndex - dither % band.grain);
+        ++y;
+    }
+}
+
+int BodyLimit(const HillBand& band) {
+    const int t = NextRandomValue();
+    return band.lastRow - t % 3 + band.number - 1;
+}
+
+// The dithered ramp from the band's colour toward the ground's colour at its base, in
+// 8.8 palette units; it ends a random row or so past the base. Returns the row after it.
+int DrawBody(const HillBand& band, int x, int y) {
+    const int rowStep = (band.slope * 256) / band.height;
+    int position = (y - band.top) * rowStep;
+    for (int limit = BodyLimit(band); y <= limit; limit = BodyLimit(band)) {
+        if (y >= ClipTop) {
+            const int dither = NextRandomValue();
+            PutPaletteEntry(x, y, band.topIndex + ((position - dither % (band.grain * 256)) >> 8));
+        }
+        position += rowStep;
+        ++y;
+    }
+    return y;
+}
+
+void DrawHillColumn(const HillBand& band, Skyline& sky, int x) {
+    JumpRandomCursor();
+    sky.previousTop = sky.top;
+    sky.top = sky.nextTop;
+    const int one = 1 << band.fractionBits;
+    const int coverage = one - (sky.walker & (one - 1));
+    const int step = NextRandomValue();
+    // While the previous column stopped above the horizon the walk drifts downward.
+    sky.walker += (sky.rowEnd < Plan.horizonRow ? 1 : 0) + step % band.spread - band.number;
+    sky.nextTop = sky.walker >> band.fractionBits;
+    if (sky.top > band.lastRow) {
+        sky.rowEnd = sky.top;
+        return;
+    }
+    int y = DrawSoftEdge(band, sky, x, coverage);
+    if (y <= band.lastRow) {
+        y = DrawDitheredCap(band, x, y);
+        y = DrawBody(band, x, y);
+    }
+    sky.rowEnd = y;
+}
+
+void DrawHillBand(HillBand& band, Skyline& sky, int groundIndex, int farIndex) {
+    sky.walker = (band.top << band.fractionBits) + 5;
+    sky.top = sky.nextTop = band.top;
+    const int base = band.top + band.height;
+    band.lastRow = std::min(base, ClipBottom);
+    const int groundAtBase = groundIndex - ((base - Plan.horizonRow) * (groundIndex - farIndex)) /
+                                               (ClipBottom - Plan.horizonRow);
+    band.slope = groundAtBase - band.topIndex;
+    for (int x = ClipLeft; x <= ClipRight; ++x) DrawHillColumn(band, sky, x);
+}
+
+}  // namespace
+
+void DrawHillRanges(int a, int b, int k, int d) {
+    const int planned = NextRandomValue() % 3 + 2;
+    HillBand band{};
+    band.grain = k;
+    band.height = (ClipBottom - Plan.horizonRow) / (planned * planned);
+    band.topIndex = k + 2 * planned + 129;
+    band.fractionBits = NextRandomValue() % 3;
+    band.top = Plan.horizonRow - band.fractionBits - band.height + 4;
+    band.spread = 3;
+    const int count = std::min(planned, d);
+    Skyline sky{};
+    sky.rowEnd = band.top;
+    for (int i = 1; i <= count; ++i) {
+        band.number = i;
+        band.last = i == count;
+        DrawHillBand(band, sky, a, b);
+        band.spread += 2;
+        band.topIndex -= 2;
+        band.top += band.height;
+        band.height *= 2;
+    }
+}
+
+}  // namespace vorrith

@@ -1,0 +1,55 @@
+// Full-screen saver: one topmost window over the whole screen, pictures fading in,
+// small mouse movements absorbed, a second start only activating the first, and a key
+// ending the process.
+#include "tests/e2e/window_driver.h"
+
+using namespace vorrith::e2e;
+
+namespace {
+
+constexpr char kSaverClass[] = "WindowsScreenSaverClass";
+constexpr char kTitle[] = "Screen Saver";
+
+bool StillRunning(Program& saver) {
+    DWORD exitCode = 0;
+    return !WaitForExit(saver, 0, exitCode);
+}
+
+}  // namespace
+
+E2E_SCENARIO(fullscreen_e2e) {
+    Program saver = StartSaver("/s");
+    REQUIRE(saver.process != nullptr);
+    const HWND window = WaitForWindow(kSaverClass, kTitle, 10000);
+    if (window == nullptr) EndProgram(saver);
+    REQUIRE(window != nullptr);
+
+    const RECT area = WindowRect(window);
+    CHECK(area.left == 0 && area.top == 0);
+    CHECK(area.right == GetSystemMetrics(SM_CXSCREEN) && area.bottom == GetSystemMetrics(SM_CYSCREEN));
+    CHECK((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+
+    // The first picture fades in from black; a second later it is mid-fade.
+    CHECK(WaitUntil([&] { return CountLitPixels(area) > 100; }, 15000));
+    Pause(1000);
+    CHECK(SaveScreenBmp("saver-fullscreen-midfade.bmp"));
+
+    MoveMouseBy(window, 1, 1);
+    MoveMouseBy(window, 1, 1);
+    Pause(700);
+    CHECK(StillRunning(saver));
+
+    Program second = StartSaver("/s");
+    DWORD secondExit = 1;
+    CHECK(WaitForExit(second, 10000, secondExit));
+    CHECK(secondExit == 0);
+    EndProgram(second);
+    CHECK(CountWindows(kSaverClass, kTitle) == 1);
+
+    PostKey(window, VK_SPACE);
+    DWORD exitCode = 1;
+    CHECK(WaitForExit(saver, 10000, exitCode));
+    CHECK(exitCode == 0);
+    CHECK(CountWindows(kSaverClass, nullptr) == 0);
+    EndProgram(saver);
+}

@@ -1,0 +1,39 @@
+// Helpers for the sky-object tests: a planned scene over a canvas of known colour.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "core/canvas.h"
+#include "core/scene_driver.h"
+#include "core/scene_plan.h"
+#include "tests/support/picture_fixture.h"
+
+namespace vorrith {
+
+class SkyLayerTest : public CanvasTest {
+protected:
+    // Plans image `imageNumber` and paints the whole canvas one colour.
+    void PlanOver(int imageNumber, uint32_t colour) {
+        PlanScene(imageNumber);
+        for (int y = 0; y < canvas.height; ++y) canvas.FillSpan(0, canvas.width - 1, y, colour);
+    }
+
+    // The first image number whose plan satisfies `wanted`.
+    template <typename Predicate>
+    static int FindImage(Predicate wanted) {
+        for (int n = 0;; ++n) {
+            PlanScene(n);
+            if (wanted(Plan)) return n;
+        }
+    }
+
+    static std::vector<uint8_t> Snapshot() {
+        return std::vector<uint8_t>(canvas.pixels, canvas.pixels + static_cast<size_t>(canvas.stride) * canvas.height);
+    }
+};
+
+// The generator state after `count` more draws from `state` (the global is untouched).
+uint32_t StateAfterDraws(uint32_t state, int count);
+
+}  // namespace vorrith

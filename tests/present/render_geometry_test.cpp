@@ -1,0 +1,56 @@
+#include "present/render_geometry.h"
+
+#include <gtest/gtest.h>
+
+namespace vorrith {
+namespace {
+
+void ExpectRect(const ScreenRect& r, int left, int top, int right, int bottom) {
+    EXPECT_EQ(r.left, left);
+    EXPECT_EQ(r.top, top);
+    EXPECT_EQ(r.right, right);
+    EXPECT_EQ(r.bottom, bottom);
+}
+
+TEST(ZoomRect, NativeScreenIsCoveredAtEveryStep) {
+    for (int step = 0; step <= kZoomSteps; ++step) {
+        ExpectRect(ZoomRect(640, 480, step, 0), 0, 0, 640, 480);
+        ExpectRect(ZoomRect(640, 480, step, 1), 0, 0, 640, 480);
+    }
+}
+
+TEST(ZoomRect, GrowsThenShrinksOnALargerScreen) {
+    ExpectRect(ZoomRect(800, 600, 0, 0), 80, 60, 720, 540);
+    ExpectRect(ZoomRect(800, 600, 26, 0), 0, 0, 800, 600);
+    ExpectRect(ZoomRect(800, 600, 0, 1), 0, 0, 800, 600);
+    ExpectRect(ZoomRect(800, 600, 26, 1), 80, 60, 720, 540);
+    // Step 1: dx = 160 / 26 = 6, dy = 120 / 26 = 4, multiplied before dividing.
+    ExpectRect(ZoomRect(800, 600, 1, 0), 77, 58, 723, 542);
+}
+
+TEST(ZoomRect, SmallerScreenTruncatesTowardZero) {
+    // dx = (-320 * 1) / 26 = -12, w = 628, left = (320 - 628) / 2 = -154.
+    ExpectRect(ZoomRect(320, 240, 1, 0), -154, -115, 474, 356);
+    ExpectRect(NativeCentredRect(321, 241), -159, -119, 481, 361);
+}
+
+TEST(FadeLevels, TwentySevenFramesEndingExactlyOnTheNewPicture) {
+    int frames = 0;
+    int last = 0;
+    for (int level = kFirstFadeLevel; level <= kLastFadeLevel; level += kFadeLevelStep) {
+        ++frames;
+        last = level;
+    }
+    EXPECT_EQ(frames, 27);
+    EXPECT_EQ(last, 256);
+}
+
+TEST(DeadlineReached, ComparesUnsignedSoAWrappedDeadlineEndsTheWaitAtOnce) {
+    EXPECT_FALSE(DeadlineReached(100, 101));
+    EXPECT_TRUE(DeadlineReached(101, 101));
+    const uint32_t now = 0xFFFFFF00u;
+    EXPECT_TRUE(DeadlineReached(now, now + kPictureHoldMs));  // wrapped to a small number
+}
+
+}  // namespace
+}  // namespace vorrith
