@@ -7,13 +7,13 @@
 #include <cstring>
 #include <string>
 
-#include "core/canvas.h"
 #include "dialogs/about_box_win32.h"
 #include "dialogs/config_layout.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_texts.h"
 #include "dialogs/picture_browser.h"
 #include "host/host_instance_win32.h"
+#include "present/present_canvas_win32.h"
 
 namespace vorrith {
 namespace {
@@ -134,13 +134,6 @@ INT_PTR OnCommand(HWND dialog, int id) {
         case IDCANCEL: PostMessageA(dialog, WM_CLOSE, 0, 0); return TRUE;
         default: return FALSE;
     }
-}
-
-// The whole canvas stretched over the client area.
-void PresentCanvas(HDC dc, const RECT& dest) {
-    StretchDIBits(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, 0, 0, canvas.width,
-                  canvas.height, canvas.pixels, reinterpret_cast<const BITMAPINFO*>(&canvas.header), DIB_RGB_COLORS,
-                  SRCCOPY);
 }
 
 // Until the first picture the dialog paints itself as usual.
