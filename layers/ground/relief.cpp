@@ -121,47 +121,62 @@ void BlendTop(int x, int y, const TopEdge& edge) {
     for (int c = 0; c < 3; ++c) pixel[c] = static_cast<uint8_t>((pixel[c] * (den - frac) + aboveBytes[c] * frac) / den);
 }
 
+// The ray of one column: its height and slope in 20.12, its depth, and how far up the
+// column is painted.
+struct ColumnRay {
+    int depth = 0;
+    int height;
+    int slope;
+    int lowestUnpainted;
+    TopEdge edge;
+};
+
+// The terrain (height h, times 65536) rises above the ray: the ray now passes over
+// it, and the column is painted up to the terrain's projected row. True when that row
+// is the top of the canvas.
+bool PaintVisibleStep(ColumnRay& ray, int x, int h, int steps16, const ReliefView& view,
+                      const std::vector<uint32_t>& horizonColours) {
+    ray.height = h >> 6;
+    const int rise = ray.height - view.eyeHeight * kOne;
+    ray.slope = (steps16 + 2 * rise) / ray.depth;
+    ray.edge.depth = steps16 * kOne;
+    ray.edge.offset = rise * view.focalLength;
+    int cut = view.topRow - ray.edge.offset / ray.edge.depth;
+    if (cut < 0) {
+        cut = 0;
+        ray.edge.offset = 0;
+    }
+    if (cut <= ray.lowestUnpainted && cut < SceneHeight) ray.edge.above = canvas.GetPixel(x, cut);
+    PaintRows(x, ray.lowestUnpainted, cut, (h >> 16) & 255, horizonColours);
+    ray.lowestUnpainted = cut - 1;
+    return cut == 0;
+}
+
 void MarchColumn(int x, const uint8_t* map, const ReliefView& view, const std::vector<uint32_t>& horizonColours) {
     const int dx = ((2 * x - SceneWidth) * kOne) / view.focalLength;
     MapWalk walk;
     walk.map = map;
-    int depth = 0;
-    int rayHeight = view.eyeHeight * kOne;
-    int slope = view.startSlope;
-    int lowestUnpainted = SceneHeight - 1;
-    TopEdge edge;
+    ColumnRay ray;
+    ray.height = view.eyeHeight * kOne;
+    ray.slope = view.startSlope;
+    ray.lowestUnpainted = SceneHeight - 1;
     for (int step = 0; step < kMaxSteps; ++step) {
         const int h = SampleHeight(walk, dx);
-        depth += 2;
+        ray.depth += 2;
         StepAway(walk);
-        const bool far = depth >= kFarDepth;
+        const bool far = ray.depth >= kFarDepth;
         if (far) {
-            depth += 2;
+            ray.depth += 2;
             StepAway(walk);
         }
-        if ((h >> 6) > rayHeight) {
-            rayHeight = h >> 6;
-            const int rise = rayHeight - view.eyeHeight * kOne;
-            slope = (walk.steps16 + 2 * rise) / depth;
-            edge.depth = walk.steps16 * kOne;
-            edge.offset = rise * view.focalLength;
-            int cut = view.topRow - edge.offset / edge.depth;
-            if (cut < 0) {
-                cut = 0;
-                edge.offset = 0;
-            }
-            if (cut <= lowestUnpainted && cut < SceneHeight) edge.above = canvas.GetPixel(x, cut);
-            PaintRows(x, lowestUnpainted, cut, (h >> 16) & 255, horizonColours);
-            lowestUnpainted = cut - 1;
-            if (cut == 0) break;
-        }
+        if ((h >> 6) > ray.height && PaintVisibleStep(ray, x, h, walk.steps16, view, horizonColours)) break;
         if (far) {
             walk.across += dx;
-            rayHeight += slope;
+            ray.height += ray.slope;
         }
-        rayHeight += slope;
+        ray.height += ray.slope;
     }
-    BlendTop(x, lowestUnpainted + 1, edge);
+    BlendTop(x, ray.lowestUnpainted + 1, ray.edge);
 }
 
 }  // namespace

@@ -5,8 +5,9 @@
 // rand(): eight values for the curves, one for the meander frequency, one per interior
 // span pixel and three more for every speckled pixel.
 //
-// DrawRiverRow(x, y, width, colour) draws one span centred on column x: two soft pixels
-// at each end (blended at 85 and 170 of 256), the rest speckled. Rows outside the
+// DrawRiverRow(x, y, width, colour) draws one span centred on column x: at each end the
+// outermost pixel is left as it is and the next two are blended at 85 and 170 of 256;
+// the rest is speckled. Rows outside the
 // canvas draw nothing; columns outside are clipped. Spans of 6 pixels or fewer are all
 // edge and draw no random values.
 #pragma once

@@ -12,51 +12,53 @@ constexpr int kRockLowIndex = 128;
 
 // What the groups of one depth layer share.
 struct RockLayer {
-    int number;     // i, 1 for the farthest layer
-    int spacing;    // b, doubles layer by layer
-    int start;      // the layer's base row
-    int heightScale;  // d
-    int gap;          // gx, extra room between groups (may be 0)
+    int number;       // i, 1 for the farthest layer
+    int spacing;      // b, doubles layer by layer
+    int start;        // the layer's base row
+    int heightScale;  // d: rock heights are drawn from it
+    int gap;          // gx: extra room between groups (may be 0); rock widths are drawn from it
     int highIndex;
 };
 
 // A rock, then its pebbles: outside the pair, left of the left rock and right of the
 // right one.
 void DrawRockWithPebbles(const RockLayer& layer, int groupLeft, int offset, int inwardStep, int row) {
-    const int width = layer.gap == 0 ? 1 : layer.gap;
-    const int height = layer.heightScale == 0 ? 1 : layer.heightScale;
-    const int t1 = NextRandomValue();
-    const int t2 = NextRandomValue();
-    const int t3 = NextRandomValue();
-    const int x = groupLeft + offset + t1 % inwardStep;
-    const int w = t2 % ((3 * width) / 4 + 1) + width / 8 + 1;
-    const int h = t3 % ((3 * height) / 4 + 1) + height / 8 + 1;
+    const int widthScale = layer.gap == 0 ? 1 : layer.gap;
+    const int heightScale = layer.heightScale == 0 ? 1 : layer.heightScale;
+    const int place = NextRandomValue();
+    const int widthDraw = NextRandomValue();
+    const int heightDraw = NextRandomValue();
+    const int x = groupLeft + offset + place % inwardStep;
+    const int w = widthDraw % ((3 * widthScale) / 4 + 1) + widthScale / 8 + 1;
+    const int h = heightDraw % ((3 * heightScale) / 4 + 1) + heightScale / 8 + 1;
     DrawRock(x, row, w, h, kRockLowIndex, layer.highIndex);
     const int pebbles = NextRandomValue() % 4 + 3;
     for (int k = 0; k < pebbles; ++k) {
-        const int m = NextRandomValue() % w + 1;
-        const int pw = NextRandomValue() % (w / 2 + 1) + w / 8;
-        const int ph = NextRandomValue() % (h / 2 + 1) + h / 8;
-        DrawRock(offset != 0 ? x + m : x - m, row + 1, pw, ph, kRockLowIndex, layer.highIndex);
+        const int distance = NextRandomValue() % w + 1;
+        const int pebbleWidth = NextRandomValue() % (w / 2 + 1) + w / 8;
+        const int pebbleHeight = NextRandomValue() % (h / 2 + 1) + h / 8;
+        DrawRock(offset != 0 ? x + distance : x - distance, row + 1, pebbleWidth, pebbleHeight, kRockLowIndex,
+                 layer.highIndex);
     }
 }
 
 // One group at column x; returns the column of the next group.
 int DrawRockGroup(const RockLayer& layer, int x) {
     JumpRandomCursor();
-    const int t1 = NextRandomValue();
-    int width = t1 % (layer.spacing + 1) + layer.spacing / 8 + 1;
-    const int t2 = NextRandomValue();
-    const int baseRow = layer.start + 2 * (t2 % (2 * layer.number)) - 2 * layer.number;
-    const int t3 = NextRandomValue();
-    int rows = t3 % 3 + 3;
-    if (width < 8) {
-        const int t4 = NextRandomValue();
-        rows = (t4 & 1) + 1;
+    const int widthDraw = NextRandomValue();
+    int width = widthDraw % (layer.spacing + 1) + layer.spacing / 8 + 1;
+    const int rowDraw = NextRandomValue();
+    const int baseRow = layer.start + 2 * (rowDraw % (2 * layer.number)) - 2 * layer.number;
+    const int rowsDraw = NextRandomValue();
+    int rows = rowsDraw % 3 + 3;
+    if (width < 8) {  // narrow groups get one or two rows
+        const int narrowRowsDraw = NextRandomValue();
+        rows = (narrowRowsDraw & 1) + 1;
     }
     const int inwardStep = width / (2 * rows - 1) + 1;
     const int rowStep = (width / rows) / 8 + 1;
     int groupLeft = x - width / 2;
+    // Pairs close in by inwardStep a row; once the width turns negative rows pass empty.
     for (int row = baseRow + rowStep; width != 0 && row < baseRow + rows; row += rowStep) {
         if (width > 0) {
             DrawRockWithPebbles(layer, groupLeft, 0, inwardStep, row);
@@ -65,8 +67,8 @@ int DrawRockGroup(const RockLayer& layer, int x) {
         groupLeft += inwardStep;
         width -= 2 * inwardStep;
     }
-    const int t5 = NextRandomValue();
-    return x + (t5 % layer.spacing + layer.spacing) / 2 + layer.gap;
+    const int gapDraw = NextRandomValue();
+    return x + (gapDraw % layer.spacing + layer.spacing) / 2 + layer.gap;
 }
 
 }  // namespace
@@ -81,10 +83,10 @@ void DrawRockField() {
     for (int i = 1; i <= k + 1; ++i) {
         layer.number = i;
         layer.spacing *= 2;
-        const int t1 = NextRandomValue();
-        layer.heightScale = layer.spacing / (t1 % 5 + 3);
-        const int t2 = NextRandomValue();
-        layer.gap = layer.spacing / (t2 % 4 + 1);
+        const int heightDraw = NextRandomValue();
+        layer.heightScale = layer.spacing / (heightDraw % 5 + 3);
+        const int gapDraw = NextRandomValue();
+        layer.gap = layer.spacing / (gapDraw % 4 + 1);
         for (int x = ClipLeft; x < ClipRight;) x = DrawRockGroup(layer, x);
         layer.start += layer.spacing;
         layer.highIndex -= 2;
