@@ -24,5 +24,7 @@ CC=clang CXX=clang++ cmake -S "$here" -B "$here/build/fuzz" -G Ninja -DCMAKE_BUI
 cmake --build "$here/build/fuzz" -j2
 ctest --test-dir "$here/build/fuzz" -j2 --output-on-failure --timeout 300
 
-if [ -x "$here/tools/run-windows-tests.sh" ]; then "$here/tools/run-windows-tests.sh"; fi
+"$here/tools/run-windows-tests.sh"
+echo "== same pictures in the native and the Windows build"
+"$here/tools/compare-builds.sh"
 echo "All test runs passed."

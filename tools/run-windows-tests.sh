@@ -42,6 +42,13 @@ wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /
 wineserver -w
 echo "Wine prefix ready in $(( $(date +%s) - start )) s"
 
+# The configuration-dialog tests compare what the dialog shows and saves with the native
+# renderer's file of the same picture, put beside Vorrith.scr.
+native="$here/build/native"
+cmake -S "$here" -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$native" -j2 --target vorrith-render
+"$native/vorrith-render" -o "$dir/host/reference-12345.bmp" 12345 >/dev/null
+
 ctest --test-dir "$dir" --output-on-failure --timeout 600
 wineserver -k 2>/dev/null || true
 echo "Windows tests passed: the $arch build under Wine, in $(( $(date +%s) - start )) s"

@@ -39,6 +39,11 @@ E2E_SCENARIO(fullscreen_e2e) {
     Pause(700);
     CHECK(StillRunning(saver));
 
+    // Outside the Windows 9x family the auto-play query is not the saver's business.
+    SendMessageA(window, RegisterWindowMessageA("QueryCancelAutoPlay"), 0, 0);
+    Pause(300);
+    CHECK(StillRunning(saver));
+
     Program second = StartSaver("/s");
     DWORD secondExit = 1;
     CHECK(WaitForExit(second, 10000, secondExit));
