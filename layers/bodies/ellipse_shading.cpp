@@ -13,7 +13,8 @@ namespace {
 
 constexpr int kCleanArcFactor = 260;
 constexpr int kJitteredArcFactor = 265;
-// The angular step is 57 / radius: about one pixel of outline per step.
+// The angular step is 57 / radius, so a walk takes a few steps per pixel of outline
+// whatever the size.
 constexpr int kStepNumerator = 57;
 constexpr int kMaxOutlinePoints = kAngleUnitsPerTurn;
 
@@ -39,7 +40,7 @@ struct EllipseFrame {
     int Column(EllipseOffset e) const { return cx + MulQ15(e.ex, cosTilt) - MulQ15(e.ey, sinTilt); }
 };
 
-// -1, 0, 0 or +1: the ragged offset of a jittered arc.
+// -1 ... +2: the ragged offset of a jittered arc.
 int JitterOffset() {
     const int r = rand();
     return (r & 3) - 1;

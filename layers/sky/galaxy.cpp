@@ -21,10 +21,6 @@ constexpr int kCoreGlows = 18;
 constexpr int kBurstFactor = 265;
 constexpr int kCoreBurstFactor = 267;
 
-int RoundShare(float value, float share) { return RoundColour(static_cast<double>(value) * static_cast<double>(share)); }
-
-int RoundShare(int value, float share) { return RoundColour(value * static_cast<double>(share)); }
-
 GalaxyShape PlaceGalaxy() {
     GalaxyShape shape{};
     const int xDraw = rand();

@@ -1,4 +1,3 @@
-#include "core/canvas.h"
 #include "core/random.h"
 #include "core/sine_table.h"
 #include "layers/sky/galaxy_shape.h"
@@ -46,9 +45,8 @@ void DrawArmPoint(int x, int y, int e, const GlowSprite& large, int largeRadius,
 }  // namespace
 
 void DrawSpiralArms(const GalaxyShape& shape) {
-    const ArmColour colour{RoundColour(static_cast<double>(shape.red) * static_cast<double>(kArmShare)),
-                           RoundColour(static_cast<double>(shape.green) * static_cast<double>(kArmShare)),
-                           RoundColour(static_cast<double>(shape.blue) * static_cast<double>(kArmShare))};
+    const ArmColour colour{RoundShare(shape.red, kArmShare), RoundShare(shape.green, kArmShare),
+                           RoundShare(shape.blue, kArmShare)};
     int a0 = rand();
     for (int s = 0; s < kArmTurn; s += kArmStep) {
         const int e = shape.coreRadius + (shape.outerRadius - shape.coreRadius) * s / kArmTurn;

@@ -37,4 +37,8 @@ void AddGlow(int x, int y, int r, float red, float green, float blue);
 // value rounded to the nearest integer the way colours are: + 0.5, truncated.
 inline int RoundColour(double value) { return static_cast<int>(value + 0.5); }
 
+// A single-precision share of a colour component, rounded; the product is taken in
+// double, where it is exact for the component values used.
+inline int RoundShare(double value, float share) { return RoundColour(value * static_cast<double>(share)); }
+
 }  // namespace vorrith

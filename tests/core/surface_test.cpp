@@ -125,3 +125,34 @@ TEST_F(SurfaceTest, BlendMaskAndAddImageDrawOnlyTheOverlap) {
 
 }  // namespace
 }  // namespace vorrith
+
+namespace vorrith {
+namespace {
+
+// Every run length from one byte to several vectors, offset so that each row is clipped
+// on the left: the vector paths and their ragged ends must match the byte loop.
+TEST(SurfaceAddImageTest, EveryWidthSaturatesEveryByteLikeTheByteLoop) {
+    for (int w = 1; w <= 23; ++w) {
+        Surface surface;
+        ASSERT_EQ(surface.Allocate(40, 3), 0);
+        for (int i = 0; i < surface.stride * surface.height; ++i) surface.pixels[i] = static_cast<uint8_t>(i * 37);
+        const std::vector<uint8_t> before(surface.pixels, surface.pixels + surface.stride * surface.height);
+        std::vector<uint8_t> image(static_cast<size_t>(3 * w * 3));
+        for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(i * 91 + 5);
+        surface.AddImage(-1, 0, w, 3, image.data(), 3);
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                for (int c = 0; c < 3; ++c) {
+                    const size_t at = static_cast<size_t>(y * surface.stride + 3 * x + c);
+                    const int imageX = x + 1;
+                    const int added = imageX < w ? image[static_cast<size_t>((y * w + imageX) * 3 + c)] : 0;
+                    ASSERT_EQ(surface.pixels[at], std::min(255, before[at] + added))
+                        << "width " << w << " at " << x << "," << y << "," << c;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vorrith
