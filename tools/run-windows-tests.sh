@@ -10,7 +10,8 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 
 "$here/tools/build-windows.sh"
 
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+# VORRITH_WINE_ARCH=x86_64 forces the fallback, to try it on a machine that has both.
+if [ "${VORRITH_WINE_ARCH:-}" != x86_64 ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
     arch=i686 winearch=win32
 else
     arch=x86_64 winearch=win64
