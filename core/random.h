@@ -20,14 +20,27 @@ constexpr int kRandomTableMask = kRandomTableSize - 1;
 extern int32_t RandomTable[kRandomTableSize];
 extern int32_t randomCursor;
 
+namespace detail {
+// The generator's state; only srand/rand and RandomState touch it. It lives here so
+// that rand() can be inlined into the per-pixel loops that draw from it.
+extern uint32_t randomStateWord;
+}  // namespace detail
+
 void srand(uint32_t seed);
-int rand();
+inline int rand() {
+    detail::randomStateWord = detail::randomStateWord * 214013u + 2531011u;
+    return static_cast<int>((detail::randomStateWord >> 16) & 0x7FFF);
+}
 
 // The generator's raw 32-bit state, for checkpoints and tests.
 uint32_t RandomState();
 
 void FillRandomTable();
-int NextRandomValue();
+inline int NextRandomValue() {
+    const int value = RandomTable[randomCursor & kRandomTableMask];
+    ++randomCursor;
+    return value;
+}
 // Moves the cursor to a random entry (one rand() draw) and returns it.
 int JumpRandomCursor();
 

@@ -1,6 +1,7 @@
 #include "core/sky_backdrop.h"
 
 #include "core/canvas.h"
+#include "core/draw_divisor.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
@@ -15,13 +16,13 @@ void DrawSkyGradient() {
     const int columnStep = (tilt * 256) / (ClipRight - ClipLeft + 1);
     const int startIndex = 62 - tilt - plan.grain;
     const int rowStep = ((32 - startIndex) * 256) / (plan.horizonRow - ClipTop + 1);
-    const int noiseRange = plan.grain * 256;
+    const DrawDivisor noiseRange(plan.grain * 256);
     int rowPosition = startIndex * 256;
     for (int y = plan.horizonRow; y >= ClipTop; --y) {
         int position = rowPosition;
         uint8_t* pixel = canvas.PixelAddress(ClipLeft, y);
         for (int x = ClipLeft; x <= ClipRight; ++x, pixel += 3) {
-            const PaletteEntry& entry = Palette[(rand() % noiseRange + position) >> 8];
+            const PaletteEntry& entry = Palette[(noiseRange.Remainder(rand()) + position) >> 8];
             pixel[0] = entry.blue;
             pixel[1] = entry.green;
             pixel[2] = entry.red;

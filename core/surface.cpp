@@ -112,15 +112,6 @@ void Surface::Release() {
     pixels = nullptr;
 }
 
-void Surface::PutPixel(int x, int y, uint32_t colour) { StoreColour(PixelAddress(x, y), colour); }
-
-uint32_t Surface::GetPixel(int x, int y) const {
-    uint32_t value;
-    std::memcpy(&value, PixelAddress(x, y), 4);  // the spare byte covers the last pixel
-    // The pixel bytes are little-endian blue, green, red on every target we build.
-    return value & 0x00FFFFFF;
-}
-
 int Surface::PutPixelClipped(int x, int y, uint32_t colour) {
     if (!Contains(x, y)) return -1;
     PutPixel(x, y, colour);
@@ -152,11 +143,6 @@ void Surface::AddPixel(int x, int y, int red, int green, int blue) {
     p[0] = SaturatingAdd(p[0], blue);
     p[1] = SaturatingAdd(p[1], green);
     p[2] = SaturatingAdd(p[2], red);
-}
-
-void Surface::ScalePixel(int x, int y, int factor) {
-    uint8_t* p = PixelAddress(x, y);
-    for (int c = 0; c < 3; ++c) p[c] = static_cast<uint8_t>(std::min(255, (p[c] * factor + 128) >> 8));
 }
 
 void Surface::BlendMaskRow(int x, int y, int count, const uint8_t* mask, int maskLength,

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 #include "core/bitmap_header.h"
 
@@ -31,8 +32,8 @@ public:
     int Allocate(int width, int height);
     void Release();
 
-    void PutPixel(int x, int y, uint32_t colour);
-    uint32_t GetPixel(int x, int y) const;
+    inline void PutPixel(int x, int y, uint32_t colour);
+    inline uint32_t GetPixel(int x, int y) const;
     int PutPixelClipped(int x, int y, uint32_t colour);
     // Fills row y from x1 to x2 inclusive (either order), clipped to the row.
     void FillSpan(int x1, int x2, int y, uint32_t colour);
@@ -43,7 +44,7 @@ public:
     // Adds non-negative increments, saturating at 255. Clipped.
     void AddPixel(int x, int y, int red, int green, int blue);
     // (dst * factor + 128) >> 8 per channel, saturating at 255; factor in 1/256 units.
-    void ScalePixel(int x, int y, int factor);
+    inline void ScalePixel(int x, int y, int factor);
     // Blends count pixels from (x, y) rightwards through a mask stretched over the run,
     // rounded: (dst * (256 - m) + src * m + 128) >> 8. Mask value 0 leaves the pixel.
     void BlendMaskRow(int x, int y, int count, const uint8_t* mask, int maskLength, uint32_t colour);
@@ -72,6 +73,29 @@ constexpr uint8_t RedOf(uint32_t colour) { return static_cast<uint8_t>(colour >>
 constexpr uint32_t MakeColour(int red, int green, int blue) {
     return (static_cast<uint32_t>(red) << 16) | (static_cast<uint32_t>(green) << 8) |
            static_cast<uint32_t>(blue);
+}
+
+// The per-pixel primitives are defined here so that the layers' pixel loops inline them.
+inline void Surface::PutPixel(int x, int y, uint32_t colour) {
+    uint8_t* p = PixelAddress(x, y);
+    p[0] = BlueOf(colour);
+    p[1] = GreenOf(colour);
+    p[2] = RedOf(colour);
+}
+
+inline uint32_t Surface::GetPixel(int x, int y) const {
+    uint32_t value;
+    std::memcpy(&value, PixelAddress(x, y), 4);  // the spare byte covers the last pixel
+    // The pixel bytes are little-endian blue, green, red on every target we build.
+    return value & 0x00FFFFFF;
+}
+
+inline void Surface::ScalePixel(int x, int y, int factor) {
+    uint8_t* p = PixelAddress(x, y);
+    for (int c = 0; c < 3; ++c) {
+        const int scaled = (p[c] * factor + 128) >> 8;
+        p[c] = static_cast<uint8_t>(scaled < 255 ? scaled : 255);
+    }
 }
 
 }  // namespace vorrith

@@ -3,16 +3,17 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <cstddef>
 #include <cstring>
 #include <string>
 
-#include "core/canvas.h"
 #include "dialogs/about_box_win32.h"
 #include "dialogs/config_layout.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_texts.h"
 #include "dialogs/picture_browser.h"
 #include "host/host_instance_win32.h"
+#include "present/present_canvas_win32.h"
 
 namespace vorrith {
 namespace {
@@ -94,11 +95,15 @@ INT_PTR OnDraw(HWND dialog) {
 }
 
 // The save dialog's structure in the size of its version-4 layout, which every
-// system since accepts (76 bytes in the 32-bit program).
+// system since accepts; the 64-bit program uses that layout's 64-bit size.
+constexpr DWORD kSaveRequestSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+#ifndef _WIN64
+static_assert(kSaveRequestSize == 76, "the 32-bit version-4 save structure is 76 bytes");
+#endif
 bool AskSaveFileName(HWND dialog, char (&fileName)[kTextBufferSize]) {
     OPENFILENAMEA request;
     std::memset(&request, 0, sizeof request);
-    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    request.lStructSize = kSaveRequestSize;
     request.hwndOwner = dialog;
     request.lpstrFilter = kBmpFileFilter;
     request.nFilterIndex = 1;
@@ -129,13 +134,6 @@ INT_PTR OnCommand(HWND dialog, int id) {
         case IDCANCEL: PostMessageA(dialog, WM_CLOSE, 0, 0); return TRUE;
         default: return FALSE;
     }
-}
-
-// The whole canvas stretched over the client area.
-void PresentCanvas(HDC dc, const RECT& dest) {
-    StretchDIBits(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, 0, 0, canvas.width,
-                  canvas.height, canvas.pixels, reinterpret_cast<const BITMAPINFO*>(&canvas.header), DIB_RGB_COLORS,
-                  SRCCOPY);
 }
 
 // Until the first picture the dialog paints itself as usual.

@@ -90,6 +90,9 @@ void ScaleRun(int x1, int x2, int y, int factor) {
     for (int x = x1; x <= x2; ++x) canvas.ScalePixel(x, y, factor);
 }
 
+int NextPoint(int i, int n) { return i + 1 == n ? 0 : i + 1; }
+int PreviousPoint(int i, int n) { return i == 0 ? n - 1 : i - 1; }
+
 // Two cursors walk the outline in opposite directions from its topmost point; each row
 // is filled between them as they stood after the previous row.
 void ScanOutline(const Outline& outline, int factor) {
@@ -98,8 +101,8 @@ void ScanOutline(const Outline& outline, int factor) {
     int b = outline.start;
     for (int y = outline.minY; y <= outline.maxY; ++y) {
         if (outline.x[a] != outline.x[b]) ScaleRun(outline.x[a], outline.x[b], y, factor);
-        while (outline.y[b] < y) b = (b + 1) % n;
-        while (outline.y[a] < y) a = (a - 1 + n) % n;
+        while (outline.y[b] < y) b = NextPoint(b, n);
+        while (outline.y[a] < y) a = PreviousPoint(a, n);
     }
 }
 

@@ -20,6 +20,9 @@ constexpr int kMapBytes = kMapSize * kMapSize;
 constexpr int kMaxSteps = 900;
 constexpr int kFarDepth = 1200;  // from here on each step covers two map sub-rows
 constexpr int kOne = 4096;       // 20.12 fixed point
+// The highest the terrain under a ray can reach, in the ray's units: a sample is at most
+// 255 * 65536 (all four map bytes 255), compared after a shift by 6.
+constexpr int kHighestTerrain = (255 * 65536) >> 6;
 
 // Projection constants shared by every column.
 struct ReliefView {
@@ -71,6 +74,10 @@ int SampleHeight(MapWalk& walk, int dx) {
     const int hB = walk.b0 * 256 + (walk.b1 - walk.b0) * f;
     return hA * 256 + (hB - hA) * (16 * walk.sub);
 }
+
+// Moves across without sampling: the step's height is not needed. The cached corners
+// stay valid, as they are reloaded whenever the cell or the row changes.
+void SkipSample(MapWalk& walk, int dx) { walk.across += dx; }
 
 void StepAway(MapWalk& walk) {
     ++walk.steps16;
@@ -161,7 +168,11 @@ void MarchColumn(int x, const uint8_t* map, const ReliefView& view, const std::v
     ray.slope = view.startSlope;
     ray.lowestUnpainted = SceneHeight - 1;
     for (int step = 0; step < kMaxSteps; ++step) {
-        const int h = SampleHeight(walk, dx);
+        // A ray above the highest possible terrain paints nothing on this step.
+        const bool overTerrain = ray.height >= kHighestTerrain;
+        int h = 0;
+        if (overTerrain) SkipSample(walk, dx);
+        else h = SampleHeight(walk, dx);
         ray.depth += 2;
         StepAway(walk);
         const bool far = ray.depth >= kFarDepth;
@@ -169,7 +180,7 @@ void MarchColumn(int x, const uint8_t* map, const ReliefView& view, const std::v
             ray.depth += 2;
             StepAway(walk);
         }
-        if ((h >> 6) > ray.height && PaintVisibleStep(ray, x, h, walk.steps16, view, horizonColours)) break;
+        if (!overTerrain && (h >> 6) > ray.height && PaintVisibleStep(ray, x, h, walk.steps16, view, horizonColours)) break;
         if (far) {
             walk.across += dx;
             ray.height += ray.slope;

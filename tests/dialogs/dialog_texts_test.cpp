@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
+#include <vector>
 
 namespace vorrith {
 namespace {
@@ -39,6 +40,27 @@ std::string ReadAboutText() {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+bool IsNameCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '-';
+}
+
+// Every run of name characters with a dot followed by a letter: the host names of web
+// and mail addresses (a sentence's full stop is followed by a space).
+std::vector<std::string> HostNames(const std::string& text) {
+    std::vector<std::string> names;
+    for (size_t at = 0; at < text.size();) {
+        size_t end = at;
+        while (end < text.size() && IsNameCharacter(text[end])) ++end;
+        const std::string run = text.substr(at, end - at);
+        const size_t dot = run.find('.');
+        if (dot != std::string::npos && dot + 1 < run.size() && std::isalpha(static_cast<unsigned char>(run[dot + 1]))) {
+            names.push_back(run);
+        }
+        at = end == at ? at + 1 : end;
+    }
+    return names;
+}
+
 // The About text is a resource the rich-text control parses as it stands: braces must
 // balance, and every address in it must be one of our own reserved-name addresses.
 TEST(DialogTextsTest, AboutTextIsWellFormedAndNamesOnlyOurAddresses) {
@@ -51,10 +73,8 @@ TEST(DialogTextsTest, AboutTextIsWellFormedAndNamesOnlyOurAddresses) {
     }
     EXPECT_EQ(depth, 0);
     EXPECT_NE(text.find(kWebPageAddress), std::string::npos);
-    const std::regex address(R"([A-Za-z0-9.-]+\.[A-Za-z]{2,}(/|\\| |$))");
-    for (std::sregex_iterator it(text.begin(), text.end(), address), end; it != end; ++it) {
-        EXPECT_NE(it->str().find(".invalid"), std::string::npos) << it->str();
-    }
+    EXPECT_GE(HostNames(text).size(), 2u);  // the web page and the mail address
+    for (const std::string& name : HostNames(text)) EXPECT_NE(name.find(".invalid"), std::string::npos) << name;
 }
 
 }  // namespace

@@ -1,0 +1,102 @@
+// Save As through the real save dialog: it proposes Vorrith12345.Bmp, and the file it
+// writes is byte for byte the renderer's file of the same picture, replacing an older
+// file of the same name after the user agreed; a file that cannot be written is
+// reported with "Save failed." and leaves the dialog as it was.
+#include <cstdio>
+
+#include "tests/e2e/config_dialog_support.h"
+
+using namespace vorrith::e2e;
+
+namespace {
+
+// The save dialog's file-name box: an edit in some versions, a combo box in others.
+constexpr int kFileNameEdit = 0x480;
+constexpr int kFileNameCombo = 0x47c;
+
+std::string CurrentFolder() {
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    return folder;
+}
+
+HWND FileNameBox(HWND saveDialog) {
+    const HWND edit = GetDlgItem(saveDialog, kFileNameEdit);
+    return edit != nullptr ? edit : GetDlgItem(saveDialog, kFileNameCombo);
+}
+
+// Another dialog of the process with the save dialog's title: the overwrite question.
+HWND WaitForOverwriteQuestion(DWORD processId, HWND saveDialog) {
+    HWND question = nullptr;
+    WaitUntil(
+        [&] {
+            const HWND found = WaitForProcessDialog(processId, "Save As", 0);
+            question = found != saveDialog ? found : nullptr;
+            if (question == nullptr) {
+                for (HWND w : VisibleWindowsOf(processId)) {
+                    if (w != saveDialog && GetWindow(w, GW_OWNER) == saveDialog) question = w;
+                }
+            }
+            return question != nullptr;
+        },
+        kDialogWaitMs);
+    return question;
+}
+
+// Asks Save As for fileName and returns the save dialog, already closed by OK.
+HWND SaveAs(ConfigDialog& dialog, const std::string& fileName, const std::string& proposed) {
+    ClickButton(dialog.window, IDC_SAVE_AS);
+    const HWND save = WaitForProcessDialog(dialog.program.processId, "Save As", kDialogWaitMs);
+    if (save == nullptr) return nullptr;
+    const HWND box = FileNameBox(save);
+    CHECK(AskedText(box) == proposed);
+    SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()));
+    ClickButton(save, IDOK);
+    return save;
+}
+
+// The picture is written beside the target first; a folder in that place makes the
+// write fail without touching anything else.
+void CheckFailedSaveIsReported(ConfigDialog& dialog) {
+    const std::string target = CurrentFolder() + "\\blocked-12345.bmp";
+    CreateDirectoryA((target + ".partial").c_str(), nullptr);
+    REQUIRE(SaveAs(dialog, target, "Vorrith12345.Bmp") != nullptr);
+    const HWND error = WaitForProcessDialog(dialog.program.processId, "Error", kDialogWaitMs);
+    REQUIRE(error != nullptr);
+    CHECK(StaticTexts(error) == "Save failed.");
+    ClickButton(error, IDOK);
+    CHECK(WaitUntil([&] { return !IsWindow(error); }, kDialogWaitMs));
+    CHECK(GetFileAttributesA(target.c_str()) == INVALID_FILE_ATTRIBUTES);
+    CHECK(WindowText(dialog.window) == "Image 12345 - Vorrith 1.80");
+    RemoveDirectoryA((target + ".partial").c_str());
+}
+
+}  // namespace
+
+E2E_SCENARIO(config_save_as_e2e) {
+    const std::string target = CurrentFolder() + "\\saved-12345.bmp";
+    if (FILE* old = std::fopen(target.c_str(), "wb")) {
+        std::fputs("an older file of the same name", old);
+        std::fclose(old);
+    }
+    const std::vector<BYTE> expected = ReadWholeFile(ReferenceBmpName(12345));
+    REQUIRE(expected.size() == 921654);
+
+    ConfigDialog dialog = OpenConfigDialog();
+    REQUIRE(dialog.window != nullptr);
+    CHECK(DrawAndWaitForTitle(dialog.window, IDC_DRAW, 12345) == "Image 12345 - Vorrith 1.80");
+
+    const HWND save = SaveAs(dialog, target, "Vorrith12345.Bmp");
+    if (save == nullptr) EndProgram(dialog.program);
+    REQUIRE(save != nullptr);
+
+    const HWND question = WaitForOverwriteQuestion(dialog.program.processId, save);
+    CHECK(question != nullptr);
+    if (question != nullptr) ClickButton(question, IDYES);
+    CHECK(WaitUntil([&] { return ReadWholeFile(target) == expected; }, kDialogWaitMs));
+    CHECK(WaitUntil([&] { return !IsWindow(save); }, kDialogWaitMs));
+    CHECK(GetFileAttributesA((target + ".partial").c_str()) == INVALID_FILE_ATTRIBUTES);
+    CHECK(WaitForProcessDialog(dialog.program.processId, "Error", 0) == nullptr);
+    CheckFailedSaveIsReported(dialog);
+    CloseConfigDialog(dialog);
+}
