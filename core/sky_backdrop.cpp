@@ -1,7 +1,7 @@
 #include "core/sky_backdrop.h"
 
 #include "core/canvas.h"
-#include "core/draw_divisor.h"
+#include "core/fixed_divisor.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
@@ -16,7 +16,7 @@ void DrawSkyGradient() {
     const int columnStep = (tilt * 256) / (ClipRight - ClipLeft + 1);
     const int startIndex = 62 - tilt - plan.grain;
     const int rowStep = ((32 - startIndex) * 256) / (plan.horizonRow - ClipTop + 1);
-    const DrawDivisor noiseRange(plan.grain * 256);
+    const FixedDivisor noiseRange(plan.grain * 256);
     int rowPosition = startIndex * 256;
     for (int y = plan.horizonRow; y >= ClipTop; --y) {
         int position = rowPosition;

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <new>
 
+#include "core/pixel_rows.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -13,10 +15,6 @@ namespace {
 
 uint8_t BlendTruncating(int dst, int src, int alpha) {
     return static_cast<uint8_t>((dst * (256 - alpha) + src * alpha) >> 8);
-}
-
-uint8_t BlendRounded(int dst, int src, int alpha) {
-    return static_cast<uint8_t>((dst * (256 - alpha) + src * alpha + 128) >> 8);
 }
 
 void StoreColour(uint8_t* p, uint32_t colour) {
@@ -145,19 +143,29 @@ void Surface::AddPixel(int x, int y, int red, int green, int blue) {
     p[2] = SaturatingAdd(p[2], red);
 }
 
+void Surface::ScaleSpan(int x1, int x2, int y, int factor) {
+    ScaleBytes(PixelAddress(x1, y), 3 * (x2 - x1 + 1), factor);
+}
+
 void Surface::BlendMaskRow(int x, int y, int count, const uint8_t* mask, int maskLength,
                            uint32_t colour) {
     if (count <= 0) return;
     // A one-pixel run has no stretch; it takes the first mask entry.
     const int step = count == 1 ? 0 : ((maskLength - 1) * 2048) / (count - 1);
+    // The stretched mask is spread over each pixel's three bytes, a chunk of the run at
+    // a time, and blended as bytes. A mask value of 0 leaves the bytes as they are.
+    constexpr int kChunkPixels = 128;
+    uint8_t alphas[3 * kChunkPixels];
     uint8_t* p = PixelAddress(x, y);
     int position = 0;
-    for (int i = 0; i < count; ++i, p += 3, position += step) {
-        const int m = mask[position >> 11];
-        if (m == 0) continue;
-        p[0] = BlendRounded(p[0], BlueOf(colour), m);
-        p[1] = BlendRounded(p[1], GreenOf(colour), m);
-        p[2] = BlendRounded(p[2], RedOf(colour), m);
+    for (int done = 0; done < count;) {
+        const int chunk = std::min(kChunkPixels, count - done);
+        for (int i = 0; i < chunk; ++i, position += step) {
+            const uint8_t m = mask[position >> 11];
+            alphas[3 * i] = alphas[3 * i + 1] = alphas[3 * i + 2] = m;
+        }
+        BlendBytesRounded(p + 3 * done, alphas, 3 * chunk, colour);
+        done += chunk;
     }
 }
 

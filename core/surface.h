@@ -45,6 +45,8 @@ public:
     void AddPixel(int x, int y, int red, int green, int blue);
     // (dst * factor + 128) >> 8 per channel, saturating at 255; factor in 1/256 units.
     inline void ScalePixel(int x, int y, int factor);
+    // ScalePixel on row y from x1 to x2 inclusive (x1 <= x2), unclipped.
+    void ScaleSpan(int x1, int x2, int y, int factor);
     // Blends count pixels from (x, y) rightwards through a mask stretched over the run,
     // rounded: (dst * (256 - m) + src * m + 128) >> 8. Mask value 0 leaves the pixel.
     void BlendMaskRow(int x, int y, int count, const uint8_t* mask, int maskLength, uint32_t colour);

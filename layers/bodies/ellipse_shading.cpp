@@ -87,7 +87,7 @@ void RecordOutline(Outline& outline, int cx, int cy, int rx, int ryFirst, int ry
 
 void ScaleRun(int x1, int x2, int y, int factor) {
     if (x1 > x2) std::swap(x1, x2);
-    for (int x = x1; x <= x2; ++x) canvas.ScalePixel(x, y, factor);
+    canvas.ScaleSpan(x1, x2, y, factor);
 }
 
 int NextPoint(int i, int n) { return i + 1 == n ? 0 : i + 1; }
