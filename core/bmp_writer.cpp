@@ -1,5 +1,6 @@
 #include "core/bmp_writer.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -50,6 +51,17 @@ bool WriteRows(const Surface& surface, std::FILE* file) {
     return true;
 }
 
+// Moves a finished file over its destination. Renaming replaces an existing file on
+// POSIX systems; Windows refuses with EEXIST, so there the old file is removed first
+// (the new one is already complete). Plain C calls, so the name is read exactly as
+// fopen read it.
+bool MoveOver(const std::string& from, const std::string& to) {
+    errno = 0;
+    if (std::rename(from.c_str(), to.c_str()) == 0) return true;
+    if (errno != EEXIST || std::remove(to.c_str()) != 0) return false;
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
 bool IsRegularFile(const std::string& name) {
     std::error_code error;
     return std::filesystem::is_regular_file(name, error);
@@ -78,8 +90,7 @@ int WriteBmpReplacing(const Surface& surface, const std::string& fileName) {
     const std::string partialName = fileName + ".partial";
     const int result = WriteBmp(surface, partialName);
     if (result != 0) return result;
-    std::filesystem::rename(partialName, fileName, error);
-    if (!error) return 0;
+    if (MoveOver(partialName, fileName)) return 0;
     std::remove(partialName.c_str());
     return -2;
 }
