@@ -4,16 +4,14 @@
 #include <new>
 
 #include "core/canvas.h"
-#include "core/fixed_divisor.h"
 
 namespace vorrith {
 namespace {
 
 // outer + (w * (centre - outer) + h2) / (2 * h2): w runs from 2 * h2 at the centre down
-// to 0 at distance h, so the colour falls off with the squared distance. The divisor
-// 2 * h2 is the sprite's own, so it divides by a multiply.
-uint8_t GlowChannel(int outer, int centre, int w, int h2, const FixedDivisor& twiceH2) {
-    return static_cast<uint8_t>(outer + twiceH2.TruncatedQuotient(w * (centre - outer) + h2));
+// to 0 at distance h, so the colour falls off with the squared distance.
+uint8_t GlowChannel(int outer, int centre, int w, int h2) {
+    return static_cast<uint8_t>(outer + (w * (centre - outer) + h2) / (2 * h2));
 }
 
 void StorePixel(uint8_t* p, int red, int green, int blue) {
@@ -30,15 +28,13 @@ struct GlowColours {
 // mirrored to the left. A pixel is inside when dx^2 + dy^2 <= h^2 + h.
 void FillGlowRow(uint8_t* row, int h, int dy, const GlowColours& c) {
     const int h2 = h * h;
-    const FixedDivisor twiceH2(2 * h2);
     for (int dx = 0; dx <= h; ++dx) {
         if (h2 - dx * dx < dy * dy - h) break;  // outside the disc, and so is the rest
         int w = 2 * (h2 - dx * dx - dy * dy);
         if (w < 0) w = 0;
         uint8_t* right = row + 3 * (h + dx);
-        StorePixel(right, GlowChannel(c.outerRed, c.centreRed, w, h2, twiceH2),
-                   GlowChannel(c.outerGreen, c.centreGreen, w, h2, twiceH2),
-                   GlowChannel(c.outerBlue, c.centreBlue, w, h2, twiceH2));
+        StorePixel(right, GlowChannel(c.outerRed, c.centreRed, w, h2), GlowChannel(c.outerGreen, c.centreGreen, w, h2),
+                   GlowChannel(c.outerBlue, c.centreBlue, w, h2));
         std::memcpy(row + 3 * (h - dx), right, 3);
     }
 }
