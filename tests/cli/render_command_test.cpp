@@ -10,6 +10,8 @@
 #include <iterator>
 #include <string>
 
+#include "tests/support/scratch_folder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -40,14 +42,8 @@ std::string ReadAll(const fs::path& path) {
 
 class RenderCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("vorrith-render-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-    fs::path folder;
+    vorrith::ScratchFolder scratch{"render"};
+    const fs::path folder = scratch.path();
 };
 
 TEST_F(RenderCommandTest, WritesNamedFilesAndTheSameBytesEachTime) {

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <vector>
 
+#include "tests/support/scratch_folder.h"
+
 namespace vorrith {
 namespace {
 
@@ -23,14 +25,8 @@ uint32_t Le32(const std::vector<uint8_t>& b, size_t at) {
 
 class BmpWriterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() / ("vorrith-bmp-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-    fs::path folder;
+    ScratchFolder scratch{"bmp"};
+    const fs::path folder = scratch.path();
 };
 
 TEST_F(BmpWriterTest, HeadersAndBottomUpRows) {

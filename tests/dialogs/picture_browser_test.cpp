@@ -11,6 +11,7 @@
 #include "core/canvas.h"
 #include "core/clock.h"
 #include "tests/support/picture_fixture.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vorrith {
 namespace {
@@ -67,21 +68,17 @@ class PictureBrowserTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(OpenPictureBrowser());
-        folder = fs::temp_directory_path() / ("vorrith-browser-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
     }
     void TearDown() override {
         ClosePictureBrowser();
         SetMillisecondClock(nullptr);
-        fs::remove_all(folder);
     }
     static std::vector<char> ReadFile(const fs::path& path) {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    fs::path folder;
+    ScratchFolder scratch{"browser"};
+    const fs::path folder = scratch.path();
 };
 
 TEST_F(PictureBrowserTest, OpensWithoutAPictureAndForgetsTheLastPeriod) {
