@@ -109,22 +109,8 @@ std::string AskedText(HWND control) {
 std::vector<BYTE> CaptureClientRows(HWND window, int width, int rows) {
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, rows);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, rows, screen, origin.x, origin.y, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), width, -rows, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<BYTE> pixels(static_cast<size_t>(width) * 3 * rows);
     // width is a multiple of 4 here, so the rows come without padding.
-    if (!GetDIBits(memory, bitmap, 0, rows, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS)) {
-        pixels.clear();
-    }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
+    return CaptureScreen({origin.x, origin.y, origin.x + width, origin.y + rows}).pixels;
 }
 
 std::vector<BYTE> BmpTopRows(const std::vector<BYTE>& file, int width, int height, int rows) {

@@ -154,15 +154,6 @@ void MoveMouseBy(HWND window, int dx, int dy) {
     PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x + dx, cursor.y + dy));
 }
 
-namespace {
-
-// The screen as top-down 24-bit rows; empty when it cannot be captured.
-struct ScreenCapture {
-    BITMAPINFOHEADER header{};
-    std::vector<BYTE> pixels;
-    int stride = 0;
-};
-
 ScreenCapture CaptureScreen(const RECT& area) {
     ScreenCapture capture;
     const int width = area.right - area.left;
@@ -185,6 +176,8 @@ ScreenCapture CaptureScreen(const RECT& area) {
     ReleaseDC(nullptr, screen);
     return capture;
 }
+
+namespace {
 
 RECT ScreenArea() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 

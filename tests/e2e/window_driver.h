@@ -61,6 +61,14 @@ void PostKey(HWND window, WPARAM virtualKey);
 void MoveMouseBy(HWND window, int dx, int dy);
 
 // ---- pictures
+// A screen rectangle as top-down 24-bit rows of stride bytes; pixels is empty when it
+// cannot be captured.
+struct ScreenCapture {
+    BITMAPINFOHEADER header{};
+    std::vector<BYTE> pixels;
+    int stride = 0;
+};
+ScreenCapture CaptureScreen(const RECT& area);
 // Captures the whole screen as a 24-bit BMP file; false when it cannot be written.
 bool SaveScreenBmp(const std::string& path);
 // Pixels of a screen rectangle that are not black.
