@@ -46,10 +46,109 @@ int JitterOffset() {
     return (r & 3) - 1;
 }
 
-bool InsideClipDisc(int x, int y, int clipX, int clipY, int clipR) {
-    const int64_t dx = x - clipX;
-    const int64_t dy = y - clipY;
-    return dy * dy + dx * dx <= static_cast<int64_t>(clipR) * clipR;
+// ScalePixel's byte scaling for one fixed factor, (v * factor + 128) >> 8 capped at 255,
+// as a table: the arcs only ever use two factors.
+struct ScaleTable {
+    uint8_t byte[256];
+};
+
+constexpr ScaleTable MakeScaleTable(int factor) {
+    ScaleTable table{};
+    for (int v = 0; v < 256; ++v) table.byte[v] = static_cast<uint8_t>(std::min((v * factor + 128) >> 8, 255));
+    return table;
+}
+
+constexpr ScaleTable kCleanArcScale = MakeScaleTable(kCleanArcFactor);
+constexpr ScaleTable kJitteredArcScale = MakeScaleTable(kJitteredArcFactor);
+
+// The canvas columns and the clip disc an arc's pixels must lie in. When the disc holds
+// every pixel the arc could reach (the four corners of the columns by the band's rows;
+// a disc is convex), no pixel needs the distance test.
+struct ClipDisc {
+    int left;
+    int right;
+    int x;
+    int y;
+    int64_t radiusSquared;
+    bool coversReach;
+
+    ClipDisc(int cx, int cy, int r, const PaletteBand& rows)
+        : left(ClipLeft), right(ClipRight), x(cx), y(cy), radiusSquared(static_cast<int64_t>(r) * r),
+          coversReach(Contains(left, rows.topRow) && Contains(left, rows.bottomRow) && Contains(right, rows.topRow) &&
+                      Contains(right, rows.bottomRow)) {}
+    bool Contains(int px, int py) const {
+        const int64_t dx = px - x;
+        const int64_t dy = py - y;
+        return dy * dy + dx * dx <= radiusSquared;
+    }
+    bool Admits(int px, int py) const { return px >= left && px <= right && (coversReach || Contains(px, py)); }
+};
+
+// The pixels an arc scales, as canvas offsets, collected a chunk at a time: while a
+// chunk is filled nothing is written to the canvas, whose byte stores could otherwise
+// alias the generator state and the frame and force them out of registers.
+constexpr int kChunkPixels = 256;
+
+struct PixelChunk {
+    int32_t offset[kChunkPixels];
+    int count = 0;
+};
+
+void ScaleChunk(const PixelChunk& chunk, const ScaleTable& scale) {
+    uint8_t* const pixels = canvas.pixels;
+    for (int i = 0; i < chunk.count; ++i) {
+        uint8_t* p = pixels + chunk.offset[i];
+        p[0] = scale.byte[p[0]];
+        p[1] = scale.byte[p[1]];
+        p[2] = scale.byte[p[2]];
+    }
+}
+
+// One arc's fixed terms and the walk's position along it.
+struct ArcWalk {
+    EllipseFrame frame;
+    int rx;
+    int ry;
+    int step;
+    int thetaEnd;
+    int topRow;
+    int bottomRow;
+    ClipDisc clip;
+    int stride;
+};
+
+struct ArcCursor {
+    int theta;
+    int lastX = 0;
+    int lastY = 0;
+};
+
+// Walks on from the cursor until the arc ends or the chunk is full. Each step scales
+// its pixel unless the row lies outside the band, the pixel repeats the previous one,
+// or it lies outside the columns or the clip disc; a repeat is judged before clipping.
+template <bool kJittered>
+void WalkArc(const ArcWalk& walk, ArcCursor& cursor, PixelChunk& chunk) {
+    const EllipseFrame frame = walk.frame;
+    int theta = cursor.theta;
+    int lastX = cursor.lastX;
+    int lastY = cursor.lastY;
+    int count = 0;
+    for (; theta <= walk.thetaEnd && count < kChunkPixels; theta += walk.step) {
+        // The parameter never rests on the top or bottom vertex.
+        if (theta % 1024 == 512) ++theta;
+        const EllipseOffset e = OffsetAt(theta, walk.rx, walk.ry);
+        int y = frame.Row(e);
+        if (kJittered) y += JitterOffset();
+        if (y < walk.topRow || y > walk.bottomRow) continue;
+        int x = frame.Column(e);
+        if (kJittered) x += JitterOffset();
+        if (x == lastX && y == lastY) continue;
+        lastX = x;
+        lastY = y;
+        if (walk.clip.Admits(x, y)) chunk.offset[count++] = y * walk.stride + 3 * x;
+    }
+    cursor = {theta, lastX, lastY};
+    chunk.count = count;
 }
 
 // The recorded outline of a filled ellipse: the points whose rows lie in the band.
@@ -121,27 +220,22 @@ void ShadeFilledEllipse(int cx, int cy, int rx, int ryFirst, int rySecond, int b
 void ShadeEllipseArc(int cx, int cy, int rx, int ry, int tilt, int thetaStart, int thetaEnd, int band,
                      int /*ignored*/, int jitter, int clipX, int clipY, int clipR) {
     const PaletteBand& rows = Plan.bands[band];
-    const EllipseFrame frame(cx, cy, tilt);
-    const int factor = jitter != 0 ? kJitteredArcFactor : kCleanArcFactor;
+    const bool jittered = jitter != 0;
     // A radius below 1 is taken as 1 so the step stays defined.
-    const int step = std::max(kStepNumerator / std::max(jitter != 0 ? jitter : rx, 1), 1);
-    int lastX = 0;
-    int lastY = 0;
-    for (int theta = thetaStart; theta <= thetaEnd; theta += step) {
-        // The parameter never rests on the top or bottom vertex.
-        if (theta % 1024 == 512) ++theta;
-        const EllipseOffset e = OffsetAt(theta, rx, ry);
-        int y = frame.Row(e);
-        if (jitter != 0) y += JitterOffset();
-        if (y < rows.topRow || y > rows.bottomRow) continue;
-        int x = frame.Column(e);
-        if (jitter != 0) x += JitterOffset();
-        if (x == lastX && y == lastY) continue;
-        lastX = x;
-        lastY = y;
-        if (x >= ClipLeft && x <= ClipRight && InsideClipDisc(x, y, clipX, clipY, clipR)) {
-            canvas.ScalePixel(x, y, factor);
+    const int step = std::max(kStepNumerator / std::max(jittered ? jitter : rx, 1), 1);
+    ArcWalk walk{EllipseFrame(cx, cy, tilt), rx, ry, step, thetaEnd, rows.topRow, rows.bottomRow,
+                 ClipDisc(clipX, clipY, clipR, rows), canvas.stride};
+    ArcCursor cursor{thetaStart};
+    const ScaleTable& scale = jittered ? kJitteredArcScale : kCleanArcScale;
+    PixelChunk chunk;
+    while (cursor.theta <= thetaEnd) {
+        chunk.count = 0;
+        if (jittered) {
+            WalkArc<true>(walk, cursor, chunk);
+        } else {
+            WalkArc<false>(walk, cursor, chunk);
         }
+        ScaleChunk(chunk, scale);
     }
 }
 
