@@ -154,15 +154,16 @@ void Surface::BlendMaskRow(int x, int y, int count, const uint8_t* mask, int mas
     const int step = count == 1 ? 0 : ((maskLength - 1) * 2048) / (count - 1);
     // The stretched mask is spread over each pixel's three bytes, a chunk of the run at
     // a time, and blended as bytes. A mask value of 0 leaves the bytes as they are.
-    constexpr int kChunkPixels = 128;
-    uint8_t alphas[3 * kChunkPixels];
+    constexpr int kChunkPixels = 640;
+    uint8_t alphas[3 * kChunkPixels + 1];
     uint8_t* p = PixelAddress(x, y);
     int position = 0;
     for (int done = 0; done < count;) {
         const int chunk = std::min(kChunkPixels, count - done);
         for (int i = 0; i < chunk; ++i, position += step) {
-            const uint8_t m = mask[position >> 11];
-            alphas[3 * i] = alphas[3 * i + 1] = alphas[3 * i + 2] = m;
+            // Four copies of the mask value; the fourth is overwritten by the next pixel's.
+            const uint32_t m = mask[position >> 11] * 0x01010101u;
+            std::memcpy(alphas + 3 * i, &m, 4);
         }
         BlendBytesRounded(p + 3 * done, alphas, 3 * chunk, colour);
         done += chunk;
