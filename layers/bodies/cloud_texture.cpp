@@ -1,5 +1,6 @@
 #include "layers/bodies/cloud_texture.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <new>
@@ -46,10 +47,15 @@ void DrawToneCurve(uint8_t curve[256]) {
 }  // namespace
 
 void AddTiled(uint8_t* destination, int width, int height, const uint8_t* source, int tileWidth, int tileHeight) {
+    if (tileWidth < 1 || tileHeight < 1) return;
     for (int y = 0; y < height; ++y) {
         const uint8_t* tileRow = source + (y % tileHeight) * tileWidth;
         uint8_t* row = destination + y * width;
-        for (int x = 0; x < width; ++x) row[x] = static_cast<uint8_t>(row[x] + tileRow[x % tileWidth]);
+        // Tile by tile rather than a remainder per byte, so the adds run as wide ones.
+        for (int x = 0; x < width; x += tileWidth) {
+            const int count = std::min(tileWidth, width - x);
+            for (int i = 0; i < count; ++i) row[x + i] = static_cast<uint8_t>(row[x + i] + tileRow[i]);
+        }
     }
 }
 

@@ -9,20 +9,24 @@
 #include "core/canvas.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
-#include "layers/bodies/noise_texture.h"
-#include "layers/ground/stretch_levels.h"
+#include "layers/ground/relief_map.h"
 
 namespace vorrith {
 namespace {
 
-constexpr int kMapSize = 64;
-constexpr int kMapBytes = kMapSize * kMapSize;
 constexpr int kMaxSteps = 900;
 constexpr int kFarDepth = 1200;  // from here on each step covers two map sub-rows
 constexpr int kOne = 4096;       // 20.12 fixed point
 // The highest the terrain under a ray can reach, in the ray's units: a sample is at most
 // 255 * 65536 (all four map bytes 255), compared after a shift by 6.
 constexpr int kHighestTerrain = (255 * 65536) >> 6;
+
+// The march counts its distance l in 1/16 map rows. A step samples at l, then moves one
+// sub-row on (two from the far depth on, where the depth 2 * l reaches kFarDepth), and
+// the ray's across position has moved by dx for each sub-row: it is l * dx when sampling.
+constexpr int kFirstFarSample = kFarDepth / 2 - 1;
+constexpr int kEndSample = kFirstFarSample + 2 * (kMaxSteps - kFirstFarSample);
+static_assert(kFarDepth % 2 == 0 && kFirstFarSample < kMaxSteps, "the far steps follow the near ones");
 
 // Projection constants shared by every column.
 struct ReliefView {
@@ -41,72 +45,70 @@ ReliefView ViewOfScene() {
     return view;
 }
 
-// The ray's walk over the map: position across (cell in bits 18-23, fraction in bits
-// 10-17), the two map rows it lies between and how far it is between them (s of 16).
-struct MapWalk {
-    const uint8_t* map;
-    int across = 0;
-    int nearRow = 0;
-    int lastCell = 0;
-    bool reload = true;
-    int steps16 = 0;  // l, in 1/16 map rows
-    int sub = 0;      // s = l & 15
-    int a0 = 0, a1 = 0, b0 = 0, b1 = 0;
-    const uint8_t* Row(int r) const { return map + (r & (kMapSize - 1)) * kMapSize; }
+// Where every column's ray first may meet the terrain: until its height falls below the
+// highest terrain it samples nothing, and up to there all columns march alike.
+struct MarchStart {
+    int sample = 0;  // l of the first step that can meet the terrain
+    int height = 0;
 };
 
-// Bilinear height under the ray, times 65536; advances `across` by dx.
-int SampleHeight(MapWalk& walk, int dx) {
-    const int cell = (walk.across >> 18) & 63;
-    const int f = (walk.across >> 10) & 255;
-    if (cell != walk.lastCell || walk.reload) {
-        const uint8_t* nearRow = walk.Row(walk.nearRow);
-        const uint8_t* farRow = walk.Row(walk.nearRow + 1);
-        walk.a0 = nearRow[cell];
-        walk.a1 = nearRow[(cell + 1) & 63];
-        walk.b0 = farRow[cell];
-        walk.b1 = farRow[(cell + 1) & 63];
-        walk.lastCell = cell;
-        walk.reload = false;
+MarchStart StartOfMarch(const ReliefView& view) {
+    MarchStart start;
+    start.height = view.eyeHeight * kOne;
+    while (start.sample < kEndSample && start.height >= kHighestTerrain) {
+        const int advance = start.sample < kFirstFarSample ? 1 : 2;
+        start.height += advance * view.startSlope;
+        start.sample += advance;
     }
-    walk.across += dx;
-    const int hA = walk.a0 * 256 + (walk.a1 - walk.a0) * f;
-    const int hB = walk.b0 * 256 + (walk.b1 - walk.b0) * f;
-    return hA * 256 + (hB - hA) * (16 * walk.sub);
+    return start;
 }
 
-// Moves across without sampling: the step's height is not needed. The cached corners
-// stay valid, as they are reloaded whenever the cell or the row changes.
-void SkipSample(MapWalk& walk, int dx) { walk.across += dx; }
+// ReliefShade as one multiply-add: brightening by k = height - 128 is
+// value + (((255 - value) * k) >> 8), and as value * 256 is a whole multiple of 256 that
+// equals (value * (256 - k) + 255 * k) >> 8; darkening is (value * (height + 128)) >> 8.
+struct ReliefLight {
+    int scale;
+    int lift;
+    uint8_t operator()(int value) const { return static_cast<uint8_t>((value * scale + lift) >> 8); }
+};
 
-void StepAway(MapWalk& walk) {
-    ++walk.steps16;
-    walk.sub = walk.steps16 & 15;
-    if (walk.sub == 0) {
-        walk.nearRow = (walk.nearRow + 1) & (kMapSize - 1);
-        walk.reload = true;
+ReliefLight LightOfHeight(int height) {
+    if (height > 128) return {256 - (height - 128), 255 * (height - 128)};
+    return {height + 128, 0};
+}
+
+// Lights a pixel from the colour bytes base (blue, green, red).
+void PaintPixel(uint8_t* pixel, const uint8_t* base, const ReliefLight& light) {
+    const int blue = base[0], green = base[1], red = base[2];
+    pixel[0] = light(blue);
+    pixel[1] = light(green);
+    pixel[2] = light(red);
+}
+
+// Paints the rows from y up to the horizon row (inclusive) or toRow, whichever is
+// lower, each lit from the horizon row's colour a few columns away, one rand() each.
+void PaintOverHorizon(int x, int y, int toRow, const ReliefLight& light, const std::vector<uint32_t>& horizonColours) {
+    const int stride = canvas.stride;
+    for (uint8_t* pixel = canvas.PixelAddress(x, y); y >= toRow; --y, pixel -= stride) {
+        const int jitter = rand() % 5;
+        const int column = std::max(0, std::min(x + jitter - 3, SceneWidth - 1));
+        const uint32_t colour = horizonColours[column];
+        const uint8_t base[3] = {BlueOf(colour), GreenOf(colour), RedOf(colour)};
+        PaintPixel(pixel, base, light);
     }
 }
 
-// The colour a painted row starts from: the ground below the horizon, else the horizon
-// row's colour a few columns away.
-uint32_t BaseColour(int x, int y, const std::vector<uint32_t>& horizonColours) {
-    if (y > Plan.horizonRow) return canvas.GetPixel(x, y);
-    const int jitter = rand() % 5;
-    const int column = std::max(0, std::min(x + jitter - 3, SceneWidth - 1));
-    return horizonColours[column];
-}
-
+// Paints rows fromRow up to toRow (fromRow >= toRow), from the bottom up. Rows below the
+// horizon are lit from the ground under them, rows at or above it from the horizon row.
 // Rows below the canvas are never painted: a projection that lands there has nothing
 // to paint (and no horizon row to draw a value for).
 void PaintRows(int x, int fromRow, int toRow, int shade, const std::vector<uint32_t>& horizonColours) {
-    for (int y = std::min(fromRow, SceneHeight - 1); y >= toRow; --y) {
-        const uint32_t base = BaseColour(x, y, horizonColours);
-        uint8_t* pixel = canvas.PixelAddress(x, y);
-        pixel[0] = ReliefShade(BlueOf(base), shade);
-        pixel[1] = ReliefShade(GreenOf(base), shade);
-        pixel[2] = ReliefShade(RedOf(base), shade);
-    }
+    const ReliefLight light = LightOfHeight(shade);
+    const int stride = canvas.stride;
+    int y = std::min(fromRow, SceneHeight - 1);
+    const int groundEnd = std::max(toRow, Plan.horizonRow + 1);
+    for (uint8_t* pixel = canvas.PixelAddress(x, y); y >= groundEnd; --y, pixel -= stride) PaintPixel(pixel, pixel, light);
+    if (y >= toRow) PaintOverHorizon(x, y, toRow, light, horizonColours);
 }
 
 // What the last visible step leaves for the column's top blend.
@@ -128,85 +130,102 @@ void BlendTop(int x, int y, const TopEdge& edge) {
     for (int c = 0; c < 3; ++c) pixel[c] = static_cast<uint8_t>((pixel[c] * (den - frac) + aboveBytes[c] * frac) / den);
 }
 
-// The ray of one column: its height and slope in 20.12, its depth, and how far up the
-// column is painted.
+// Everything a column's march reads but does not change.
+struct ReliefScene {
+    const ReliefMap& map;
+    const ReliefView& view;
+    const std::vector<uint32_t>& horizonColours;
+};
+
+// The ray of one column: its height and slope in 20.12, and how far up the column is
+// painted. The march keeps its own copies of the fields it changes on every step.
 struct ColumnRay {
-    int depth = 0;
+    int x;
+    int dx;
     int height;
     int slope;
-    int lowestUnpainted;
+    int lowestUnpainted = SceneHeight - 1;
     TopEdge edge;
 };
 
-// The terrain (height h, times 65536) rises above the ray: the ray now passes over
-// it, and the column is painted up to the terrain's projected row. True when that row
-// is the top of the canvas.
-bool PaintVisibleStep(ColumnRay& ray, int x, int h, int steps16, const ReliefView& view,
-                      const std::vector<uint32_t>& horizonColours) {
+// The terrain's projection reaches row `cut`, at or above the painted part of the
+// column: the rows up to it are painted, lit by the terrain's height (h, times 65536).
+// Returns the colour that was at the top row before.
+uint32_t PaintUpTo(int x, int cut, int lowestUnpainted, int h, const ReliefScene& scene) {
+    const uint32_t above = canvas.GetPixel(x, cut);
+    PaintRows(x, lowestUnpainted, cut, (h >> 16) & 255, scene.horizonColours);
+    return above;
+}
+
+// The terrain (h, times 65536) rises above the ray at distance l: the ray now passes
+// over it, and the column is painted up to the terrain's projected row. True when that
+// row is the top of the canvas.
+inline bool PassOverTerrain(ColumnRay& ray, int h, int l, const ReliefScene& scene) {
+    const ReliefView& view = scene.view;
     ray.height = h >> 6;
     const int rise = ray.height - view.eyeHeight * kOne;
-    ray.slope = (steps16 + 2 * rise) / ray.depth;
-    ray.edge.depth = steps16 * kOne;
+    ray.slope = (l + 2 * rise) / (2 * l);
+    ray.edge.depth = l * kOne;
     ray.edge.offset = rise * view.focalLength;
     int cut = view.topRow - ray.edge.offset / ray.edge.depth;
     if (cut < 0) {
         cut = 0;
         ray.edge.offset = 0;
     }
-    if (cut <= ray.lowestUnpainted && cut < SceneHeight) ray.edge.above = canvas.GetPixel(x, cut);
-    PaintRows(x, ray.lowestUnpainted, cut, (h >> 16) & 255, horizonColours);
+    if (cut <= ray.lowestUnpainted && cut < SceneHeight) ray.edge.above = PaintUpTo(ray.x, cut, ray.lowestUnpainted, h, scene);
     ray.lowestUnpainted = cut - 1;
     return cut == 0;
 }
 
-void MarchColumn(int x, const uint8_t* map, const ReliefView& view, const std::vector<uint32_t>& horizonColours) {
-    const int dx = ((2 * x - SceneWidth) * kOne) / view.focalLength;
-    MapWalk walk;
-    walk.map = map;
-    ColumnRay ray;
-    ray.height = view.eyeHeight * kOne;
-    ray.slope = view.startSlope;
-    ray.lowestUnpainted = SceneHeight - 1;
-    for (int step = 0; step < kMaxSteps; ++step) {
-        // A ray above the highest possible terrain paints nothing on this step.
-        const bool overTerrain = ray.height >= kHighestTerrain;
-        int h = 0;
-        if (overTerrain) SkipSample(walk, dx);
-        else h = SampleHeight(walk, dx);
-        ray.depth += 2;
-        StepAway(walk);
-        const bool far = ray.depth >= kFarDepth;
-        if (far) {
-            ray.depth += 2;
-            StepAway(walk);
-        }
-        if (!overTerrain && (h >> 6) > ray.height && PaintVisibleStep(ray, x, h, walk.steps16, view, horizonColours)) break;
-        if (far) {
-            walk.across += dx;
-            ray.height += ray.slope;
-        }
-        ray.height += ray.slope;
+// Marches the steps sampling at fromSample, fromSample + kAdvance, ... below toSample,
+// on a copy of the ray the compiler can keep in registers. True when the column is
+// painted to the top.
+template <int kAdvance>
+bool MarchSteps(ColumnRay& column, int fromSample, int toSample, const ReliefScene& scene) {
+    ColumnRay ray = column;
+    int across = fromSample * ray.dx;
+    CellRun run;
+    bool top = false;
+    for (int l = fromSample; l < toSample && !top; l += kAdvance) {
+        // A new row pair starts where the sub-row wraps.
+        const int cell = ReliefMap::CellOf(across);
+        if (cell != run.cell || (l & 15) < kAdvance) run = scene.map.RunAt(l, cell, kAdvance);
+        const int h = run.base + ReliefMap::FractionOf(across) * run.gain;
+        run.base += run.baseStep;
+        run.gain += run.gainStep;
+        if ((h >> 6) > ray.height) top = PassOverTerrain(ray, h, l + kAdvance, scene);
+        across += kAdvance * ray.dx;
+        ray.height += kAdvance * ray.slope;
     }
+    column = ray;
+    return top;
+}
+
+void MarchColumn(int x, const MarchStart& start, const ReliefScene& scene) {
+    ColumnRay ray;
+    ray.x = x;
+    ray.dx = ((2 * x - SceneWidth) * kOne) / scene.view.focalLength;
+    ray.height = start.height;
+    ray.slope = scene.view.startSlope;
+    const bool top = start.sample < kFirstFarSample && MarchSteps<1>(ray, start.sample, kFirstFarSample, scene);
+    if (!top) MarchSteps<2>(ray, std::max(start.sample, kFirstFarSample), kEndSample, scene);
     BlendTop(x, ray.lowestUnpainted + 1, ray.edge);
 }
 
 }  // namespace
 
-uint8_t ReliefShade(int value, int height) {
-    if (height > 128) return static_cast<uint8_t>(value + (((255 - value) * (height - 128)) >> 8));
-    return static_cast<uint8_t>((value * (height + 128)) >> 8);
-}
+uint8_t ReliefShade(int value, int height) { return LightOfHeight(height)(value); }
 
 void DrawRelief() {
-    std::unique_ptr<uint8_t[]> map(new (std::nothrow) uint8_t[kMapBytes]);
+    std::unique_ptr<ReliefMap> map(new (std::nothrow) ReliefMap);
     if (!map) return;
-    FillNoiseBytes(map.get(), kMapBytes);
-    for (int pass = 0; pass < 15; ++pass) SmoothWrapped(map.get(), kMapSize, kMapSize);
-    StretchLevels(map.get(), kMapBytes, 0, 255);
+    BuildReliefMap(*map);
     std::vector<uint32_t> horizonColours(static_cast<size_t>(SceneWidth));
     for (int x = 0; x < SceneWidth; ++x) horizonColours[x] = canvas.GetPixel(x, Plan.horizonRow);
     const ReliefView view = ViewOfScene();
-    for (int x = 0; x < SceneWidth; ++x) MarchColumn(x, map.get(), view, horizonColours);
+    const ReliefScene scene{*map, view, horizonColours};
+    const MarchStart start = StartOfMarch(view);
+    for (int x = 0; x < SceneWidth; ++x) MarchColumn(x, start, scene);
 }
 
 }  // namespace vorrith

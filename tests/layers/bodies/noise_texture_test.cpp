@@ -75,20 +75,25 @@ TEST(NoiseTextureTest, SmoothingMatchesItsDefinition) {
     }
 }
 
+// Widths below, at and past the sixteen columns done at once, so whole blocks, their
+// remainders and the wrapped last column are all checked.
 TEST(NoiseTextureTest, DoublingKeepsSourceCellsAndWrapsTheOddOnes) {
-    const int w = 5;
-    const int h = 3;
-    const Bytes source = RandomBytes(w * h, 7);
-    Bytes doubled(4 * w * h);
-    UpsampleWrapped(source.data(), w, h, doubled.data());
-    const auto s = [&](int x, int y) { return static_cast<int>(source[(y % h) * w + (x % w)]); };
-    const auto d = [&](int x, int y) { return static_cast<int>(doubled[y * 2 * w + x]); };
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            EXPECT_EQ(d(2 * x, 2 * y), s(x, y));
-            EXPECT_EQ(d(2 * x + 1, 2 * y), (s(x, y) + s(x + 1, y) + 1) >> 1);
-            EXPECT_EQ(d(2 * x, 2 * y + 1), (s(x, y) + s(x, y + 1) + 1) >> 1);
-            EXPECT_EQ(d(2 * x + 1, 2 * y + 1), (s(x, y) + s(x + 1, y) + s(x, y + 1) + s(x + 1, y + 1) + 2) >> 2);
+    const int sizes[][2] = {{5, 3}, {16, 2}, {17, 3}, {33, 1}, {64, 4}, {47, 5}};
+    for (const auto& size : sizes) {
+        const int w = size[0];
+        const int h = size[1];
+        const Bytes source = RandomBytes(w * h, 7u + w);
+        Bytes doubled(4 * w * h);
+        UpsampleWrapped(source.data(), w, h, doubled.data());
+        const auto s = [&](int x, int y) { return static_cast<int>(source[(y % h) * w + (x % w)]); };
+        const auto d = [&](int x, int y) { return static_cast<int>(doubled[y * 2 * w + x]); };
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                ASSERT_EQ(d(2 * x, 2 * y), s(x, y)) << w << " x " << h;
+                ASSERT_EQ(d(2 * x + 1, 2 * y), (s(x, y) + s(x + 1, y) + 1) >> 1);
+                ASSERT_EQ(d(2 * x, 2 * y + 1), (s(x, y) + s(x, y + 1) + 1) >> 1);
+                ASSERT_EQ(d(2 * x + 1, 2 * y + 1), (s(x, y) + s(x + 1, y) + s(x, y + 1) + s(x + 1, y + 1) + 2) >> 2);
+            }
         }
     }
 }

@@ -1,0 +1,59 @@
+// ReliefMap: the relief plain's 64 x 64 height map laid out for the ray march.
+//
+// BuildReliefMap(map) draws the map's 4096 rand() bytes, smooths them 15 times with
+// wrap-around and stretches them to 0 ... 255, then stores them with the first row and
+// column repeated after the last, so the four corners of any cell are read without
+// wrapping.
+//
+// The march samples the terrain bilinearly, times 65536, at a distance l (in 1/16 map
+// rows: between map rows l / 16 and l / 16 + 1, w = 16 * (l % 16) of 256 of the way)
+// and an across position (cell in bits 18-23, fraction f in bits 10-17):
+//     hA = a0 * 256 + (a1 - a0) * f,  hB = b0 * 256 + (b1 - b0) * f,
+//     h  = hA * 256 + (hB - hA) * w
+// with a0, a1 the cell's corners on the near row and b0, b1 on the far one. Within one
+// cell and one row pair this is exactly h = base + f * gain, where base and gain depend
+// on w alone and change by a fixed amount as the march moves on; RunAt gives them.
+#pragma once
+
+#include <cstdint>
+
+namespace vorrith {
+
+// The sample along one cell and row pair: h = base + f * gain at the current step;
+// the next step, `advance` sub-rows on, adds baseStep and gainStep.
+struct CellRun {
+    int cell = -1;  // none yet
+    int base = 0;
+    int gain = 0;
+    int baseStep = 0;
+    int gainStep = 0;
+};
+
+struct ReliefMap {
+    static constexpr int kSize = 64;
+    static constexpr int kStride = kSize + 1;
+
+    uint8_t heights[kStride * kStride];
+
+    static int CellOf(int across) { return (across >> 18) & (kSize - 1); }
+    static int FractionOf(int across) { return (across >> 10) & 255; }
+
+    CellRun RunAt(int l, int cell, int advance) const {
+        const uint8_t* near = heights + ((l >> 4) & (kSize - 1)) * kStride + cell;
+        const uint8_t* far = near + kStride;
+        const int w = 16 * (l & 15);
+        const int towardFar = (far[0] - near[0]) * 256;
+        const int bend = (far[1] - far[0]) - (near[1] - near[0]);
+        CellRun run;
+        run.cell = cell;
+        run.base = near[0] * 65536 + towardFar * w;
+        run.gain = (near[1] - near[0]) * 256 + bend * w;
+        run.baseStep = towardFar * 16 * advance;
+        run.gainStep = bend * 16 * advance;
+        return run;
+    }
+};
+
+void BuildReliefMap(ReliefMap& map);
+
+}  // namespace vorrith
