@@ -166,6 +166,12 @@ struct ArcCursor {
     int lastY = 0;
 };
 
+// The first parameter from theta on with theta % 1024 == 512 (never a negative one).
+int NextVertex(int theta) {
+    if (theta <= 512) return 512;
+    return 512 + 1024 * ((theta - 512 + 1023) / 1024);
+}
+
 // Walks on from the cursor until the arc ends or the chunk is full. Each step scales
 // its pixel unless the row lies outside the band, the pixel repeats the previous one,
 // or it lies outside the columns or the clip disc; a repeat is judged before clipping.
@@ -176,9 +182,13 @@ void WalkArc(const ArcWalk& walk, ArcCursor& cursor, PixelChunk& chunk) {
     int lastX = cursor.lastX;
     int lastY = cursor.lastY;
     int count = 0;
+    int vertex = NextVertex(theta);
     for (; theta <= walk.thetaEnd && count < kChunkPixels; theta += walk.step) {
-        // The parameter never rests on the top or bottom vertex.
-        if (theta % 1024 == 512) ++theta;
+        // The parameter never rests on the top or bottom vertex (theta % 1024 == 512).
+        if (theta >= vertex) {
+            vertex = NextVertex(theta);
+            if (theta == vertex) ++theta;
+        }
         const EllipseOffset e = OffsetAt(theta, walk.rx, walk.ry);
         if (kJittered && IsFar(e, walk.farSquared)) {
             JitterOffset();  // the row's and the column's draws, unused
