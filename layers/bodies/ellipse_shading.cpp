@@ -1,6 +1,8 @@
 #include "layers/bodies/ellipse_shading.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <cstdint>
 
 #include "core/canvas.h"
@@ -104,6 +106,46 @@ void ScaleChunk(const PixelChunk& chunk, const ScaleTable& scale) {
     }
 }
 
+// Steps of a ragged arc that surely land outside the clip disc (clean arcs, small and
+// mostly inside their discs, gain nothing from the test). The pixel of a step lies within about
+// 1.5 pixels of the ellipse offset (ex, ey) turned by the tilt (two truncations; the
+// table's sines and cosines keep lengths to 2.1e-5), then moves by at most 2.9 for its
+// jitter, and the ellipse's centre lies within |dx| + |dy| of the disc's. So an offset
+// longer than clipR + |dx| + |dy| + 8 puts the pixel outside the disc. Such a step only
+// makes its draws, and as the last pixel it leaves one that matches no later pixel
+// (kNoPixel): a later pixel equal to it would also lie outside the disc, so whether or
+// not it counted as a repeat, it would not be scaled, and it would become the last
+// pixel either way. This needs every step's row inside the band (a step outside makes
+// one draw and leaves the last pixel alone), offsets small enough for the error bound,
+// and centres small enough that no pixel is kNoPixel; otherwise farSquared is 0 and
+// every step is walked in full.
+constexpr int kNoPixel = INT32_MIN;
+constexpr int kFarMargin = 8;
+constexpr int kLargestFarRadius = 4096;
+constexpr int kLargestFarCentre = 1 << 20;
+
+bool RowsStayInBand(const EllipseFrame& frame, int rx, int ry, const PaletteBand& rows) {
+    const int64_t reach = (int64_t{std::abs(ry)} * std::abs(frame.cosTilt) + int64_t{std::abs(rx)} * std::abs(frame.sinTilt)) /
+                              32768 + 5;
+    return frame.cy - reach >= rows.topRow && frame.cy + reach <= rows.bottomRow;
+}
+
+int64_t FarSquared(const EllipseFrame& frame, int rx, int ry, int clipX, int clipY, int clipR, const ClipDisc& clip,
+                   const PaletteBand& rows) {
+    const auto small = [](int64_t v, int64_t limit) { return v >= -limit && v <= limit; };
+    if (clip.coversReach || !small(rx, kLargestFarRadius) || !small(ry, kLargestFarRadius) ||
+        !small(clipR, kLargestFarRadius) || !small(frame.cx, kLargestFarCentre) || !small(frame.cy, kLargestFarCentre) ||
+        !small(clipX, kLargestFarCentre) || !small(clipY, kLargestFarCentre) || !RowsStayInBand(frame, rx, ry, rows)) {
+        return 0;
+    }
+    const int64_t far = std::abs(clipR) + std::abs(frame.cx - clipX) + std::abs(frame.cy - clipY) + kFarMargin;
+    return far * far;
+}
+
+bool IsFar(EllipseOffset e, int64_t farSquared) {
+    return farSquared != 0 && int64_t{e.ex} * e.ex + int64_t{e.ey} * e.ey > farSquared;
+}
+
 // One arc's fixed terms and the walk's position along it.
 struct ArcWalk {
     EllipseFrame frame;
@@ -114,6 +156,7 @@ struct ArcWalk {
     int topRow;
     int bottomRow;
     ClipDisc clip;
+    int64_t farSquared;
     int stride;
 };
 
@@ -137,6 +180,12 @@ void WalkArc(const ArcWalk& walk, ArcCursor& cursor, PixelChunk& chunk) {
         // The parameter never rests on the top or bottom vertex.
         if (theta % 1024 == 512) ++theta;
         const EllipseOffset e = OffsetAt(theta, walk.rx, walk.ry);
+        if (kJittered && IsFar(e, walk.farSquared)) {
+            JitterOffset();  // the row's and the column's draws, unused
+            JitterOffset();
+            lastX = kNoPixel;
+            continue;
+        }
         int y = frame.Row(e);
         if (kJittered) y += JitterOffset();
         if (y < walk.topRow || y > walk.bottomRow) continue;
@@ -223,8 +272,10 @@ void ShadeEllipseArc(int cx, int cy, int rx, int ry, int tilt, int thetaStart, i
     const bool jittered = jitter != 0;
     // A radius below 1 is taken as 1 so the step stays defined.
     const int step = std::max(kStepNumerator / std::max(jittered ? jitter : rx, 1), 1);
-    ArcWalk walk{EllipseFrame(cx, cy, tilt), rx, ry, step, thetaEnd, rows.topRow, rows.bottomRow,
-                 ClipDisc(clipX, clipY, clipR, rows), canvas.stride};
+    const EllipseFrame frame(cx, cy, tilt);
+    const ClipDisc clip(clipX, clipY, clipR, rows);
+    const int64_t farSquared = jittered ? FarSquared(frame, rx, ry, clipX, clipY, clipR, clip, rows) : 0;
+    ArcWalk walk{frame, rx, ry, step, thetaEnd, rows.topRow, rows.bottomRow, clip, farSquared, canvas.stride};
     ArcCursor cursor{thetaStart};
     const ScaleTable& scale = jittered ? kJitteredArcScale : kCleanArcScale;
     PixelChunk chunk;
