@@ -81,8 +81,8 @@ void ScaleChunk(const PixelChunk& chunk, const ScaleTable& scale) {
 }
 
 // Steps of a ragged arc that surely land outside the clip disc (clean arcs, small and
-// mostly inside their discs, gain nothing from the test). The pixel of a step lies within about
-// 1.5 pixels of the ellipse offset (ex, ey) turned by the tilt (two truncations; the
+// mostly inside their discs, gain nothing from the test). The pixel of a step lies within
+// about 1.5 pixels of the ellipse offset (ex, ey) turned by the tilt (two truncations; the
 // table's sines and cosines keep lengths to 2.1e-5), then moves by at most 2.9 for its
 // jitter, and the ellipse's centre lies within |dx| + |dy| of the disc's. So an offset
 // longer than clipR + |dx| + |dy| + 8 puts the pixel outside the disc. Such a step only
@@ -91,8 +91,13 @@ void ScaleChunk(const PixelChunk& chunk, const ScaleTable& scale) {
 // not it counted as a repeat, it would not be scaled, and it would become the last
 // pixel either way. This needs every step's row inside the band (a step outside makes
 // one draw and leaves the last pixel alone), offsets small enough for the error bound,
-// and centres small enough that no pixel is kNoPixel; otherwise farSquared is 0 and
-// every step is walked in full.
+// and centres and parameters small enough that no pixel is kNoPixel and no parameter
+// overflows; otherwise farSquared is 0 and every step is walked in full.
+//
+// Far steps gather at the ends of an arc (a band arc is wider than its planet): from
+// the start they are tested until the first near one, and at the end every parameter
+// from farFrom on is known far (checked backwards once per arc). Steps between are
+// walked in full without the test, which is always exact.
 constexpr int kNoPixel = INT32_MIN;
 constexpr int kFarMargin = 8;
 constexpr int kLargestFarRadius = 4096;
@@ -105,13 +110,14 @@ bool RowsStayInBand(const EllipseFrame& frame, int rx, int ry, const PaletteBand
     return frame.cy - reach >= rows.topRow && frame.cy + reach <= rows.bottomRow;
 }
 
-int64_t FarSquared(const EllipseFrame& frame, int rx, int ry, int clipX, int clipY, int clipR, const ClipDisc& clip,
-                   const PaletteBand& rows) {
+int64_t FarSquared(const EllipseFrame& frame, int rx, int ry, int thetaStart, int thetaEnd, int clipX, int clipY,
+                   int clipR, const ClipDisc& clip, const PaletteBand& rows) {
     const auto small = [](int64_t v, int64_t limit) { return v >= -limit && v <= limit; };
     const bool smallRadii =
         small(rx, kLargestFarRadius) && small(ry, kLargestFarRadius) && small(clipR, kLargestFarRadius);
     const bool smallCentres = small(frame.cx, kLargestFarCentre) && small(frame.cy, kLargestFarCentre) &&
-                              small(clipX, kLargestFarCentre) && small(clipY, kLargestFarCentre);
+                              small(clipX, kLargestFarCentre) && small(clipY, kLargestFarCentre) &&
+                              small(thetaStart, kLargestFarCentre) && small(thetaEnd, kLargestFarCentre);
     if (clip.coversReach || !smallRadii || !smallCentres || !RowsStayInBand(frame, rx, ry, rows)) {
         return 0;
     }
@@ -121,6 +127,15 @@ int64_t FarSquared(const EllipseFrame& frame, int rx, int ry, int clipX, int cli
 
 bool IsFar(EllipseOffset e, int64_t farSquared) {
     return farSquared != 0 && int64_t{e.ex} * e.ex + int64_t{e.ey} * e.ey > farSquared;
+}
+
+// The first parameter of the far run at the arc's end: every parameter from it up to
+// thetaEnd + 1 (a step over the vertex can reach that) is far. INT32_MAX without one.
+int FarFrom(int rx, int ry, int thetaStart, int thetaEnd, int64_t farSquared) {
+    if (farSquared == 0) return INT32_MAX;
+    int theta = thetaEnd + 1;
+    while (theta >= thetaStart && IsFar(OffsetAt(theta, rx, ry), farSquared)) --theta;
+    return theta + 1;
 }
 
 // One arc's fixed terms and the walk's position along it.
@@ -149,6 +164,33 @@ int NextVertex(int theta) {
     return 512 + 1024 * ((theta - 512 + 1023) / 1024);
 }
 
+// A step's parameter, moved off the vertex it would rest on; vertex is kept as the next
+// one to watch for.
+int StepOffVertex(int theta, int& vertex) {
+    if (theta >= vertex) {
+        vertex = NextVertex(theta);
+        if (theta == vertex) ++theta;
+    }
+    return theta;
+}
+
+// Far steps from the cursor on: the start's run while each step tests far, or (when
+// toEnd) every step left. Each makes its two draws; a run leaves kNoPixel as the last
+// pixel.
+void SkipFarSteps(const ArcWalk& walk, ArcCursor& cursor, bool toEnd) {
+    int theta = cursor.theta;
+    int vertex = NextVertex(theta);
+    for (; theta <= walk.thetaEnd; theta += walk.step) {
+        const int t = StepOffVertex(theta, vertex);
+        if (!toEnd && !IsFar(OffsetAt(t, walk.rx, walk.ry), walk.farSquared)) break;
+        theta = t;
+        JitterOffset();  // the row's and the column's draws, unused
+        JitterOffset();
+        cursor.lastX = kNoPixel;
+    }
+    cursor.theta = theta;
+}
+
 // Walks on from the cursor until the arc ends or the chunk is full. Each step scales
 // its pixel unless the row lies outside the band, the pixel repeats the previous one,
 // or it lies outside the columns or the clip disc; a repeat is judged before clipping.
@@ -162,17 +204,8 @@ void WalkArc(const ArcWalk& walk, ArcCursor& cursor, PixelChunk& chunk) {
     int vertex = NextVertex(theta);
     for (; theta <= walk.thetaEnd && count < kChunkPixels; theta += walk.step) {
         // The parameter never rests on the top or bottom vertex (theta % 1024 == 512).
-        if (theta >= vertex) {
-            vertex = NextVertex(theta);
-            if (theta == vertex) ++theta;
-        }
+        theta = StepOffVertex(theta, vertex);
         const EllipseOffset e = OffsetAt(theta, walk.rx, walk.ry);
-        if (kJittered && IsFar(e, walk.farSquared)) {
-            JitterOffset();  // the row's and the column's draws, unused
-            JitterOffset();
-            lastX = kNoPixel;
-            continue;
-        }
         int y = frame.Row(e);
         if (kJittered) y += JitterOffset();
         if (y < walk.topRow || y > walk.bottomRow) continue;
@@ -197,12 +230,19 @@ void ShadeEllipseArc(int cx, int cy, int rx, int ry, int tilt, int thetaStart, i
     const int step = std::max(kStepNumerator / std::max(jittered ? jitter : rx, 1), 1);
     const EllipseFrame frame(cx, cy, tilt);
     const ClipDisc clip(clipX, clipY, clipR, rows);
-    const int64_t farSquared = jittered ? FarSquared(frame, rx, ry, clipX, clipY, clipR, clip, rows) : 0;
+    const int64_t farSquared =
+        jittered ? FarSquared(frame, rx, ry, thetaStart, thetaEnd, clipX, clipY, clipR, clip, rows) : 0;
+    const int farFrom = FarFrom(rx, ry, thetaStart, thetaEnd, farSquared);
+    // The full walk ends before the far run at the end (a step it moves off a vertex
+    // into that run is still walked in full, which is always exact).
+    const int nearEnd = farSquared == 0 ? thetaEnd : std::min(thetaEnd, farFrom - 1);
     ArcWalk walk{frame, rx, ry, step, thetaEnd, rows.topRow, rows.bottomRow, clip, farSquared, canvas.stride};
     ArcCursor cursor{thetaStart};
+    if (farSquared != 0) SkipFarSteps(walk, cursor, farFrom <= thetaStart);
     const ScaleTable& scale = jittered ? kJitteredArcScale : kCleanArcScale;
     PixelChunk chunk;
-    while (cursor.theta <= thetaEnd) {
+    walk.thetaEnd = nearEnd;
+    while (cursor.theta <= nearEnd) {
         chunk.count = 0;
         if (jittered) {
             WalkArc<true>(walk, cursor, chunk);
@@ -211,6 +251,8 @@ void ShadeEllipseArc(int cx, int cy, int rx, int ry, int tilt, int thetaStart, i
         }
         ScaleChunk(chunk, scale);
     }
+    walk.thetaEnd = thetaEnd;
+    if (farSquared != 0) SkipFarSteps(walk, cursor, true);
 }
 
 }  // namespace vorrith
