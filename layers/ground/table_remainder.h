@@ -2,15 +2,16 @@
 // division, for a divisor fixed over a row or a band.
 //
 // The table values the ground layers divide are rand() results, 0 ... 32767. For such a
-// value u and a divisor d in 1 ... 2^17 - 1, with m = 2^32 / d + 1 (rounded down, then
+// value u and a divisor d in 2 ... 2^17 - 1, with m = 2^32 / d + 1 (rounded down, then
 // up by one), u * m / 2^32 exceeds u / d by less than u / 2^32, which stays below the
 // 1 / d that separates one quotient from the next because u * d < 2^32: the product's
 // high word is the exact quotient.
 //
-// Fits(d) tells whether a divisor is in range. Of(value) is value % divisor for any
-// value, taking the multiply for 0 ... 32767 and the hardware division otherwise;
-// OfRandResult(value) skips that check and must only be given 0 ... 32767; a layer that
-// checked RandomTableHoldsRandResults() once may use it for every table value.
+// Fits(d) tells whether a divisor is in range (1 is not: its m would need 33 bits).
+// Of(value) is value % divisor for any value, taking the multiply for 0 ... 32767 and
+// the hardware division otherwise; OfRandResult(value) skips that check and must only
+// be given 0 ... 32767; a layer that checked RandomTableHoldsRandResults() once may
+// use it for every table value.
 #pragma once
 
 #include <algorithm>
@@ -22,7 +23,7 @@ namespace vorrith {
 
 class TableRemainder {
 public:
-    static bool Fits(int divisor) { return divisor > 0 && divisor < (1 << 17); }
+    static bool Fits(int divisor) { return divisor > 1 && divisor < (1 << 17); }
 
     // divisor must Fit.
     explicit TableRemainder(int divisor)
