@@ -166,6 +166,12 @@ struct ArcCursor {
     int lastY = 0;
 };
 
+// The first parameter from theta on with theta % 1024 == 512 (never a negative one).
+int NextVertex(int theta) {
+    if (theta <= 512) return 512;
+    return 512 + 1024 * ((theta - 512 + 1023) / 1024);
+}
+
 // Walks on from the cursor until the arc ends or the chunk is full. Each step scales
 // its pixel unless the row lies outside the band, the pixel repeats the previous one,
 // or it lies outside the columns or the clip disc; a repeat is judged before clipping.
@@ -176,9 +182,13 @@ void WalkArc(const ArcWalk& walk, ArcCursor& cursor, PixelChunk& chunk) {
     int lastX = cursor.lastX;
     int lastY = cursor.lastY;
     int count = 0;
+    int vertex = NextVertex(theta);
     for (; theta <= walk.thetaEnd && count < kChunkPixels; theta += walk.step) {
-        // The parameter never rests on the top or bottom vertex.
-        if (theta % 1024 == 512) ++theta;
+        // The parameter never rests on the top or bottom vertex (theta % 1024 == 512).
+        if (theta >= vertex) {
+            vertex = NextVertex(theta);
+            if (theta == vertex) ++theta;
+        }
         const EllipseOffset e = OffsetAt(theta, walk.rx, walk.ry);
         if (kJittered && IsFar(e, walk.farSquared)) {
             JitterOffset();  // the row's and the column's draws, unused
@@ -210,27 +220,48 @@ struct Outline {
     int maxY = -1;
 };
 
+// The outline's steps from theta while below end, all with the vertical semi-axis ry;
+// returns the parameter of the next step. Counts and extremes stay in locals while the
+// loop runs.
+int RecordSteps(Outline& outline, const EllipseFrame& frame, int rx, int ry, int theta, int end, int step,
+                const PaletteBand& band) {
+    const int top = band.topRow;
+    const int bottom = band.bottomRow;
+    const int left = ClipLeft;
+    const int right = ClipRight;
+    int n = outline.count;
+    int minY = outline.minY;
+    int maxY = outline.maxY;
+    int start = outline.start;
+    for (; theta < end; theta += step) {
+        const EllipseOffset e = OffsetAt(theta, rx, ry);
+        const int y = frame.Row(e);
+        if (y < top || y > bottom) continue;
+        outline.x[n] = std::clamp(frame.Column(e), left, right);
+        outline.y[n] = y;
+        if (y < minY) {
+            minY = y;
+            start = n;
+        }
+        maxY = std::max(maxY, y);
+        ++n;
+    }
+    outline.count = n;
+    outline.minY = minY;
+    outline.maxY = maxY;
+    outline.start = start;
+    return theta;
+}
+
 void RecordOutline(Outline& outline, int cx, int cy, int rx, int ryFirst, int rySecond, int angle,
                    const PaletteBand& band) {
     const EllipseFrame frame(cx, cy, angle);
     const int step = std::max(kStepNumerator / rx, 1);
-    // The parameter runs from the tilt angle upward and is compared unreduced.
-    for (int theta = angle; theta < angle + kAngleUnitsPerTurn; theta += step) {
-        const int ry = theta <= 1024 ? ryFirst : rySecond;
-        const EllipseOffset e = OffsetAt(theta, rx, ry);
-        const int y = frame.Row(e);
-        if (y < band.topRow || y > band.bottomRow) continue;
-        const int x = std::clamp(frame.Column(e), ClipLeft, ClipRight);
-        const int n = outline.count;
-        outline.x[n] = x;
-        outline.y[n] = y;
-        if (y < outline.minY) {
-            outline.minY = y;
-            outline.start = n;
-        }
-        if (y > outline.maxY) outline.maxY = y;
-        outline.count = n + 1;
-    }
+    // The parameter runs from the tilt angle upward and is compared unreduced: ryFirst
+    // up to 1024, rySecond beyond.
+    const int end = angle + kAngleUnitsPerTurn;
+    const int theta = RecordSteps(outline, frame, rx, ryFirst, angle, std::min(end, 1025), step, band);
+    RecordSteps(outline, frame, rx, rySecond, theta, end, step, band);
 }
 
 void ScaleRun(int x1, int x2, int y, int factor) {
