@@ -7,6 +7,7 @@
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
+#include "layers/ground/table_remainder.h"
 
 namespace vorrith {
 namespace {
@@ -39,31 +40,6 @@ GradientRamp PlanGradient(int farIndex) {
     return ramp;
 }
 
-// u % d by a multiply: with m = 2^32 / d + 1 (rounded down, then up by one), u * m / 2^32
-// exceeds u / d by less than u / 2^32, which stays below the 1 / d that separates one
-// quotient from the next while u * d < 2^32: for table values of 0 ... 32767 (rand()
-// results) and widths below 2^17. Dither widths are at most a few thousand.
-class DitherDivisor {
-public:
-    static bool Fits(int divisor) { return divisor > 0 && divisor < (1 << 17); }
-
-    explicit DitherDivisor(int divisor)
-        : divisor_(static_cast<uint32_t>(divisor)), reciprocal_(static_cast<uint32_t>((uint64_t{1} << 32) / divisor_ + 1)) {}
-    int Remainder(int32_t value) const {
-        const uint32_t u = static_cast<uint32_t>(value);
-        const uint32_t quotient = static_cast<uint32_t>((uint64_t{u} * reciprocal_) >> 32);
-        return static_cast<int>(u - quotient * divisor_);
-    }
-
-private:
-    uint32_t divisor_;
-    uint32_t reciprocal_;
-};
-
-bool TableHoldsRandResults() {
-    return std::all_of(RandomTable, RandomTable + kRandomTableSize, [](int32_t v) { return v >= 0 && v <= 0x7FFF; });
-}
-
 // One row of the gradient, the plain way: any table value, any dither width.
 void PaintRowPlain(uint8_t* pixel, int count, const GradientRamp& ramp) {
     for (int x = 0; x < count; ++x, pixel += 3) {
@@ -76,9 +52,9 @@ void PaintRowPlain(uint8_t* pixel, int count, const GradientRamp& ramp) {
 // results). Each pixel but the last is stored as its palette entry's four bytes, the
 // fourth landing on the next pixel's first byte before that pixel is written.
 void PaintRowFast(uint8_t* pixel, int count, const GradientRamp& ramp) {
-    const DitherDivisor divisor(ramp.dither);
+    const TableRemainder ditherOf(ramp.dither);
     int32_t cursor = randomCursor;
-    auto nextIndex = [&] { return (ramp.base + divisor.Remainder(RandomTable[cursor++ & kRandomTableMask])) >> 8; };
+    auto nextIndex = [&] { return (ramp.base + ditherOf.OfRandResult(RandomTable[cursor++ & kRandomTableMask])) >> 8; };
     for (int x = 1; x < count; ++x, pixel += 3) std::memcpy(pixel, &Palette[nextIndex()], 4);
     if (count > 0) CopyPaletteEntry(pixel, nextIndex());
     randomCursor = cursor;
@@ -98,12 +74,12 @@ void DrawHorizonHaze() {
 
 void DrawGroundGradient(int farIndex) {
     GradientRamp ramp = PlanGradient(farIndex);
-    const bool tableFits = TableHoldsRandResults();
+    const bool tableFits = RandomTableHoldsRandResults();
     for (int y = Plan.horizonRow; y <= ClipBottom; ++y) {
         JumpRandomCursor();
         uint8_t* pixel = canvas.PixelAddress(ClipLeft, y);
         const int count = ClipRight - ClipLeft + 1;
-        if (tableFits && DitherDivisor::Fits(ramp.dither)) PaintRowFast(pixel, count, ramp);
+        if (tableFits && TableRemainder::Fits(ramp.dither)) PaintRowFast(pixel, count, ramp);
         else PaintRowPlain(pixel, count, ramp);
         ramp.base += ramp.baseStep;
         ramp.dither += ramp.ditherStep;
