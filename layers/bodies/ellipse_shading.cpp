@@ -13,9 +13,24 @@ namespace {
 
 constexpr int kMaxOutlinePoints = kAngleUnitsPerTurn;
 
-// The recorded outline of a filled ellipse: the points whose rows lie in the band.
+// The recorded outline of a filled ellipse: the points whose rows lie in the band. A
+// point keeps its row and its parameter; the scan reads the columns of only a few
+// points, so a column is worked out when it is read.
 struct Outline {
-    int x[kMaxOutlinePoints];
+    Outline(int cx, int cy, int angle, int radiusX, int ryFirstHalf, int rySecondHalf)
+        : frame(cx, cy, angle), rx(radiusX), ryFirst(ryFirstHalf), rySecond(rySecondHalf) {}
+
+    // The point's column, clamped to the canvas columns.
+    int Column(int i) const {
+        const int ry = theta[i] <= 1024 ? ryFirst : rySecond;
+        return std::clamp(frame.Column(OffsetAt(theta[i], rx, ry)), ClipLeft, ClipRight);
+    }
+
+    EllipseFrame frame;
+    int rx;
+    int ryFirst;
+    int rySecond;
+    int theta[kMaxOutlinePoints];
     int y[kMaxOutlinePoints];
     int count = 0;
     int start = 0;  // the first topmost point
@@ -26,21 +41,19 @@ struct Outline {
 // The outline's steps from theta while below end, all with the vertical semi-axis ry;
 // returns the parameter of the next step. Counts and extremes stay in locals while the
 // loop runs.
-int RecordSteps(Outline& outline, const EllipseFrame& frame, int rx, int ry, int theta, int end, int step,
-                const PaletteBand& band) {
+int RecordSteps(Outline& outline, int ry, int theta, int end, int step, const PaletteBand& band) {
+    const EllipseFrame frame = outline.frame;
+    const int rx = outline.rx;
     const int top = band.topRow;
     const int bottom = band.bottomRow;
-    const int left = ClipLeft;
-    const int right = ClipRight;
     int n = outline.count;
     int minY = outline.minY;
     int maxY = outline.maxY;
     int start = outline.start;
     for (; theta < end; theta += step) {
-        const EllipseOffset e = OffsetAt(theta, rx, ry);
-        const int y = frame.Row(e);
+        const int y = frame.Row(OffsetAt(theta, rx, ry));
         if (y < top || y > bottom) continue;
-        outline.x[n] = std::clamp(frame.Column(e), left, right);
+        outline.theta[n] = theta;
         outline.y[n] = y;
         if (y < minY) {
             minY = y;
@@ -56,15 +69,13 @@ int RecordSteps(Outline& outline, const EllipseFrame& frame, int rx, int ry, int
     return theta;
 }
 
-void RecordOutline(Outline& outline, int cx, int cy, int rx, int ryFirst, int rySecond, int angle,
-                   const PaletteBand& band) {
-    const EllipseFrame frame(cx, cy, angle);
-    const int step = std::max(kStepNumerator / rx, 1);
+void RecordOutline(Outline& outline, int angle, const PaletteBand& band) {
+    const int step = std::max(kStepNumerator / outline.rx, 1);
     // The parameter runs from the tilt angle upward and is compared unreduced: ryFirst
     // up to 1024, rySecond beyond.
     const int end = angle + kAngleUnitsPerTurn;
-    const int theta = RecordSteps(outline, frame, rx, ryFirst, angle, std::min(end, 1025), step, band);
-    RecordSteps(outline, frame, rx, rySecond, theta, end, step, band);
+    const int theta = RecordSteps(outline, outline.ryFirst, angle, std::min(end, 1025), step, band);
+    RecordSteps(outline, outline.rySecond, theta, end, step, band);
 }
 
 void ScaleRun(int x1, int x2, int y, int factor) {
@@ -82,7 +93,9 @@ void ScanOutline(const Outline& outline, int factor) {
     int a = outline.start;
     int b = outline.start;
     for (int y = outline.minY; y <= outline.maxY; ++y) {
-        if (outline.x[a] != outline.x[b]) ScaleRun(outline.x[a], outline.x[b], y, factor);
+        const int xa = outline.Column(a);
+        const int xb = outline.Column(b);
+        if (xa != xb) ScaleRun(xa, xb, y, factor);
         while (outline.y[b] < y) b = NextPoint(b, n);
         while (outline.y[a] < y) a = PreviousPoint(a, n);
     }
@@ -92,8 +105,8 @@ void ShadeFilledEllipse(int cx, int cy, int rx, int ryFirst, int rySecond, int b
     const PaletteBand& rows = Plan.bands[band];
     const int spread = rand() & 31;
     const int factor = 256 + (strength * (spread + 24)) / 8;
-    Outline outline;
-    RecordOutline(outline, cx, cy, std::max(rx, 1), ryFirst, rySecond, angle, rows);
+    Outline outline(cx, cy, angle, std::max(rx, 1), ryFirst, rySecond);
+    RecordOutline(outline, angle, rows);
     if (outline.maxY <= rows.topRow || outline.minY >= rows.bottomRow || outline.minY > outline.maxY) return;
     ScanOutline(outline, factor);
 }
