@@ -202,10 +202,17 @@ void WalkArc(const ArcWalk& walk, ArcCursor& cursor, PixelChunk& chunk) {
     int lastY = cursor.lastY;
     int count = 0;
     int vertex = NextVertex(theta);
+    EllipseOffset previous = kNoOffset;
     for (; theta <= walk.thetaEnd && count < kChunkPixels; theta += walk.step) {
         // The parameter never rests on the top or bottom vertex (theta % 1024 == 512).
         theta = StepOffVertex(theta, vertex);
         const EllipseOffset e = OffsetAt(theta, walk.rx, walk.ry);
+        // A clean step with the offset of the step before repeats its pixel (or its
+        // row outside the band) and does nothing; a ragged one still draws.
+        if (!kJittered) {
+            if (e == previous) continue;
+            previous = e;
+        }
         int y = frame.Row(e);
         if (kJittered) y += JitterOffset();
         if (y < walk.topRow || y > walk.bottomRow) continue;

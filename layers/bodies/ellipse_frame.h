@@ -5,6 +5,8 @@
 // Internal to the ellipse shading files.
 #pragma once
 
+#include <cstdint>
+
 #include "core/sine_table.h"
 
 namespace vorrith {
@@ -18,6 +20,11 @@ struct EllipseOffset {
     int ex;
     int ey;
 };
+
+inline bool operator==(EllipseOffset a, EllipseOffset b) { return a.ex == b.ex && a.ey == b.ey; }
+
+// Matches no offset a walk computes: radii stay far below 2^31.
+constexpr EllipseOffset kNoOffset{INT32_MIN, INT32_MIN};
 
 inline EllipseOffset OffsetAt(int theta, int rx, int ry) {
     return {MulQ15(rx, TableCos(theta)), MulQ15(ry, TableSin(theta))};

@@ -50,8 +50,14 @@ int RecordSteps(Outline& outline, int ry, int theta, int end, int step, const Pa
     int minY = outline.minY;
     int maxY = outline.maxY;
     int start = outline.start;
+    // A step with the offset of the step before repeats its point, and a repeated point
+    // changes nothing the scan reads: the cursors stop on the same row and column.
+    EllipseOffset previous = kNoOffset;
     for (; theta < end; theta += step) {
-        const int y = frame.Row(OffsetAt(theta, rx, ry));
+        const EllipseOffset e = OffsetAt(theta, rx, ry);
+        if (e == previous) continue;
+        previous = e;
+        const int y = frame.Row(e);
         if (y < top || y > bottom) continue;
         outline.theta[n] = theta;
         outline.y[n] = y;
