@@ -38,8 +38,9 @@ public:
 
 private:
     const WarpPoint& PointAt(int column, int row) const { return points[row * (cellsX + 1) + column]; }
+    bool FitsLanes(int sourceStride) const;
     void WarpCell(int column, int row, const uint8_t* source, int sourceStride, uint8_t* destination,
-                  int destinationStride) const;
+                  int destinationStride, bool wide) const;
 };
 
 }  // namespace vorrith

@@ -1,9 +1,13 @@
 #include "layers/ground/ground_gradient.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "core/canvas.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
+#include "layers/ground/table_remainder.h"
 
 namespace vorrith {
 namespace {
@@ -36,6 +40,26 @@ GradientRamp PlanGradient(int farIndex) {
     return ramp;
 }
 
+// One row of the gradient, the plain way: any table value, any dither width.
+void PaintRowPlain(uint8_t* pixel, int count, const GradientRamp& ramp) {
+    for (int x = 0; x < count; ++x, pixel += 3) {
+        const int u = NextRandomValue();
+        CopyPaletteEntry(pixel, (ramp.base + u % ramp.dither) >> 8);
+    }
+}
+
+// One row with the dither remainder taken by a multiply (the table holds rand()
+// results). Each pixel but the last is stored as its palette entry's four bytes, the
+// fourth landing on the next pixel's first byte before that pixel is written.
+void PaintRowFast(uint8_t* pixel, int count, const GradientRamp& ramp) {
+    const TableRemainder ditherOf(ramp.dither);
+    int32_t cursor = randomCursor;
+    auto nextIndex = [&] { return (ramp.base + ditherOf.OfRandResult(RandomTable[cursor++ & kRandomTableMask])) >> 8; };
+    for (int x = 1; x < count; ++x, pixel += 3) std::memcpy(pixel, &Palette[nextIndex()], 4);
+    if (count > 0) CopyPaletteEntry(pixel, nextIndex());
+    randomCursor = cursor;
+}
+
 }  // namespace
 
 void DrawHorizonHaze() {
@@ -50,13 +74,13 @@ void DrawHorizonHaze() {
 
 void DrawGroundGradient(int farIndex) {
     GradientRamp ramp = PlanGradient(farIndex);
+    const bool tableFits = RandomTableHoldsRandResults();
     for (int y = Plan.horizonRow; y <= ClipBottom; ++y) {
         JumpRandomCursor();
         uint8_t* pixel = canvas.PixelAddress(ClipLeft, y);
-        for (int x = ClipLeft; x <= ClipRight; ++x, pixel += 3) {
-            const int u = NextRandomValue();
-            CopyPaletteEntry(pixel, (ramp.base + u % ramp.dither) >> 8);
-        }
+        const int count = ClipRight - ClipLeft + 1;
+        if (tableFits && TableRemainder::Fits(ramp.dither)) PaintRowFast(pixel, count, ramp);
+        else PaintRowPlain(pixel, count, ramp);
         ramp.base += ramp.baseStep;
         ramp.dither += ramp.ditherStep;
     }

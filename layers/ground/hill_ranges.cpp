@@ -1,11 +1,13 @@
 #include "layers/ground/hill_ranges.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/canvas.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
+#include "layers/ground/table_remainder.h"
 
 namespace vorrith {
 namespace {
@@ -22,6 +24,7 @@ struct HillBand {
     int spread;       // m: the walker steps over -i ... m - 1 - i
     int grain;        // k
     int fractionBits; // u
+    bool tableFits;   // every table value is a rand() result
 };
 
 // The skyline state carried from column to column (and rowEnd from band to band).
@@ -76,7 +79,7 @@ int BodyLimit(const HillBand& band) {
 
 // The dithered ramp from the band's colour toward the ground's colour at its base, in
 // 8.8 palette units; it ends a random row or so past the base. Returns the row after it.
-int DrawBody(const HillBand& band, int x, int y) {
+int DrawBodyPlain(const HillBand& band, int x, int y) {
     const int rowStep = (band.slope * 256) / band.height;
     int position = (y - band.top) * rowStep;
     for (int limit = BodyLimit(band); y <= limit; limit = BodyLimit(band)) {
@@ -87,6 +90,37 @@ int DrawBody(const HillBand& band, int x, int y) {
         position += rowStep;
         ++y;
     }
+    return y;
+}
+
+// DrawBodyPlain for a table of rand() results: the table read through a local cursor
+// (kept in a register while pixel bytes are stored), the remainders taken by
+// multiplies, the column walked by a row offset; the same values are read in the same
+// order.
+int DrawBody(const HillBand& band, int x, int y) {
+    const int ditherWidth = band.grain * 256;
+    if (!band.tableFits || !TableRemainder::Fits(ditherWidth)) return DrawBodyPlain(band, x, y);
+    const TableRemainder ditherOf(ditherWidth);
+    const TableRemainder stopOf(3);
+    const int rowStep = (band.slope * 256) / band.height;
+    const int lastLimit = band.lastRow + band.number - 1;
+    const int clipTop = ClipTop, clipBottom = ClipBottom;
+    const int stride = canvas.stride;
+    uint8_t* const column = canvas.pixels + 3 * x;
+    int position = (y - band.top) * rowStep;
+    int rowOffset = y * stride;
+    int32_t cursor = randomCursor;
+    auto next = [&cursor] { return RandomTable[cursor++ & kRandomTableMask]; };
+    for (int limit = lastLimit - stopOf.OfRandResult(next()); y <= limit; limit = lastLimit - stopOf.OfRandResult(next())) {
+        if (y >= clipTop) {
+            const int index = band.topIndex + ((position - ditherOf.OfRandResult(next())) >> 8);
+            if (y <= clipBottom) std::memcpy(column + rowOffset, &Palette[index], 3);
+        }
+        position += rowStep;
+        rowOffset += stride;
+        ++y;
+    }
+    randomCursor = cursor;
     return y;
 }
 
@@ -129,6 +163,7 @@ void DrawHillRanges(int a, int b, int k, int d) {
     const int planned = NextRandomValue() % 3 + 2;
     HillBand band{};
     band.grain = k;
+    band.tableFits = RandomTableHoldsRandResults();
     band.height = (ClipBottom - Plan.horizonRow) / (planned * planned);
     band.topIndex = k + 2 * planned + 129;
     band.fractionBits = NextRandomValue() % 3;

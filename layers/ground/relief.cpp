@@ -102,7 +102,7 @@ void PaintOverHorizon(int x, int y, int toRow, const ReliefLight& light, const s
 // horizon are lit from the ground under them, rows at or above it from the horizon row.
 // Rows below the canvas are never painted: a projection that lands there has nothing
 // to paint (and no horizon row to draw a value for).
-void PaintRows(int x, int fromRow, int toRow, int shade, const std::vector<uint32_t>& horizonColours) {
+[[gnu::noinline]] void PaintRows(int x, int fromRow, int toRow, int shade, const std::vector<uint32_t>& horizonColours) {
     const ReliefLight light = LightOfHeight(shade);
     const int stride = canvas.stride;
     int y = std::min(fromRow, SceneHeight - 1);
@@ -150,10 +150,17 @@ struct ColumnRay {
 
 // The terrain's projection reaches row `cut`, at or above the painted part of the
 // column: the rows up to it are painted, lit by the terrain's height (h, times 65536).
-// Returns the colour that was at the top row before.
-uint32_t PaintUpTo(int x, int cut, int lowestUnpainted, int h, const ReliefScene& scene) {
+// Returns the colour that was at the top row before. Nearly always the projection has
+// risen by one row over the ground: that row is lit in place here, anything else is
+// left to PaintRows.
+inline uint32_t PaintUpTo(int x, int cut, int lowestUnpainted, int h, const ReliefScene& scene) {
+    uint8_t* const pixel = canvas.PixelAddress(x, cut);
     const uint32_t above = canvas.GetPixel(x, cut);
-    PaintRows(x, lowestUnpainted, cut, (h >> 16) & 255, scene.horizonColours);
+    if (cut == std::min(lowestUnpainted, SceneHeight - 1) && cut > Plan.horizonRow) {
+        PaintPixel(pixel, pixel, LightOfHeight((h >> 16) & 255));
+    } else {
+        PaintRows(x, lowestUnpainted, cut, (h >> 16) & 255, scene.horizonColours);
+    }
     return above;
 }
 
@@ -177,28 +184,49 @@ inline bool PassOverTerrain(ColumnRay& ray, int h, int l, const ReliefScene& sce
     return cut == 0;
 }
 
+// How many steps from l (every kAdvance sub-rows, below toSample) stay between the
+// same two map rows: a row pair ends where l reaches a multiple of 16.
+template <int kAdvance>
+int StepsInRowPair(int l, int toSample) {
+    const int end = std::min((l | 15) + 1, toSample);
+    return (end - l + kAdvance - 1) / kAdvance;
+}
+
+// How many steps from across, moving by stride each, stay in the same map cell (the
+// same across >> 18). The ray's first column moves by its width in every step, the
+// middle column not at all.
+int StepsInCell(int across, int stride) {
+    const int cellStart = (across >> 18) * (1 << 18);
+    if (stride > 0) return (cellStart + (1 << 18) - across + stride - 1) / stride;
+    if (stride < 0) return (across - cellStart) / -stride + 1;
+    return kEndSample;
+}
+
 // Marches the steps sampling at fromSample, fromSample + kAdvance, ... below toSample,
-// on a copy of the ray the compiler can keep in registers. True when the column is
-// painted to the top.
+// on a copy of the ray the compiler can keep in registers, one stretch of steps within
+// a cell and row pair at a time. True when the column is painted to the top.
 template <int kAdvance>
 bool MarchSteps(ColumnRay& column, int fromSample, int toSample, const ReliefScene& scene) {
     ColumnRay ray = column;
+    const int stride = kAdvance * ray.dx;
     int across = fromSample * ray.dx;
-    CellRun run;
-    bool top = false;
-    for (int l = fromSample; l < toSample && !top; l += kAdvance) {
-        // A new row pair starts where the sub-row wraps.
-        const int cell = ReliefMap::CellOf(across);
-        if (cell != run.cell || (l & 15) < kAdvance) run = scene.map.RunAt(l, cell, kAdvance);
-        const int h = run.base + ReliefMap::FractionOf(across) * run.gain;
-        run.base += run.baseStep;
-        run.gain += run.gainStep;
-        if ((h >> 6) > ray.height) top = PassOverTerrain(ray, h, l + kAdvance, scene);
-        across += kAdvance * ray.dx;
-        ray.height += kAdvance * ray.slope;
+    for (int l = fromSample; l < toSample;) {
+        CellRun run = scene.map.RunAt(l, ReliefMap::CellOf(across), kAdvance);
+        const int stop = l + kAdvance * std::min(StepsInRowPair<kAdvance>(l, toSample), StepsInCell(across, stride));
+        for (; l != stop; l += kAdvance) {
+            const int h = run.base + ReliefMap::FractionOf(across) * run.gain;
+            run.base += run.baseStep;
+            run.gain += run.gainStep;
+            if ((h >> 6) > ray.height && PassOverTerrain(ray, h, l + kAdvance, scene)) {
+                column = ray;
+                return true;
+            }
+            across += stride;
+            ray.height += kAdvance * ray.slope;
+        }
     }
     column = ray;
-    return top;
+    return false;
 }
 
 void MarchColumn(int x, const MarchStart& start, const ReliefScene& scene) {

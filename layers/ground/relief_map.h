@@ -22,11 +22,10 @@ namespace vorrith {
 // The sample along one cell and row pair: h = base + f * gain at the current step;
 // the next step, `advance` sub-rows on, adds baseStep and gainStep.
 struct CellRun {
-    int cell = -1;  // none yet
-    int base = 0;
-    int gain = 0;
-    int baseStep = 0;
-    int gainStep = 0;
+    int base;
+    int gain;
+    int baseStep;
+    int gainStep;
 };
 
 struct ReliefMap {
@@ -45,7 +44,6 @@ struct ReliefMap {
         const int towardFar = (far[0] - near[0]) * 256;
         const int bend = (far[1] - far[0]) - (near[1] - near[0]);
         CellRun run;
-        run.cell = cell;
         run.base = near[0] * 65536 + towardFar * w;
         run.gain = (near[1] - near[0]) * 256 + bend * w;
         run.baseStep = towardFar * 16 * advance;

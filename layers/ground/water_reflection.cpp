@@ -1,6 +1,11 @@
 #include "layers/ground/water_reflection.h"
 
 #include <algorithm>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "core/canvas.h"
 #include "core/palette.h"
@@ -32,7 +37,56 @@ int SourceRow(const Ripple& ripple, int i, int waterRows) {
     return Plan.horizonRow - MulQ15(TableSin(angle), amplitude) - i - 1;
 }
 
+// Each water pixel mirrors one of eight rows, picked by the low three bits of its
+// table value; their clamped row numbers are worked out once per water row.
+struct MirrorSources {
+    const uint8_t* rows[8];
+};
+
+MirrorSources SourcesOfRow(int sourceRow) {
+    MirrorSources sources;
+    for (int jitter = 0; jitter < 8; ++jitter) {
+        const int row = std::max(0, std::min(sourceRow - jitter + 3, Plan.horizonRow - 1));
+        sources.rows[jitter] = canvas.PixelAddress(0, row);
+    }
+    return sources;
+}
+
+// Lifts every byte of a row of count bytes to at least its floor byte (byte i to
+// floor.byte[i % 3]), sixteen bytes at a time where SSE2 is there.
+void RaiseToFloor(uint8_t* bytes, int count, const WaterFloor& floor) {
+    int i = 0;
+#if defined(__SSE2__)
+    // Sixteen-byte blocks start at byte 0, 16 or 32 of a three-pixel-long cycle of 48.
+    uint8_t pattern[48];
+    for (int k = 0; k < 48; ++k) pattern[k] = floor.byte[k % 3];
+    for (; i + 16 <= count; i += 16) {
+        __m128i* at = reinterpret_cast<__m128i*>(bytes + i);
+        const __m128i lowest = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pattern + i % 48));
+        _mm_storeu_si128(at, _mm_max_epu8(_mm_loadu_si128(at), lowest));
+    }
+#endif
+    for (; i < count; ++i) bytes[i] = std::max(bytes[i], floor.byte[i % 3]);
+}
+
+// The mirrored pixels are copied as four bytes each, the fourth landing on the next
+// pixel's first byte before that pixel is written (the row's last pixel as three);
+// then the row is lifted to the floor, max being taken byte by byte either way. The
+// source rows lie above the horizon, so never in a water row being written.
 void MirrorRow(int y, int sourceRow, const WaterFloor& floor) {
+    const MirrorSources sources = SourcesOfRow(sourceRow);
+    uint8_t* const target = canvas.PixelAddress(0, y);
+    int32_t cursor = randomCursor;
+    auto sourceOf = [&](int x) { return sources.rows[RandomTable[cursor++ & kRandomTableMask] & 7] + 3 * x; };
+    for (int x = 0; x + 1 < SceneWidth; ++x) std::memcpy(target + 3 * x, sourceOf(x), 4);
+    if (SceneWidth > 0) std::memcpy(target + 3 * (SceneWidth - 1), sourceOf(SceneWidth - 1), 3);
+    randomCursor = cursor;
+    if (floor.byte[0] != 0 || floor.byte[1] != 0 || floor.byte[2] != 0) RaiseToFloor(target, 3 * SceneWidth, floor);
+}
+
+// The plain form, pixel by pixel, for a horizon at the top row, where the only source
+// row is the water's own first row.
+void MirrorRowInPlace(int y, int sourceRow, const WaterFloor& floor) {
     uint8_t* target = canvas.PixelAddress(0, y);
     for (int x = 0; x < SceneWidth; ++x, target += 3) {
         const int jitter = NextRandomValue();
@@ -62,7 +116,12 @@ void DrawWaterReflection() {
     const WaterFloor floor = WaterFloorColour();
     const Ripple ripple = DrawRipple();
     const int waterRows = SceneHeight - Plan.horizonRow;
-    for (int i = 0; i < waterRows; ++i) MirrorRow(Plan.horizonRow + i, SourceRow(ripple, i, waterRows), floor);
+    for (int i = 0; i < waterRows; ++i) {
+        const int y = Plan.horizonRow + i;
+        const int sourceRow = SourceRow(ripple, i, waterRows);
+        if (Plan.horizonRow > 0) MirrorRow(y, sourceRow, floor);
+        else MirrorRowInPlace(y, sourceRow, floor);
+    }
     SmearDownward();
 }
 

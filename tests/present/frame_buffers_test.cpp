@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "present/cross_fade.h"
+#include "present/cross_fade_kernels.h"
 
 namespace vorrith {
 namespace {
@@ -72,8 +73,11 @@ TEST_F(FrameBuffersTest, CrossFadeBlendsEveryByteTruncated) {
 namespace vorrith {
 namespace {
 
-// Every pair of bytes at every level, including odd lengths that end in the scalar tail.
-TEST(CrossFadeBytesTest, MatchesTheFormulaForEveryByteLevelAndLength) {
+using BlendFunction = void (*)(const uint8_t*, const uint8_t*, uint8_t*, size_t, int);
+
+// Every pair of bytes at every level, from an odd offset and with an odd length so that
+// both unaligned loads and the scalar tail are exercised.
+void ExpectExactForEveryByteAndLevel(BlendFunction blend) {
     std::vector<uint8_t> from(65536 + 7);
     std::vector<uint8_t> to(from.size());
     for (size_t i = 0; i < from.size(); ++i) {
@@ -82,12 +86,30 @@ TEST(CrossFadeBytesTest, MatchesTheFormulaForEveryByteLevelAndLength) {
     }
     std::vector<uint8_t> out(from.size());
     for (int level = 0; level <= 256; ++level) {
-        CrossFadeBytes(from.data() + 1, to.data() + 1, out.data(), from.size() - 1, level);
+        blend(from.data() + 1, to.data() + 1, out.data(), from.size() - 1, level);
         for (size_t i = 0; i + 1 < from.size(); ++i) {
             const int expected = (from[i + 1] * (256 - level) + to[i + 1] * level) >> 8;
             ASSERT_EQ(out[i], expected) << "level " << level << " byte " << i;
         }
     }
+}
+
+// A block kernel followed by the table form for the bytes it leaves.
+template <size_t (*Blocks)(const uint8_t*, const uint8_t*, uint8_t*, size_t, int)>
+void BlocksThenTables(const uint8_t* from, const uint8_t* to, uint8_t* out, size_t count, int level) {
+    const size_t done = Blocks(from, to, out, count, level);
+    CrossFadeBytesWithTables(from + done, to + done, out + done, count - done, level);
+}
+
+TEST(CrossFadeBytesTest, EveryKernelMatchesTheFormulaForEveryByteLevelAndLength) {
+    ExpectExactForEveryByteAndLevel(CrossFadeBytes);
+    ExpectExactForEveryByteAndLevel(CrossFadeBytesWithTables);
+#if defined(__SSE2__)
+    ExpectExactForEveryByteAndLevel(BlocksThenTables<CrossFadeBlocksSse2>);
+#endif
+#if defined(VORRITH_WIDE_CROSS_FADE)
+    if (WideCrossFadeAvailable()) ExpectExactForEveryByteAndLevel(BlocksThenTables<CrossFadeBlocksAvx2>);
+#endif
 }
 
 }  // namespace

@@ -57,6 +57,46 @@ TEST(WarpGridTest, WarpSamplesTheCellCorners) {
     EXPECT_EQ(out[16 * 32 + 16], source[(middle.y >> 8) * 32 + (middle.x >> 8)]);
 }
 
+// Every pixel of a warp against the sampling rule written out per pixel, for a grid
+// sampled four pixels at a time and for the same grid with one point moved out of the
+// range that allows it (sampled one at a time, from a larger source).
+TEST(WarpGridTest, WarpMatchesThePerPixelRuleOnBothSamplingPaths) {
+    WarpGrid grid;
+    srand(12);
+    ASSERT_EQ(grid.Build(4, 3), 0);
+    const int stride = 64;
+    const int rows = 48;
+    std::vector<uint8_t> source(static_cast<size_t>(stride) * rows * 2);
+    for (size_t i = 0; i < source.size(); ++i) source[i] = static_cast<uint8_t>(i * 13 + i / 64);
+    const auto offsetOf = [&](int px, int py) {
+        const WarpPoint* p = grid.points;
+        const int c = px / 16, r = py / 16, m = px % 16, n = py % 16;
+        const WarpPoint& a = p[r * 5 + c];
+        const WarpPoint& b = p[r * 5 + c + 1];
+        const WarpPoint& d = p[(r + 1) * 5 + c];
+        const WarpPoint& e = p[(r + 1) * 5 + c + 1];
+        const int lx = a.x + ((d.x - a.x) * n) / 15, ly = a.y + ((d.y - a.y) * n) / 15;
+        const int rx = b.x + ((e.x - b.x) * n) / 15, ry = b.y + ((e.y - b.y) * n) / 15;
+        int x = lx * 256, y = ly * 256;
+        for (int k = 0; k < m; ++k) {
+            x += ((rx - lx) * 256) / 15;
+            y += ((ry - ly) * 256) / 15;
+        }
+        return (y >> 16) * stride + (x >> 16);
+    };
+    for (int moved = 0; moved < 2; ++moved) {
+        if (moved == 1) grid.points[7].y = -1;  // samples stay inside the doubled source
+        std::vector<uint8_t> out(static_cast<size_t>(stride) * rows, 0);
+        grid.Warp(source.data() + (moved == 1 ? stride * rows : 0), stride, out.data(), stride);
+        const uint8_t* base = source.data() + (moved == 1 ? stride * rows : 0);
+        for (int py = 0; py < rows; ++py) {
+            for (int px = 0; px < stride; ++px) {
+                ASSERT_EQ(out[py * stride + px], base[offsetOf(px, py)]) << px << "," << py << " moved " << moved;
+            }
+        }
+    }
+}
+
 TEST(SurfaceTextureTest, TextureDrawsNoiseThenTwoValuesPerGridPointInEachPass) {
     srand(21);
     const uint32_t start = RandomState();

@@ -79,5 +79,39 @@ TEST_F(GroundGradientTest, WideningModeStartsUndithered) {
     for (int x = 0; x < 640; x += 53) EXPECT_EQ(IndexAt(x, 400), 151) << x;
 }
 
+// The gradient pixel by pixel as plain arithmetic: each row reseeds the cursor with one
+// rand() draw and takes (base + u % dither) >> 8 for each of its 640 table values.
+void ExpectPlainGradient(uint32_t state, int horizonRow, int grain, int farIndex) {
+    const int rows = ClipBottom - horizonRow + 1;
+    const int depth = 2 * grain;  // widening mode
+    int base = (kHazeIndex - depth) * 256;
+    const int baseStep = ((farIndex - kHazeIndex + depth) * 256) / rows;
+    const int ditherStep = (depth * 256) / rows;
+    for (int y = horizonRow, dither = ditherStep; y <= ClipBottom; ++y, base += baseStep, dither += ditherStep) {
+        state = StateAfterDraws(state, 1);
+        const int cursor = static_cast<int>((state >> 16) & 0x3FFF);
+        for (int x = 0; x < 640; ++x) {
+            const int u = RandomTable[(cursor + x) & kRandomTableMask];
+            ASSERT_EQ(PixelRgb(x, y).red, (base + u % dither) >> 8) << x << "," << y << " dither " << dither;
+        }
+    }
+}
+
+// A low horizon makes the first widening row's dither width 1, which the multiply
+// cannot take; values outside the rand() range make the whole gradient divide plainly.
+TEST_F(GroundGradientTest, UnusualWidthsAndTableValuesGiveThePlainRemainders) {
+    for (const int32_t odd : {1000, -70001}) {
+        PrepareGround(100, 0);
+        Plan.grain = 1;
+        for (int i = 0; i < kRandomTableSize; ++i) RandomTable[i] = (i * 7919) & 32767;
+        RandomTable[0] = 1;  // widening mode: width (2 * 256) / 380 = 1, growing by 1 a row
+        RandomTable[777] = odd;
+        FillCanvas(0);
+        const uint32_t state = RandomState();
+        DrawGroundGradient(132);
+        ExpectPlainGradient(state, 100, 1, 132);
+    }
+}
+
 }  // namespace
 }  // namespace vorrith
