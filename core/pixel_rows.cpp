@@ -1,5 +1,7 @@
 #include "core/pixel_rows.h"
 
+#include <algorithm>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -71,6 +73,38 @@ int BlendVectors(uint8_t*, const uint8_t*, int, uint32_t) { return 0; }
 #endif
 
 }  // namespace
+
+// dst[i] = min(255, dst[i] + src[i]). With SSE2, sixteen bytes at a time; the ragged
+// end of a run is one more vector over its last sixteen (or eight) bytes, summed from
+// the bytes as they were before the run was touched, so overlapping bytes come out the
+// same either way.
+void AddBytesSaturating(uint8_t* dst, const uint8_t* src, int count) {
+#if defined(__SSE2__)
+    if (count >= 16) {
+        const int last = count - 16;
+        const __m128i lastSum = _mm_adds_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + last)),
+                                              _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + last)));
+        for (int i = 0; i < last; i += 16) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_adds_epu8(a, b));
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + last), lastSum);
+        return;
+    }
+    if (count >= 8) {
+        const int last = count - 8;
+        const __m128i lastSum = _mm_adds_epu8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(dst + last)),
+                                              _mm_loadl_epi64(reinterpret_cast<const __m128i*>(src + last)));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(dst),
+                         _mm_adds_epu8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(dst)),
+                                       _mm_loadl_epi64(reinterpret_cast<const __m128i*>(src))));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(dst + last), lastSum);
+        return;
+    }
+#endif
+    for (int i = 0; i < count; ++i) dst[i] = static_cast<uint8_t>(std::min(255, dst[i] + src[i]));
+}
 
 void ScaleBytes(uint8_t* bytes, int count, int factor) {
     for (int i = ScaleVectors(bytes, count, factor); i < count; ++i) bytes[i] = ScaledByte(bytes[i], factor);

@@ -9,6 +9,9 @@
 
 namespace vorrith {
 
+// bytes[i] = min(255, bytes[i] + added[i]).
+void AddBytesSaturating(uint8_t* bytes, const uint8_t* added, int count);
+
 // bytes[i] = min(255, (bytes[i] * factor + 128) >> 8), stored as a byte.
 void ScaleBytes(uint8_t* bytes, int count, int factor);
 

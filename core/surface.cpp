@@ -6,10 +6,6 @@
 
 #include "core/pixel_rows.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace vorrith {
 namespace {
 
@@ -30,38 +26,6 @@ void BlendTruncatingAt(uint8_t* p, uint32_t colour, int alpha) {
 }
 
 uint8_t SaturatingAdd(int a, int b) { return static_cast<uint8_t>(std::min(255, a + b)); }
-
-// dst[i] = min(255, dst[i] + src[i]). With SSE2, sixteen bytes at a time; the ragged
-// end of a run is one more vector over its last sixteen (or eight) bytes, summed from
-// the bytes as they were before the run was touched, so overlapping bytes come out the
-// same either way.
-void AddBytesSaturating(uint8_t* dst, const uint8_t* src, int count) {
-#if defined(__SSE2__)
-    if (count >= 16) {
-        const int last = count - 16;
-        const __m128i lastSum = _mm_adds_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + last)),
-                                              _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + last)));
-        for (int i = 0; i < last; i += 16) {
-            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
-            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_adds_epu8(a, b));
-        }
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + last), lastSum);
-        return;
-    }
-    if (count >= 8) {
-        const int last = count - 8;
-        const __m128i lastSum = _mm_adds_epu8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(dst + last)),
-                                              _mm_loadl_epi64(reinterpret_cast<const __m128i*>(src + last)));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(dst),
-                         _mm_adds_epu8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(dst)),
-                                       _mm_loadl_epi64(reinterpret_cast<const __m128i*>(src))));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(dst + last), lastSum);
-        return;
-    }
-#endif
-    for (int i = 0; i < count; ++i) dst[i] = SaturatingAdd(dst[i], src[i]);
-}
 
 // The visible columns of a w-wide block placed at column x: first and last Surface
 // column and the block column the first one reads. False when nothing is visible.
@@ -193,6 +157,18 @@ void Surface::AddImage(int x, int y, int w, int h, const uint8_t* image, int /*b
         if (row < 0 || row >= height) continue;
         const uint8_t* source = image + 3 * span.sourceOffset;
         AddBytesSaturating(PixelAddress(span.first, row), source, visibleBytes);
+    }
+}
+
+void Surface::AddImageSpans(int x, int y, int w, int h, const uint8_t* image, const PixelSpan* rowSpans) {
+    const int firstRow = std::max(0, -y);
+    const int endRow = std::min(h, height - y);
+    for (int r = firstRow; r < endRow; ++r) {
+        const PixelSpan& span = rowSpans[r];
+        const int first = std::max(span.first, -x);  // image columns
+        const int end = std::min(span.first + span.count, width - x);
+        if (end <= first) continue;
+        AddBytesSaturating(PixelAddress(x + first, y + r), image + 3 * (r * w + first), 3 * (end - first));
     }
 }
 
