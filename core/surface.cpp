@@ -63,6 +63,25 @@ inline void AddBytesSaturating(uint8_t* dst, const uint8_t* src, int count) {
     for (int i = 0; i < count; ++i) dst[i] = SaturatingAdd(dst[i], src[i]);
 }
 
+// alphas[3i ... 3i + 2] = mask[(position + i * step) >> 11] for count pixels; position
+// moves on past them. Four copies of each mask value are stored, the fourth overwritten by
+// the next pixel's (alphas holds one byte more). Four pixels per turn of the loop.
+void SpreadMask(uint8_t* alphas, int count, const uint8_t* mask, int& position, int step) {
+    const auto spread = [&](int i) {
+        const uint32_t m = mask[position >> 11] * 0x01010101u;
+        std::memcpy(alphas + 3 * i, &m, 4);
+        position += step;
+    };
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        spread(i);
+        spread(i + 1);
+        spread(i + 2);
+        spread(i + 3);
+    }
+    for (; i < count; ++i) spread(i);
+}
+
 // The visible columns of a w-wide block placed at column x: first and last Surface
 // column and the block column the first one reads. False when nothing is visible.
 struct ColumnSpan {
@@ -160,11 +179,7 @@ void Surface::BlendMaskRow(int x, int y, int count, const uint8_t* mask, int mas
     int position = 0;
     for (int done = 0; done < count;) {
         const int chunk = std::min(kChunkPixels, count - done);
-        for (int i = 0; i < chunk; ++i, position += step) {
-            // Four copies of the mask value; the fourth is overwritten by the next pixel's.
-            const uint32_t m = mask[position >> 11] * 0x01010101u;
-            std::memcpy(alphas + 3 * i, &m, 4);
-        }
+        SpreadMask(alphas, chunk, mask, position, step);
         BlendBytesRounded(p + 3 * done, alphas, 3 * chunk, colour);
         done += chunk;
     }

@@ -43,37 +43,39 @@ int DiscReach(int h, int dy, int reachAbove) {
     return dx;
 }
 
-// The right half of row h + dy, out to reach. A pixel depends only on dx^2 + dy^2, so
-// pixels with dx < dy are the ones at (dy, dx), in row h + dx filled before; the rest are
-// computed. Returns the last dx whose pixel is not all zero, or -1.
-int FillRightHalf(const SpriteRows& s, int dy, int reach, const GlowColours& c) {
+// Row h + dy out to reach either side of the middle, zero beyond. A pixel depends only
+// on dx^2 + dy^2: pixels with dx < dy are the ones at (dy, dx), in row h + dx filled
+// before; the rest are computed. Each is stored to the right and mirrored to the left.
+// Returns the last dx whose pixel is not all zero, or -1.
+int FillRowPixels(const SpriteRows& s, int dy, int reach, const GlowColours& c) {
     const int h2 = s.h * s.h;
+    uint8_t* middle = s.At(s.h, s.h + dy);
+    const uint8_t* transposed = s.At(s.h + dy, s.h);  // (dy, 0), then one row down per dx
     int lit = -1;
-    for (int dx = 0; dx <= reach; ++dx) {
-        uint8_t* p = s.At(s.h + dx, s.h + dy);
+    for (int dx = 0; dx <= reach; ++dx, transposed += s.rowBytes) {
+        uint8_t pixel[3];
         if (dx < dy) {
-            std::memcpy(p, s.At(s.h + dy, s.h + dx), 3);
+            std::memcpy(pixel, transposed, 3);
         } else {
             int w = 2 * (h2 - dx * dx - dy * dy);
             if (w < 0) w = 0;
-            StorePixel(p, GlowChannel(c.outerRed, c.centreRed, w, h2), GlowChannel(c.outerGreen, c.centreGreen, w, h2),
-                       GlowChannel(c.outerBlue, c.centreBlue, w, h2));
+            pixel[0] = GlowChannel(c.outerBlue, c.centreBlue, w, h2);
+            pixel[1] = GlowChannel(c.outerGreen, c.centreGreen, w, h2);
+            pixel[2] = GlowChannel(c.outerRed, c.centreRed, w, h2);
         }
-        if ((p[0] | p[1] | p[2]) != 0) lit = dx;
+        if ((pixel[0] | pixel[1] | pixel[2]) != 0) lit = dx;
+        std::memcpy(middle + 3 * dx, pixel, 3);
+        std::memcpy(middle - 3 * dx, pixel, 3);
     }
+    const size_t outside = static_cast<size_t>(3 * (s.h - reach));  // bytes on either side beyond the disc
+    std::memset(middle - 3 * s.h, 0, outside);
+    std::memset(middle + 3 * (reach + 1), 0, outside);
     return lit;
 }
 
-// Row h + dy in full, reach pixels either side of the middle: the right half, mirrored
-// to the left, zero outside the disc.
 void FillRow(const SpriteRows& s, int dy, int reach, const GlowColours& c) {
-    const int lit = FillRightHalf(s, dy, reach, c);
-    const int row = s.h + dy;
-    for (int dx = 1; dx <= reach; ++dx) std::memcpy(s.At(s.h - dx, row), s.At(s.h + dx, row), 3);
-    const int outside = s.h - reach;  // pixels on either side beyond the disc
-    std::memset(s.At(0, row), 0, static_cast<size_t>(3 * outside));
-    std::memset(s.At(s.h + reach + 1, row), 0, static_cast<size_t>(3 * outside));
-    s.spans[row] = lit < 0 ? PixelSpan{0, 0} : PixelSpan{s.h - lit, 2 * lit + 1};
+    const int lit = FillRowPixels(s, dy, reach, c);
+    s.spans[s.h + dy] = lit < 0 ? PixelSpan{0, 0} : PixelSpan{s.h - lit, 2 * lit + 1};
 }
 
 // The sprite is symmetric top to bottom: row h - dy is a copy of row h + dy.
