@@ -1,5 +1,7 @@
 #include "core/pixel_rows.h"
 
+#include <cstring>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -50,15 +52,17 @@ __m128i BlendLanes(__m128i dst, __m128i src, __m128i alpha) {
 
 int BlendVectors(uint8_t* bytes, const uint8_t* alphas, int count, uint32_t colour) {
     // Sixteen-byte blocks start at byte 0, 16 or 32 of a three-pixel-long cycle of 48.
-    uint8_t pattern[48];
-    for (int k = 0; k < 48; ++k) pattern[k] = ChannelOf(colour, k);
+    uint8_t pattern[48 + 1];
+    const uint32_t pixel = colour & 0x00FFFFFF;
+    for (int k = 0; k < 48; k += 3) std::memcpy(pattern + k, &pixel, 4);  // blue, green, red (little-endian)
     const __m128i zero = _mm_setzero_si128();
     int i = 0;
-    for (; i + 16 <= count; i += 16) {
+    for (int cycle = 0; i + 16 <= count; i += 16, cycle = cycle == 32 ? 0 : cycle + 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(alphas + i));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(a, zero)) == 0xFFFF) continue;  // alpha 0 keeps the bytes
         __m128i* at = reinterpret_cast<__m128i*>(bytes + i);
         const __m128i d = _mm_loadu_si128(at);
-        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pattern + i % 48));
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(alphas + i));
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pattern + cycle));
         const __m128i low = BlendLanes(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(a, zero));
         const __m128i high = BlendLanes(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(a, zero));
         _mm_storeu_si128(at, _mm_packus_epi16(low, high));

@@ -1,13 +1,53 @@
 #include "core/sky_backdrop.h"
 
+#include <cstring>
+
 #include "core/canvas.h"
-#include "core/fixed_divisor.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
 
 namespace vorrith {
 namespace {
+
+// rand() % (grain * 256) for a 15-bit draw r = 256 * a + b is 256 * (a % grain) + b;
+// the first term is looked up for each of the 128 values of a.
+class GradientNoise {
+public:
+    explicit GradientNoise(int grain) {
+        for (int a = 0; a < 128; ++a) high_[a] = (a % grain) * 256;
+    }
+    int operator()(int draw) const { return high_[draw >> 8] + (draw & 255); }
+
+private:
+    int high_[128];
+};
+
+// Pixels of one gradient row, a chunk at a time: each takes a noise draw, the palette
+// entry at its position plus the noise is written as four bytes (blue, green, red and
+// the next pixel's blue, overwritten after) into a local row, then the chunk is copied
+// out. The local row keeps the generator's state out of reach of the pixel stores, so
+// it stays in a register through the chunk. Positions and noise are never negative, so
+// the index is shifted unsigned. Two pixels per turn of the loop.
+void FillGradientRow(uint8_t* pixel, int count, int position, int columnStep, const GradientNoise& noise) {
+    constexpr int kChunkPixels = 128;
+    uint8_t chunk[3 * kChunkPixels + 1];
+    for (int done = 0; done < count; done += kChunkPixels) {
+        const int n = count - done < kChunkPixels ? count - done : kChunkPixels;
+        const auto draw = [&](int i) {
+            const int value = rand();
+            std::memcpy(chunk + 3 * i, &Palette[static_cast<unsigned>(noise(value) + position) >> 8], 4);
+            position += columnStep;
+        };
+        int i = 0;
+        for (; i + 2 <= n; i += 2) {
+            draw(i);
+            draw(i + 1);
+        }
+        if (i < n) draw(i);
+        std::memcpy(pixel + 3 * done, chunk, static_cast<size_t>(3 * n));
+    }
+}
 
 // Positions along the sky band are palette indices in 8.8 fixed point.
 void DrawSkyGradient() {
@@ -16,18 +56,10 @@ void DrawSkyGradient() {
     const int columnStep = (tilt * 256) / (ClipRight - ClipLeft + 1);
     const int startIndex = 62 - tilt - plan.grain;
     const int rowStep = ((32 - startIndex) * 256) / (plan.horizonRow - ClipTop + 1);
-    const FixedDivisor noiseRange(plan.grain * 256);
+    const GradientNoise noise(plan.grain);
     int rowPosition = startIndex * 256;
     for (int y = plan.horizonRow; y >= ClipTop; --y) {
-        int position = rowPosition;
-        uint8_t* pixel = canvas.PixelAddress(ClipLeft, y);
-        for (int x = ClipLeft; x <= ClipRight; ++x, pixel += 3) {
-            const PaletteEntry& entry = Palette[(noiseRange.Remainder(rand()) + position) >> 8];
-            pixel[0] = entry.blue;
-            pixel[1] = entry.green;
-            pixel[2] = entry.red;
-            position += columnStep;
-        }
+        FillGradientRow(canvas.PixelAddress(ClipLeft, y), ClipRight - ClipLeft + 1, rowPosition, columnStep, noise);
         rowPosition += rowStep;
     }
 }

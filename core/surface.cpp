@@ -35,7 +35,7 @@ uint8_t SaturatingAdd(int a, int b) { return static_cast<uint8_t>(std::min(255, 
 // end of a run is one more vector over its last sixteen (or eight) bytes, summed from
 // the bytes as they were before the run was touched, so overlapping bytes come out the
 // same either way.
-void AddBytesSaturating(uint8_t* dst, const uint8_t* src, int count) {
+inline void AddBytesSaturating(uint8_t* dst, const uint8_t* src, int count) {
 #if defined(__SSE2__)
     if (count >= 16) {
         const int last = count - 16;
@@ -61,6 +61,25 @@ void AddBytesSaturating(uint8_t* dst, const uint8_t* src, int count) {
     }
 #endif
     for (int i = 0; i < count; ++i) dst[i] = SaturatingAdd(dst[i], src[i]);
+}
+
+// alphas[3i ... 3i + 2] = mask[(position + i * step) >> 11] for count pixels; position
+// moves on past them. Four copies of each mask value are stored, the fourth overwritten by
+// the next pixel's (alphas holds one byte more). Four pixels per turn of the loop.
+void SpreadMask(uint8_t* alphas, int count, const uint8_t* mask, int& position, int step) {
+    const auto spread = [&](int i) {
+        const uint32_t m = mask[position >> 11] * 0x01010101u;
+        std::memcpy(alphas + 3 * i, &m, 4);
+        position += step;
+    };
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        spread(i);
+        spread(i + 1);
+        spread(i + 2);
+        spread(i + 3);
+    }
+    for (; i < count; ++i) spread(i);
 }
 
 // The visible columns of a w-wide block placed at column x: first and last Surface
@@ -154,16 +173,13 @@ void Surface::BlendMaskRow(int x, int y, int count, const uint8_t* mask, int mas
     const int step = count == 1 ? 0 : ((maskLength - 1) * 2048) / (count - 1);
     // The stretched mask is spread over each pixel's three bytes, a chunk of the run at
     // a time, and blended as bytes. A mask value of 0 leaves the bytes as they are.
-    constexpr int kChunkPixels = 128;
-    uint8_t alphas[3 * kChunkPixels];
+    constexpr int kChunkPixels = 640;
+    uint8_t alphas[3 * kChunkPixels + 1];
     uint8_t* p = PixelAddress(x, y);
     int position = 0;
     for (int done = 0; done < count;) {
         const int chunk = std::min(kChunkPixels, count - done);
-        for (int i = 0; i < chunk; ++i, position += step) {
-            const uint8_t m = mask[position >> 11];
-            alphas[3 * i] = alphas[3 * i + 1] = alphas[3 * i + 2] = m;
-        }
+        SpreadMask(alphas, chunk, mask, position, step);
         BlendBytesRounded(p + 3 * done, alphas, 3 * chunk, colour);
         done += chunk;
     }
@@ -193,6 +209,27 @@ void Surface::AddImage(int x, int y, int w, int h, const uint8_t* image, int /*b
         if (row < 0 || row >= height) continue;
         const uint8_t* source = image + 3 * span.sourceOffset;
         AddBytesSaturating(PixelAddress(span.first, row), source, visibleBytes);
+    }
+}
+
+// Most sprites lie wholly inside the Surface; their rows need no clipping.
+void Surface::AddImageSpans(int x, int y, int w, int h, const uint8_t* image, const PixelSpan* rowSpans) {
+    if (x >= 0 && y >= 0 && x + w <= width && y + h <= height) {
+        uint8_t* row = PixelAddress(x, y);
+        for (int r = 0; r < h; ++r, row += stride, image += 3 * w) {
+            const int first = 3 * rowSpans[r].first;
+            AddBytesSaturating(row + first, image + first, 3 * rowSpans[r].count);
+        }
+        return;
+    }
+    const int firstRow = std::max(0, -y);
+    const int endRow = std::min(h, height - y);
+    for (int r = firstRow; r < endRow; ++r) {
+        const PixelSpan& span = rowSpans[r];
+        const int first = std::max(span.first, -x);  // image columns
+        const int end = std::min(span.first + span.count, width - x);
+        if (end <= first) continue;
+        AddBytesSaturating(PixelAddress(x + first, y + r), image + 3 * (r * w + first), 3 * (end - first));
     }
 }
 

@@ -19,6 +19,12 @@
 
 namespace vorrith {
 
+// A run of pixels within one row of an image: its first column and its length.
+struct PixelSpan {
+    int first;
+    int count;
+};
+
 class Surface {
 public:
     Surface();
@@ -56,6 +62,10 @@ public:
     // Adds a w x h packed blue-green-red image, saturating at 255; clipped.
     // bytesPerPixel is always 3 and does not change the operation.
     void AddImage(int x, int y, int w, int h, const uint8_t* image, int bytesPerPixel);
+    // AddImage of only one span of pixels per image row (rowSpans[row], inside the row;
+    // count 0 for none). For an image that is zero outside its spans the bytes are those
+    // of AddImage, with less to add.
+    void AddImageSpans(int x, int y, int w, int h, const uint8_t* image, const PixelSpan* rowSpans);
 
     uint8_t* PixelAddress(int x, int y) { return pixels + y * stride + 3 * x; }
     const uint8_t* PixelAddress(int x, int y) const { return pixels + y * stride + 3 * x; }

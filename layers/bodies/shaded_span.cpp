@@ -32,12 +32,15 @@ uint32_t LitPixelColour(int index, int phaseIndex, int skyIndex, int& fade) {
 // values, or depths whose shifted form would not fit, divide.
 class DitherNoise {
 public:
-    explicit DitherNoise(int depth) : dither_(depth << kIndexShift), tabled_(depth >= 1 && depth <= kLargestTabledDepth) {
+    explicit DitherNoise(int depth)
+        : dither_(depth << kIndexShift), tabled_(depth >= 1 && depth <= kLargestTabledDepth) {
         for (int i = 0; i < 8; ++i) high_[i] = tabled_ ? (i % depth) << kIndexShift : 0;
     }
     int Offset(int noise) const {
         if (dither_ <= 0) return 0;
-        if (tabled_ && noise >= 0 && noise <= kLargestTableNoise) return high_[noise >> kIndexShift] + (noise & kIndexFraction);
+        if (tabled_ && noise >= 0 && noise <= kLargestTableNoise) {
+            return high_[noise >> kIndexShift] + (noise & kIndexFraction);
+        }
         return noise % dither_;
     }
 

@@ -37,7 +37,7 @@ void SampleRow(int x, int y, int dx, int dy, const uint8_t* source, int stride, 
 // every pixel coordinate and the stride fit 16-bit lanes (0 ... 32767): a coordinate
 // pair then packs into one 32-bit lane and _mm_madd_epi16 gives column + row * stride.
 void SampleRowWide(int x, int y, int dx, int dy, const uint8_t* source, int stride, uint8_t* out) {
-    alignas(16) int32_t offsets[kCellPixels];
+    alignas(16) uint32_t offsets[kCellPixels];  // never negative: unsigned indexes need no widening
     __m128i xs = _mm_setr_epi32(x, x + dx, x + 2 * dx, x + 3 * dx);
     __m128i ys = _mm_setr_epi32(y, y + dy, y + 2 * dy, y + 3 * dy);
     const __m128i xStep = _mm_set1_epi32(4 * dx);

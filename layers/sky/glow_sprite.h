@@ -11,12 +11,37 @@
 // The sky layers stay far below the limit (a few hundred at most).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
+
+#include "core/surface.h"
 
 namespace vorrith {
 
-using GlowSprite = std::unique_ptr<uint8_t[]>;
+// A sprite's pixels, and for each row the span of pixels that may be non-zero (the
+// rest of the row is 0), so that adding it touches only those. Null when empty.
+class GlowSprite {
+public:
+    GlowSprite() = default;
+    GlowSprite(std::nullptr_t) {}  // implicit: "no sprite" reads like a null pointer
+    GlowSprite(std::unique_ptr<uint8_t[]> pixels, std::unique_ptr<PixelSpan[]> rowSpans)
+        : pixels_(std::move(pixels)), rowSpans_(std::move(rowSpans)) {}
+
+    explicit operator bool() const { return pixels_ != nullptr; }
+    uint8_t operator[](size_t i) const { return pixels_[i]; }
+    const uint8_t* get() const { return pixels_.get(); }
+    const PixelSpan* RowSpans() const { return rowSpans_.get(); }
+    void reset() {
+        pixels_.reset();
+        rowSpans_.reset();
+    }
+
+private:
+    std::unique_ptr<uint8_t[]> pixels_;
+    std::unique_ptr<PixelSpan[]> rowSpans_;
+};
 
 constexpr int kMaxGlowRadius = 2048;
 

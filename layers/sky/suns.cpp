@@ -1,10 +1,13 @@
 #include "layers/sky/suns.h"
 
+#include <algorithm>
+
 #include "core/canvas.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
 #include "core/sine_table.h"
+#include "layers/sky/dust_glow.h"
 #include "layers/sky/glow_sprite.h"
 #include "layers/sky/smooth_disc.h"
 
@@ -17,7 +20,6 @@ struct Sun {
 
 constexpr int kHaloGrey = 51;
 constexpr int kDustDotsPerPlace = 10;
-constexpr int kDustDotRadius = 3;  // a 3 x 3 block of 1 in every channel
 
 // The companion stands 2s to 10s to the right of the main sun, or mirrored to its left
 // when that would leave the picture.
@@ -32,10 +34,12 @@ Sun PlaceCompanion() {
 }
 
 // Dots at distance j from the centre are placed 10 x (n - j + 1) times, so the glow is
-// saturated in the middle and fades out toward 7 x size.
+// saturated in the middle and fades out toward 7 x size. Only centres inside the clip
+// rectangle and above the horizon count; a dot lies within n of the sun.
 void DrawDustGlow(const Sun& sun) {
-    const GlowSprite dot = MakeGlowSprite(kDustDotRadius, 0, 1, 0, 1, 0, 1);
     const int n = 7 * sun.size;
+    DustDots dots(std::max(ClipLeft, sun.x - n), std::max(0, sun.y - n), std::min(ClipRight, sun.x + n),
+                  std::min(Plan.horizonRow - 1, sun.y + n));
     for (int i = 0; i <= n; ++i) {
         for (int j = 0; j <= i; ++j) {
             for (int k = 0; k < kDustDotsPerPlace; ++k) {
@@ -43,12 +47,11 @@ void DrawDustGlow(const Sun& sun) {
                 const int px = sun.x + MulQ15(j, TableCos(a));
                 const int py = sun.y + MulQ15(j, TableSin(a));
                 randomCursor += 4;  // two skipped values after each coordinate
-                if (px >= ClipLeft && px <= ClipRight && py >= 0 && py < Plan.horizonRow) {
-                    AddGlowSprite(dot, px, py, kDustDotRadius);
-                }
+                if (px >= ClipLeft && px <= ClipRight && py >= 0 && py < Plan.horizonRow) dots.Place(px, py);
             }
         }
     }
+    dots.AddToCanvas();
 }
 
 void DrawLitSkySun(const Sun& sun, int glow) {

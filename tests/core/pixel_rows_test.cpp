@@ -62,6 +62,25 @@ TEST(PixelRowsTest, BlendBytesRoundedMatchesTheFormulaForEveryLengthAndColour) {
     }
 }
 
+// Blocks of alpha 0 between blended ones: the skipped blocks keep their bytes and the
+// blocks after them still take the colour channel of their own position.
+TEST(PixelRowsTest, BlendBytesRoundedSkipsBlocksOfAlphaZeroAndKeepsTheChannelOrder) {
+    const int count = 7 * 48 + 5;
+    std::vector<uint8_t> bytes = Row(count, 3);
+    std::vector<uint8_t> alphas = Row(count, 11);
+    for (int i = 0; i < count; ++i) {
+        if ((i / 16) % 3 != 1) alphas[i] = 0;
+    }
+    const std::vector<uint8_t> before = bytes;
+    const uint32_t colour = 0x10C0F0u;
+    BlendBytesRounded(bytes.data(), alphas.data(), count, colour);
+    for (int i = 0; i < count; ++i) {
+        const int c = static_cast<uint8_t>(colour >> (8 * (i % 3)));
+        const int a = alphas[i];
+        ASSERT_EQ(bytes[i], static_cast<uint8_t>((before[i] * (256 - a) + c * a + 128) >> 8)) << "byte " << i;
+    }
+}
+
 TEST(PixelRowsTest, BlendBytesRoundedIsExactForEveryValueAndAlpha) {
     // Every destination byte against every alpha, with white and black sources.
     for (uint32_t colour : {0x000000u, 0xFFFFFFu}) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace vorrith {
@@ -150,6 +151,37 @@ TEST(SurfaceAddImageTest, EveryWidthSaturatesEveryByteLikeTheByteLoop) {
                         << "width " << w << " at " << x << "," << y << "," << c;
                 }
             }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vorrith
+
+namespace vorrith {
+namespace {
+
+// An image that is zero outside one span per row (one row empty) gives the same bytes
+// through AddImageSpans as through AddImage, wherever it is clipped.
+TEST(SurfaceAddImageSpansTest, MatchesAddImageForAnImageZeroOutsideItsSpans) {
+    constexpr int kSide = 7;
+    const PixelSpan spans[kSide] = {{3, 1}, {1, 5}, {0, 7}, {0, 0}, {2, 3}, {0, 1}, {6, 1}};
+    std::vector<uint8_t> image(3 * kSide * kSide, 0);
+    for (int r = 0; r < kSide; ++r) {
+        for (int c = spans[r].first; c < spans[r].first + spans[r].count; ++c) {
+            for (int k = 0; k < 3; ++k) image[3 * (r * kSide + c) + k] = static_cast<uint8_t>(40 * k + 9 * r + c + 1);
+        }
+    }
+    for (int x : {-8, -6, -3, 0, 5, 10, 13, 16}) {
+        for (int y : {-7, -4, 0, 3, 6, 9}) {
+            Surface plain, spanned;
+            ASSERT_EQ(plain.Allocate(16, 10), 0);
+            ASSERT_EQ(spanned.Allocate(16, 10), 0);
+            const int bytes = plain.stride * plain.height + 1;
+            for (int i = 0; i < bytes; ++i) plain.pixels[i] = spanned.pixels[i] = static_cast<uint8_t>(i * 29 + 200);
+            plain.AddImage(x, y, kSide, kSide, image.data(), 3);
+            spanned.AddImageSpans(x, y, kSide, kSide, image.data(), spans);
+            ASSERT_TRUE(std::equal(plain.pixels, plain.pixels + bytes, spanned.pixels)) << "at " << x << "," << y;
         }
     }
 }

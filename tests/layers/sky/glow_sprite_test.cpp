@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "tests/support/picture_fixture.h"
@@ -93,6 +94,48 @@ TEST_F(AddGlowTest, MissingSpriteIsSkippedQuietly) {
     AddGlow(5, 5, 40000, 255, 255, 255);
     AddGlowSprite(nullptr, 5, 5, 3);
     EXPECT_EQ(CanvasHash(), black);
+}
+
+}  // namespace
+}  // namespace vorrith
+
+namespace vorrith {
+namespace {
+
+// The fall-off computed pixel by pixel, for comparison with the sprite's mirrored fill.
+int ReferenceChannel(int r, int outer, int centre, int dx, int dy) {
+    const int h = r - 1, h2 = h * h;
+    if (dx * dx + dy * dy > h2 + h) return 0;
+    const int w = std::max(0, 2 * (h2 - dx * dx - dy * dy));
+    return static_cast<uint8_t>(outer + (w * (centre - outer) + h2) / (2 * h2));
+}
+
+// Every pixel of sprites of many radii, dimming and brightening outwards, against the
+// formula; and every row's span must hold all of its non-zero pixels.
+TEST(GlowSpriteTest, EveryPixelFollowsTheFallOffAndLiesInItsRowSpan) {
+    const int colours[][6] = {{0, 1, 0, 2, 0, 5}, {0, 255, 0, 128, 0, 3}, {10, 200, 0, 100, 7, 7}, {90, 4, 255, 0, 3, 1}};
+    for (int r = 2; r <= 24; ++r) {
+        for (const auto& c : colours) {
+            const GlowSprite sprite = MakeGlowSprite(r, c[0], c[1], c[2], c[3], c[4], c[5]);
+            ASSERT_TRUE(sprite);
+            const int size = GlowSpriteSize(r);
+            for (int row = 0; row < size; ++row) {
+                const PixelSpan span = sprite.RowSpans()[row];
+                for (int column = 0; column < size; ++column) {
+                    const int expected[3] = {ReferenceChannel(r, c[4], c[5], column - r + 1, row - r + 1),
+                                             ReferenceChannel(r, c[2], c[3], column - r + 1, row - r + 1),
+                                             ReferenceChannel(r, c[0], c[1], column - r + 1, row - r + 1)};
+                    for (int k = 0; k < 3; ++k) {
+                        ASSERT_EQ(Byte(sprite, r, row, column, k), expected[k]) << r << " " << row << "," << column;
+                    }
+                    const bool inSpan = column >= span.first && column < span.first + span.count;
+                    if (!inSpan) {
+                        ASSERT_EQ(expected[0] | expected[1] | expected[2], 0) << r << " " << row << "," << column;
+                    }
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
