@@ -95,7 +95,8 @@ TEST_F(RenderCommandTest, FailedWriteKeepsTheOldFileAndLeavesNoPartialOne) {
     std::ofstream(folder / "Vorrith5.Bmp") << "old picture";
     fs::create_directories(folder / "Vorrith6.Bmp.partial");  // the temporary name is taken: the write fails
     std::ofstream(folder / "Vorrith6.Bmp") << "old picture";
-    EXPECT_NE(RunRender("5 6", folder).exitCode, 0);
+    // One process, so picture 5 is written before 6 fails and stops the batch.
+    EXPECT_NE(RunRender("--jobs 1 5 6", folder).exitCode, 0);
     EXPECT_EQ(fs::file_size(folder / "Vorrith5.Bmp"), 921654u);
     EXPECT_EQ(ReadAll(folder / "Vorrith6.Bmp"), "old picture");
 }
