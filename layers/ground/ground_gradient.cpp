@@ -48,14 +48,34 @@ void PaintRowPlain(uint8_t* pixel, int count, const GradientRamp& ramp) {
     }
 }
 
+// Four pixels of a row from four consecutive table values (no wrap among them), their
+// palette entries stored as four bytes each; a pixel must follow them in the row.
+void PaintFourPixels(uint8_t* pixel, const int32_t* values, int base, const TableRemainder& ditherOf) {
+#if defined(__SSE2__)
+    const __m128i u = _mm_loadu_si128(reinterpret_cast<const __m128i*>(values));
+    const __m128i index = _mm_srai_epi32(_mm_add_epi32(_mm_set1_epi32(base), ditherOf.OfRandResults(u)), 8);
+    alignas(16) int32_t indices[4];
+    _mm_store_si128(reinterpret_cast<__m128i*>(indices), index);
+#else
+    int32_t indices[4];
+    for (int k = 0; k < 4; ++k) indices[k] = (base + ditherOf.OfRandResult(values[k])) >> 8;
+#endif
+    for (int k = 0; k < 4; ++k) std::memcpy(pixel + 3 * k, &Palette[indices[k]], 4);
+}
+
 // One row with the dither remainder taken by a multiply (the table holds rand()
-// results). Each pixel but the last is stored as its palette entry's four bytes, the
-// fourth landing on the next pixel's first byte before that pixel is written.
+// results), four pixels at a time while the table does not wrap among them. Each pixel
+// but the last is stored as its palette entry's four bytes, the fourth landing on the
+// next pixel's first byte before that pixel is written.
 void PaintRowFast(uint8_t* pixel, int count, const GradientRamp& ramp) {
     const TableRemainder ditherOf(ramp.dither);
     int32_t cursor = randomCursor;
+    int x = 0;
+    for (; x + 4 < count && (cursor & kRandomTableMask) + 4 <= kRandomTableSize; x += 4, cursor += 4, pixel += 12) {
+        PaintFourPixels(pixel, RandomTable + (cursor & kRandomTableMask), ramp.base, ditherOf);
+    }
     auto nextIndex = [&] { return (ramp.base + ditherOf.OfRandResult(RandomTable[cursor++ & kRandomTableMask])) >> 8; };
-    for (int x = 1; x < count; ++x, pixel += 3) std::memcpy(pixel, &Palette[nextIndex()], 4);
+    for (++x; x < count; ++x, pixel += 3) std::memcpy(pixel, &Palette[nextIndex()], 4);
     if (count > 0) CopyPaletteEntry(pixel, nextIndex());
     randomCursor = cursor;
 }

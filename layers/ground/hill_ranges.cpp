@@ -95,12 +95,10 @@ int DrawBodyPlain(const HillBand& band, int x, int y) {
 
 // DrawBodyPlain for a table of rand() results: the table read through a local cursor
 // (kept in a register while pixel bytes are stored), the remainders taken by
-// multiplies, the column walked by a row offset; the same values are read in the same
-// order.
-int DrawBody(const HillBand& band, int x, int y) {
-    const int ditherWidth = band.grain * 256;
-    if (!band.tableFits || !TableRemainder::Fits(ditherWidth)) return DrawBodyPlain(band, x, y);
-    const TableRemainder ditherOf(ditherWidth);
+// multiplies or masks, the column walked by a row offset; the same values are read in
+// the same order. ditherOf(u) is u % (grain * 256).
+template <class DitherRemainder>
+int DrawBodyRows(const HillBand& band, int x, int y, DitherRemainder ditherOf) {
     const TableRemainder stopOf(3);
     const int rowStep = (band.slope * 256) / band.height;
     const int lastLimit = band.lastRow + band.number - 1;
@@ -113,7 +111,7 @@ int DrawBody(const HillBand& band, int x, int y) {
     auto next = [&cursor] { return RandomTable[cursor++ & kRandomTableMask]; };
     for (int limit = lastLimit - stopOf.OfRandResult(next()); y <= limit; limit = lastLimit - stopOf.OfRandResult(next())) {
         if (y >= clipTop) {
-            const int index = band.topIndex + ((position - ditherOf.OfRandResult(next())) >> 8);
+            const int index = band.topIndex + ((position - ditherOf(next())) >> 8);
             if (y <= clipBottom) std::memcpy(column + rowOffset, &Palette[index], 3);
         }
         position += rowStep;
@@ -122,6 +120,18 @@ int DrawBody(const HillBand& band, int x, int y) {
     }
     randomCursor = cursor;
     return y;
+}
+
+// Grains 1, 2 and 4 make the dither width a power of two: a rand() result's remainder
+// is then its low bits.
+int DrawBody(const HillBand& band, int x, int y) {
+    const int ditherWidth = band.grain * 256;
+    if (!band.tableFits || !TableRemainder::Fits(ditherWidth)) return DrawBodyPlain(band, x, y);
+    if ((ditherWidth & (ditherWidth - 1)) == 0) {
+        return DrawBodyRows(band, x, y, [mask = ditherWidth - 1](int32_t u) { return u & mask; });
+    }
+    const TableRemainder remainder(ditherWidth);
+    return DrawBodyRows(band, x, y, [&remainder](int32_t u) { return remainder.OfRandResult(u); });
 }
 
 void DrawHillColumn(const HillBand& band, Skyline& sky, int x) {

@@ -32,6 +32,7 @@ static_assert(kFarDepth % 2 == 0 && kFirstFarSample < kMaxSteps, "the far steps 
 struct ReliefView {
     int topRow;       // Ytop: the row the horizon of the map projects to
     int eyeHeight;    // N0
+    int eyeLevel;     // N0 in 20.12, where every ray starts
     int focalLength;  // F
     int startSlope;   // sigma0, 20.12
 };
@@ -40,6 +41,7 @@ ReliefView ViewOfScene() {
     ReliefView view;
     view.topRow = Plan.horizonRow - (SceneHeight - Plan.horizonRow) / 2;
     view.eyeHeight = SceneHeight - view.topRow - 1;
+    view.eyeLevel = view.eyeHeight * kOne;
     view.focalLength = (3 * SceneWidth) / 4;
     view.startSlope = -((view.eyeHeight * kOne) / view.focalLength);
     return view;
@@ -54,7 +56,7 @@ struct MarchStart {
 
 MarchStart StartOfMarch(const ReliefView& view) {
     MarchStart start;
-    start.height = view.eyeHeight * kOne;
+    start.height = view.eyeLevel;
     while (start.sample < kEndSample && start.height >= kHighestTerrain) {
         const int advance = start.sample < kFirstFarSample ? 1 : 2;
         start.height += advance * view.startSlope;
@@ -170,7 +172,7 @@ inline uint32_t PaintUpTo(int x, int cut, int lowestUnpainted, int h, const Reli
 inline bool PassOverTerrain(ColumnRay& ray, int h, int l, const ReliefScene& scene) {
     const ReliefView& view = scene.view;
     ray.height = h >> 6;
-    const int rise = ray.height - view.eyeHeight * kOne;
+    const int rise = ray.height - view.eyeLevel;
     ray.slope = (l + 2 * rise) / (2 * l);
     ray.edge.depth = l * kOne;
     ray.edge.offset = rise * view.focalLength;
@@ -193,8 +195,8 @@ int StepsInRowPair(int l, int toSample) {
 }
 
 // How many steps from across, moving by stride each, stay in the same map cell (the
-// same across >> 18). The ray's first column moves by its width in every step, the
-// middle column not at all.
+// same across >> 18). Rays near the picture's sides cross a cell every few dozen steps;
+// the middle column's ray (dx = 0) never leaves its cell.
 int StepsInCell(int across, int stride) {
     const int cellStart = (across >> 18) * (1 << 18);
     if (stride > 0) return (cellStart + (1 << 18) - across + stride - 1) / stride;

@@ -19,6 +19,10 @@
 
 #include "core/random.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vorrith {
 
 class TableRemainder {
@@ -37,6 +41,22 @@ public:
     int Of(int32_t value) const { return IsRandResult(value) ? OfRandResult(value) : value % divisor_; }
 
     static bool IsRandResult(int32_t value) { return value >= 0 && value <= 0x7FFF; }
+
+#if defined(__SSE2__)
+    // OfRandResult for four values at once, two lanes per unsigned 32 x 32 multiply;
+    // q * d stays below 2^32, so its low word is exact.
+    __m128i OfRandResults(__m128i values) const {
+        const __m128i m = _mm_set1_epi32(static_cast<int>(reciprocal_));
+        const __m128i d = _mm_set1_epi32(divisor_);
+        const __m128i oddWords = _mm_set_epi32(-1, 0, -1, 0);
+        const __m128i quotientsEven = _mm_srli_epi64(_mm_mul_epu32(values, m), 32);
+        const __m128i quotientsOdd = _mm_mul_epu32(_mm_srli_epi64(values, 32), m);
+        const __m128i q = _mm_or_si128(quotientsEven, _mm_and_si128(quotientsOdd, oddWords));
+        const __m128i productsEven = _mm_andnot_si128(oddWords, _mm_mul_epu32(q, d));
+        const __m128i productsOdd = _mm_slli_epi64(_mm_mul_epu32(_mm_srli_epi64(q, 32), d), 32);
+        return _mm_sub_epi32(values, _mm_or_si128(productsEven, productsOdd));
+    }
+#endif
 
 private:
     int divisor_;

@@ -76,12 +76,13 @@ void RaiseToFloor(uint8_t* bytes, int count, const WaterFloor& floor) {
 void MirrorRow(int y, int sourceRow, const WaterFloor& floor) {
     const MirrorSources sources = SourcesOfRow(sourceRow);
     uint8_t* const target = canvas.PixelAddress(0, y);
+    const int width = SceneWidth;
     int32_t cursor = randomCursor;
     auto sourceOf = [&](int x) { return sources.rows[RandomTable[cursor++ & kRandomTableMask] & 7] + 3 * x; };
-    for (int x = 0; x + 1 < SceneWidth; ++x) std::memcpy(target + 3 * x, sourceOf(x), 4);
-    if (SceneWidth > 0) std::memcpy(target + 3 * (SceneWidth - 1), sourceOf(SceneWidth - 1), 3);
+    for (int x = 0; x + 1 < width; ++x) std::memcpy(target + 3 * x, sourceOf(x), 4);
+    if (width > 0) std::memcpy(target + 3 * (width - 1), sourceOf(width - 1), 3);
     randomCursor = cursor;
-    if (floor.byte[0] != 0 || floor.byte[1] != 0 || floor.byte[2] != 0) RaiseToFloor(target, 3 * SceneWidth, floor);
+    if (floor.byte[0] != 0 || floor.byte[1] != 0 || floor.byte[2] != 0) RaiseToFloor(target, 3 * width, floor);
 }
 
 // The plain form, pixel by pixel, for a horizon at the top row, where the only source

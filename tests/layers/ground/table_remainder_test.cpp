@@ -15,6 +15,24 @@ TEST(TableRemainderTest, MatchesTheDivisionForEveryRandResult) {
     }
 }
 
+#if defined(__SSE2__)
+// The four-lane form, every lane against the division (lanes 1 and 3 take the odd
+// multiplies, so each rand() result passes through every lane).
+TEST(TableRemainderTest, FourLanesMatchTheDivision) {
+    for (const int divisor : {2, 3, 256, 768, 1500, 2047, 65521, 131071}) {
+        const TableRemainder remainder(divisor);
+        for (int32_t u = 0; u <= 32767; ++u) {
+            alignas(16) int32_t lanes[4] = {u, (u + 1) & 32767, (u + 2) & 32767, 32767 - u};
+            _mm_store_si128(reinterpret_cast<__m128i*>(lanes), remainder.OfRandResults(_mm_load_si128(reinterpret_cast<const __m128i*>(lanes))));
+            ASSERT_EQ(lanes[0], u % divisor) << u;
+            ASSERT_EQ(lanes[1], ((u + 1) & 32767) % divisor) << u;
+            ASSERT_EQ(lanes[2], ((u + 2) & 32767) % divisor) << u;
+            ASSERT_EQ(lanes[3], (32767 - u) % divisor) << u;
+        }
+    }
+}
+#endif
+
 TEST(TableRemainderTest, OtherValuesAndDivisorsFallBackToTheDivision) {
     EXPECT_FALSE(TableRemainder::Fits(1)) << "2^32 + 1 does not fit the reciprocal";
     EXPECT_FALSE(TableRemainder::Fits(0));
