@@ -4,14 +4,16 @@
 #include <new>
 
 #include "core/canvas.h"
+#include "core/fixed_divisor.h"
 
 namespace vorrith {
 namespace {
 
 // outer + (w * (centre - outer) + h2) / (2 * h2): w runs from 2 * h2 at the centre down
-// to 0 at distance h, so the colour falls off with the squared distance.
-uint8_t GlowChannel(int outer, int centre, int w, int h2) {
-    return static_cast<uint8_t>(outer + (w * (centre - outer) + h2) / (2 * h2));
+// to 0 at distance h, so the colour falls off with the squared distance. The numerator
+// stays within 32 bits for every allowed radius, where the fixed divisor is exact.
+uint8_t GlowChannel(int outer, int centre, int w, int h2, const FixedDivisor& twiceH2) {
+    return static_cast<uint8_t>(outer + twiceH2.TruncatedQuotient(w * (centre - outer) + h2));
 }
 
 void StorePixel(uint8_t* p, int red, int green, int blue) {
@@ -49,6 +51,7 @@ int DiscReach(int h, int dy, int reachAbove) {
 // Returns the last dx whose pixel is not all zero, or -1.
 int FillRowPixels(const SpriteRows& s, int dy, int reach, const GlowColours& c) {
     const int h2 = s.h * s.h;
+    const FixedDivisor twiceH2(2 * h2);
     uint8_t* middle = s.At(s.h, s.h + dy);
     const uint8_t* transposed = s.At(s.h + dy, s.h);  // (dy, 0), then one row down per dx
     int lit = -1;
@@ -59,9 +62,9 @@ int FillRowPixels(const SpriteRows& s, int dy, int reach, const GlowColours& c) 
         } else {
             int w = 2 * (h2 - dx * dx - dy * dy);
             if (w < 0) w = 0;
-            pixel[0] = GlowChannel(c.outerBlue, c.centreBlue, w, h2);
-            pixel[1] = GlowChannel(c.outerGreen, c.centreGreen, w, h2);
-            pixel[2] = GlowChannel(c.outerRed, c.centreRed, w, h2);
+            pixel[0] = GlowChannel(c.outerBlue, c.centreBlue, w, h2, twiceH2);
+            pixel[1] = GlowChannel(c.outerGreen, c.centreGreen, w, h2, twiceH2);
+            pixel[2] = GlowChannel(c.outerRed, c.centreRed, w, h2, twiceH2);
         }
         if ((pixel[0] | pixel[1] | pixel[2]) != 0) lit = dx;
         std::memcpy(middle + 3 * dx, pixel, 3);
