@@ -25,7 +25,7 @@ void BM_CrossFade(benchmark::State& state) {
 }
 BENCHMARK(BM_CrossFade)->Unit(benchmark::kMicrosecond);
 
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
 // The 128-bit kernel alone, as the Windows builds run it.
 void BM_CrossFade128(benchmark::State& state) {
     CreateFrameBuffers(kPictureWidth, kPictureHeight, kWithFadeBuffers);

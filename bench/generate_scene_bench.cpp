@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/scene_driver.h"
 #include "present/frame_buffers.h"
+#include "scene/scene_driver.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "core/palette.h"
-#include "core/scene_driver.h"
 #include "core/scene_plan.h"
+#include "scene/scene_driver.h"
 
 namespace vorrith {
 namespace {

@@ -8,8 +8,8 @@
 #include "cli/worker_processes.h"
 #include "core/bmp_writer.h"
 #include "core/canvas.h"
-#include "core/scene_driver.h"
 #include "present/frame_buffers.h"
+#include "scene/scene_driver.h"
 
 namespace vorrith {
 namespace {

@@ -1,6 +1,7 @@
 // The process-wide picture state every layer draws with: the canvas, the scene extent
-// and the inclusive clip bounds. The frame buffers set them up (present/frame_buffers.h);
-// one thread at a time draws.
+// and the inclusive clip bounds. CreateCanvas sets all of them up together with every
+// table drawing reads, so a picture can be drawn with this library alone; one thread at
+// a time draws.
 #pragma once
 
 #include <cstdint>
@@ -20,5 +21,11 @@ extern int32_t ClipBottom;
 
 constexpr int kPictureWidth = 640;
 constexpr int kPictureHeight = 480;
+
+// Sets the scene extent, builds the sine table and allocates the canvas; on success sets
+// the clip bounds to the whole canvas and returns 0. Returns -1, leaving the clip bounds
+// as they were, when the canvas is already allocated or memory runs out.
+int CreateCanvas(int width, int height);
+void ReleaseCanvas();
 
 }  // namespace vorrith

@@ -2,7 +2,9 @@
 
 #include <cstring>
 
-#if defined(__SSE2__)
+#include "core/simd.h"
+
+#if defined(VORRITH_SSE2)
 #include <emmintrin.h>
 #endif
 
@@ -16,7 +18,7 @@ uint8_t ScaledByte(int value, int factor) {
 
 uint8_t ChannelOf(uint32_t colour, int byteIndex) { return static_cast<uint8_t>(colour >> (8 * (byteIndex % 3))); }
 
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
 // Scaling in 16-bit lanes: value * factor = value * 256 + value * (factor - 256), and
 // the second product fits a signed lane while factor - 256 is within -128 ... 127; the
 // floor shift of the whole then is value + ((value * (factor - 256) + 128) >> 8).

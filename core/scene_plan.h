@@ -1,7 +1,6 @@
 // The scene plan: what a picture will contain, decided from the generator right after
-// seeding and before anything is drawn. BuildScenePlan also clears and builds the
-// Palette and fills the RandomTable. Layers only read the plan, except that the sun
-// layer moves eclipticX for the layers drawn after it.
+// seeding and before anything is drawn (scene/scene_planner.h decides it). Layers only
+// read the plan, except that the sun layer moves eclipticX for the layers drawn after it.
 #pragma once
 
 namespace vorrith {
@@ -37,9 +36,6 @@ struct ScenePlan {
 };
 
 extern ScenePlan Plan;
-
-// Needs the clip bounds and a seeded generator.
-void BuildScenePlan();
 
 // Fixed palette indices of the bands.
 constexpr int kSunPaletteFirst = 16;

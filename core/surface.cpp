@@ -5,8 +5,9 @@
 #include <new>
 
 #include "core/pixel_rows.h"
+#include "core/simd.h"
 
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
 #include <emmintrin.h>
 #endif
 
@@ -36,7 +37,7 @@ uint8_t SaturatingAdd(int a, int b) { return static_cast<uint8_t>(std::min(255, 
 // the bytes as they were before the run was touched, so overlapping bytes come out the
 // same either way.
 inline void AddBytesSaturating(uint8_t* dst, const uint8_t* src, int count) {
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
     if (count >= 16) {
         const int last = count - 16;
         const __m128i lastSum = _mm_adds_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + last)),

@@ -22,10 +22,12 @@ size_t CrossFadeBlocks(const uint8_t* from, const uint8_t* to, uint8_t* out, siz
     static const bool wide = WideCrossFadeAvailable();
     if (wide) return CrossFadeBlocksAvx2(from, to, out, count, level);
 #endif
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
     return CrossFadeBlocksSse2(from, to, out, count, level);
 #else
-    return 0;
+    static_cast<void>(from), static_cast<void>(to), static_cast<void>(out), static_cast<void>(count),
+        static_cast<void>(level);
+    return 0;  // no vector kernel: the tables blend every byte
 #endif
 }
 

@@ -7,7 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(_WIN32)
+#include "core/simd.h"
+
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(_WIN32) && defined(VORRITH_SSE2)
 // 256-bit registers, chosen at run time. Not on Windows: GCC there cannot realign the
 // stack past 16 bytes, so a spilled 256-bit register would fault.
 #define VORRITH_WIDE_CROSS_FADE 1
@@ -18,7 +20,7 @@ namespace vorrith {
 // The reference form: two 256-entry product tables, one look-up each per byte.
 void CrossFadeBytesWithTables(const uint8_t* from, const uint8_t* to, uint8_t* out, size_t count, int level);
 
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
 size_t CrossFadeBlocksSse2(const uint8_t* from, const uint8_t* to, uint8_t* out, size_t count, int level);
 #endif
 

@@ -1,6 +1,6 @@
 #include "present/cross_fade_kernels.h"
 
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
 #include <emmintrin.h>
 
 namespace vorrith {

@@ -1,33 +1,14 @@
 #include "present/frame_buffers.h"
 
 #include <cstring>
-#include <utility>
-
-#include "core/sine_table.h"
 
 namespace vorrith {
 
-// Constructed in this order and destroyed in reverse at exit.
-Surface canvas;
 Surface incoming;
 Surface outgoing;
 
-int32_t SceneWidth = 0;
-int32_t SceneHeight = 0;
-int32_t ClipLeft = 0;
-int32_t ClipTop = 0;
-int32_t ClipRight = 0;
-int32_t ClipBottom = 0;
-
 int CreateFrameBuffers(int width, int height, int flags) {
-    SceneWidth = width;
-    SceneHeight = height;
-    BuildSineTable();
-    if (canvas.Allocate(width, height) != 0) return 0;
-    ClipLeft = 0;
-    ClipTop = 0;
-    ClipRight = width - 1;
-    ClipBottom = height - 1;
+    if (CreateCanvas(width, height) != 0) return 0;
     if ((flags & kWithFadeBuffers) == 0) return kCanvasReady;
     if (incoming.Allocate(width, height) != 0) return kCanvasReady;
     if (outgoing.Allocate(width, height) != 0) {
@@ -39,7 +20,7 @@ int CreateFrameBuffers(int width, int height, int flags) {
 }
 
 int DestroyFrameBuffers() {
-    canvas.Release();
+    ReleaseCanvas();
     incoming.Release();
     outgoing.Release();
     return 0;

@@ -17,8 +17,7 @@ constexpr int kWithFadeBuffers = 1;
 constexpr int kCanvasReady = 1;
 constexpr int kFadeBuffersReady = 2;
 
-// Sets the scene extent, builds the sine table, allocates the canvas (0 if that fails
-// or it is already allocated), sets the clip bounds, and with kWithFadeBuffers
+// Creates the canvas (CreateCanvas; 0 if that fails) and with kWithFadeBuffers
 // allocates both fade buffers with incoming cleared to black (3), or neither (1).
 int CreateFrameBuffers(int width, int height, int flags);
 // Releases whatever the three Surfaces hold; always 0.

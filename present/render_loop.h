@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "core/scene_driver.h"
 #include "present/render_geometry.h"
+#include "scene/scene_driver.h"
 
 namespace vorrith {
 

@@ -6,7 +6,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 out="$(pwd)"
 
 "$here/tools/install-deps.sh" all
-cmake -S "$here" -B "$here/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORRITH_TESTS=OFF -DVORRITH_BENCHMARKS=OFF >/dev/null
+"$here/tools/configure.sh" native
 cmake --build "$here/build/native" -j2 --target vorrith-render
 (cd "$out" && "$here/build/native/vorrith-render" 12345)
 echo "Rendered $out/Vorrith12345.Bmp"

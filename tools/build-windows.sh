@@ -7,8 +7,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 for arch in i686 x86_64; do
     dir="$here/build/win-$arch"
     echo "== Windows build: $arch"
-    cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$here/cmake/toolchain-mingw-$arch.cmake" -DVORRITH_BENCHMARKS=OFF >/dev/null
+    "$here/tools/configure.sh" "win-$arch"
     cmake --build "$dir" -j2
-    echo "Built $dir/host/Vorrith.scr"
+    echo "Built $dir/win32/Vorrith.scr"
 done

@@ -9,8 +9,7 @@ seconds="${1:-300}"
 dir="$here/build/fuzz"
 
 "$here/tools/install-deps.sh" native
-CC=clang CXX=clang++ cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVORRITH_FUZZ=ON -DVORRITH_SANITIZE=ON -DVORRITH_TESTS=OFF -DVORRITH_BENCHMARKS=OFF >/dev/null
+"$here/tools/configure.sh" fuzz
 cmake --build "$dir" -j2
 
 for target in "$dir"/tests/fuzz/*_fuzz; do

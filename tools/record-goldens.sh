@@ -2,13 +2,13 @@
 # Re-records the golden pictures the tests compare against (one per scene type) from
 # the current code. Run it only after checking that the change in the pictures is
 # intended, e.g. after looking at the diff images a failing test wrote.
-# Usage: tools/record-goldens.sh [BUILD_DIR]   (default build/native)
+# Usage: tools/record-goldens.sh
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$here/build/native}"
+build="$here/build/native"
 numbers=(5829 7051 5110 2640)  # hill country, relief plain, crater plain, sea
 
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+"$here/tools/configure.sh" native
 cmake --build "$build" -j2 --target vorrith-render
 mkdir -p "$here/tests/data/golden"
 for n in "${numbers[@]}"; do

@@ -6,21 +6,20 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 
 "$here/tools/install-deps.sh" all
 
-run_native() {  # name, extra cmake arguments...
-    local name="$1"; shift
+run_native() {  # build kind
+    local name="$1"
     local dir="$here/build/$name"
     echo "== native tests: $name"
-    cmake -S "$here" -B "$dir" -G Ninja "$@" >/dev/null
+    "$here/tools/configure.sh" "$name"
     cmake --build "$dir" -j2
     ctest --test-dir "$dir" -j2 --output-on-failure --timeout 900
 }
 
-run_native native -DCMAKE_BUILD_TYPE=Release
-run_native sanitized -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORRITH_SANITIZE=ON -DVORRITH_BENCHMARKS=OFF
+run_native native
+run_native sanitized
 
 echo "== fuzz targets: corpus replay and a brief fixed-seed run"
-CC=clang CXX=clang++ cmake -S "$here" -B "$here/build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVORRITH_FUZZ=ON -DVORRITH_SANITIZE=ON -DVORRITH_TESTS=OFF -DVORRITH_BENCHMARKS=OFF >/dev/null
+"$here/tools/configure.sh" fuzz
 cmake --build "$here/build/fuzz" -j2
 ctest --test-dir "$here/build/fuzz" -j2 --output-on-failure --timeout 300
 

@@ -47,9 +47,9 @@ echo "Wine prefix ready in $(( $(date +%s) - start )) s"
 # The configuration-dialog tests compare what the dialog shows and saves with the native
 # renderer's file of the same picture, put beside Vorrith.scr.
 native="$here/build/native"
-cmake -S "$here" -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+"$here/tools/configure.sh" native
 cmake --build "$native" -j2 --target vorrith-render
-"$native/vorrith-render" -o "$dir/host/reference-12345.bmp" 12345 >/dev/null
+"$native/vorrith-render" -o "$dir/win32/reference-12345.bmp" 12345 >/dev/null
 
 ctest --test-dir "$dir" --output-on-failure --timeout 600 "$@"
 wineserver -k 2>/dev/null || true

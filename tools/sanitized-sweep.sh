@@ -11,7 +11,7 @@ dir="$here/build/sanitized"
 logs="$dir/sweep"
 
 "$here/tools/install-deps.sh" native
-cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORRITH_SANITIZE=ON -DVORRITH_BENCHMARKS=OFF >/dev/null
+"$here/tools/configure.sh" sanitized
 cmake --build "$dir" -j2 --target vorrith-render
 rm -rf "$logs" && mkdir -p "$logs"
 export RENDER="$dir/vorrith-render" LOGS="$logs"

@@ -6,7 +6,7 @@
 #include <new>
 
 #include "core/random.h"
-#include "layers/bodies/noise_texture.h"
+#include "layers/shapes/noise_texture.h"
 
 namespace vorrith {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "core/random.h"
 #include "core/sine_table.h"
-#include "layers/bodies/ellipse_shading.h"
 #include "layers/bodies/planet.h"
+#include "layers/shapes/ellipse_shading.h"
 
 namespace vorrith {
 namespace {

@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "core/canvas.h"
-#include "layers/bodies/noise_texture.h"
 #include "layers/bodies/warp_grid.h"
+#include "layers/shapes/noise_texture.h"
 
 namespace vorrith {
 namespace {

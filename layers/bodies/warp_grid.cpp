@@ -3,7 +3,9 @@
 #include <cstddef>
 #include <new>
 
-#if defined(__SSE2__)
+#include "core/simd.h"
+
+#if defined(VORRITH_SSE2)
 #include <emmintrin.h>
 #endif
 
@@ -32,7 +34,7 @@ void SampleRow(int x, int y, int dx, int dy, const uint8_t* source, int stride, 
     for (int m = 0; m < kCellPixels; ++m, x += dx, y += dy) out[m] = source[(y >> 16) * stride + (x >> 16)];
 }
 
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
 // The same row with the sample offsets formed four at a time. The caller makes sure
 // every pixel coordinate and the stride fit 16-bit lanes (0 ... 32767): a coordinate
 // pair then packs into one 32-bit lane and _mm_madd_epi16 gives column + row * stride.

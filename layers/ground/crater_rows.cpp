@@ -3,7 +3,7 @@
 #include "core/canvas.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
-#include "layers/bodies/ellipse_shading.h"
+#include "layers/shapes/ellipse_shading.h"
 
 namespace vorrith {
 namespace {

@@ -7,6 +7,7 @@
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
+#include "core/simd.h"
 #include "layers/ground/table_remainder.h"
 
 namespace vorrith {
@@ -51,7 +52,7 @@ void PaintRowPlain(uint8_t* pixel, int count, const GradientRamp& ramp) {
 // Four pixels of a row from four consecutive table values (no wrap among them), their
 // palette entries stored as four bytes each; a pixel must follow them in the row.
 void PaintFourPixels(uint8_t* pixel, const int32_t* values, int base, const TableRemainder& ditherOf) {
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
     const __m128i u = _mm_loadu_si128(reinterpret_cast<const __m128i*>(values));
     const __m128i index = _mm_srai_epi32(_mm_add_epi32(_mm_set1_epi32(base), ditherOf.OfRandResults(u)), 8);
     alignas(16) int32_t indices[4];

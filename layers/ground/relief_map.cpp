@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "layers/bodies/noise_texture.h"
 #include "layers/ground/stretch_levels.h"
+#include "layers/shapes/noise_texture.h"
 
 namespace vorrith {
 namespace {

@@ -6,8 +6,8 @@
 #include "core/canvas.h"
 #include "core/random.h"
 #include "core/sine_table.h"
-#include "layers/bodies/ellipse_shading.h"
 #include "layers/ground/rock_runs.h"
+#include "layers/shapes/ellipse_shading.h"
 
 namespace vorrith {
 namespace {

@@ -18,8 +18,9 @@
 #include <cstdint>
 
 #include "core/random.h"
+#include "core/simd.h"
 
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
 #include <emmintrin.h>
 #endif
 
@@ -42,7 +43,7 @@ public:
 
     static bool IsRandResult(int32_t value) { return value >= 0 && value <= 0x7FFF; }
 
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
     // OfRandResult for four values at once, two lanes per unsigned 32 x 32 multiply;
     // q * d stays below 2^32, so its low word is exact.
     __m128i OfRandResults(__m128i values) const {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#if defined(__SSE2__)
+#include "core/simd.h"
+
+#if defined(VORRITH_SSE2)
 #include <emmintrin.h>
 #endif
 
@@ -56,7 +58,7 @@ MirrorSources SourcesOfRow(int sourceRow) {
 // floor.byte[i % 3]), sixteen bytes at a time where SSE2 is there.
 void RaiseToFloor(uint8_t* bytes, int count, const WaterFloor& floor) {
     int i = 0;
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
     // Sixteen-byte blocks start at byte 0, 16 or 32 of a three-pixel-long cycle of 48.
     uint8_t pattern[48];
     for (int k = 0; k < 48; ++k) pattern[k] = floor.byte[k % 3];

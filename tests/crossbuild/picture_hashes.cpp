@@ -3,14 +3,13 @@
 #include <cinttypes>
 #include <cstdio>
 
-#include "core/scene_driver.h"
-#include "present/frame_buffers.h"
+#include "core/canvas.h"
 #include "tests/support/picture_fixture.h"
 #include "tests/support/sample_images.h"
 
 int main() {
     using namespace vorrith;
-    if (CreateFrameBuffers(kPictureWidth, kPictureHeight, 0) != kCanvasReady) {
+    if (CreateCanvas(kPictureWidth, kPictureHeight) != 0) {
         std::fprintf(stderr, "picture_hashes: no memory for the canvas\n");
         return 1;
     }
@@ -18,6 +17,6 @@ int main() {
         RenderPicture(n);
         std::printf("%d %016" PRIx64 "\n", n, CanvasHash());
     }
-    DestroyFrameBuffers();
+    ReleaseCanvas();
     return 0;
 }

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "dialogs/picture_browser.h"
+#include "saver/picture_browser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2) return 0;

@@ -104,7 +104,7 @@ void BlocksThenTables(const uint8_t* from, const uint8_t* to, uint8_t* out, size
 TEST(CrossFadeBytesTest, EveryKernelMatchesTheFormulaForEveryByteLevelAndLength) {
     ExpectExactForEveryByteAndLevel(CrossFadeBytes);
     ExpectExactForEveryByteAndLevel(CrossFadeBytesWithTables);
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
     ExpectExactForEveryByteAndLevel(BlocksThenTables<CrossFadeBlocksSse2>);
 #endif
 #if defined(VORRITH_WIDE_CROSS_FADE)

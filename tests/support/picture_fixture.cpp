@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "core/palette.h"
-#include "core/scene_driver.h"
+#include "scene/scene_driver.h"
 
 namespace vorrith {
 

@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "core/canvas.h"
-#include "present/frame_buffers.h"
 
 namespace vorrith {
 
@@ -17,8 +16,8 @@ uint64_t CanvasHash();
 // A 640 x 480 canvas for each test, released afterwards.
 class CanvasTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(CreateFrameBuffers(kPictureWidth, kPictureHeight, 0), kCanvasReady); }
-    void TearDown() override { DestroyFrameBuffers(); }
+    void SetUp() override { ASSERT_EQ(CreateCanvas(kPictureWidth, kPictureHeight), 0); }
+    void TearDown() override { ReleaseCanvas(); }
 };
 
 // Renders a picture with no control word.

@@ -6,9 +6,9 @@
 
 #include "core/canvas.h"
 #include "core/random.h"
-#include "core/scene_driver.h"
 #include "core/scene_plan.h"
 #include "layers/bodies/cloud_texture.h"
+#include "scene/scene_driver.h"
 #include "tests/layers/bodies/draw_count.h"
 #include "tests/support/picture_fixture.h"
 

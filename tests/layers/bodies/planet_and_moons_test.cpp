@@ -4,10 +4,10 @@
 
 #include "core/canvas.h"
 #include "core/random.h"
-#include "core/scene_driver.h"
 #include "core/scene_plan.h"
 #include "layers/bodies/moons.h"
 #include "layers/bodies/planet.h"
+#include "scene/scene_driver.h"
 #include "tests/layers/bodies/draw_count.h"
 #include "tests/support/picture_fixture.h"
 

@@ -10,9 +10,9 @@
 #include "core/canvas.h"
 #include "core/palette.h"
 #include "core/random.h"
-#include "core/scene_driver.h"
 #include "core/scene_plan.h"
 #include "layers/bodies/shaded_disc.h"
+#include "scene/scene_driver.h"
 #include "tests/support/picture_fixture.h"
 
 namespace vorrith {

@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "layers/bodies/noise_texture.h"
 #include "layers/ground/relief.h"
 #include "layers/ground/stretch_levels.h"
+#include "layers/shapes/noise_texture.h"
 #include "tests/layers/ground/ground_test_support.h"
 
 namespace vorrith {

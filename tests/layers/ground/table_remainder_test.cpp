@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/simd.h"
+
 namespace vorrith {
 namespace {
 
@@ -15,7 +17,7 @@ TEST(TableRemainderTest, MatchesTheDivisionForEveryRandResult) {
     }
 }
 
-#if defined(__SSE2__)
+#if defined(VORRITH_SSE2)
 // The four-lane form, every lane against the division (lanes 1 and 3 take the odd
 // multiplies, so each rand() result passes through every lane).
 TEST(TableRemainderTest, FourLanesMatchTheDivision) {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/canvas.h"
-#include "core/scene_driver.h"
 #include "core/scene_plan.h"
+#include "scene/scene_driver.h"
 #include "tests/support/picture_fixture.h"
 
 namespace vorrith {

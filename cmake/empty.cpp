@@ -1,1 +1,0 @@
-// Keeps the program-logic library non-empty while its folders have no portable file.

@@ -1,0 +1,30 @@
+#include "core/canvas.h"
+
+#include "core/sine_table.h"
+
+namespace vorrith {
+
+Surface canvas;
+
+int32_t SceneWidth = 0;
+int32_t SceneHeight = 0;
+int32_t ClipLeft = 0;
+int32_t ClipTop = 0;
+int32_t ClipRight = 0;
+int32_t ClipBottom = 0;
+
+int CreateCanvas(int width, int height) {
+    SceneWidth = width;
+    SceneHeight = height;
+    BuildSineTable();
+    if (canvas.Allocate(width, height) != 0) return -1;
+    ClipLeft = 0;
+    ClipTop = 0;
+    ClipRight = width - 1;
+    ClipBottom = height - 1;
+    return 0;
+}
+
+void ReleaseCanvas() { canvas.Release(); }
+
+}  // namespace vorrith

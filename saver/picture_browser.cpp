@@ -1,0 +1,73 @@
+#include "saver/picture_browser.h"
+
+#include <climits>
+
+#include "core/bmp_writer.h"
+#include "core/canvas.h"
+#include "present/frame_buffers.h"
+#include "scene/scene_driver.h"
+
+namespace vorrith {
+
+int dialogImageNumber = -1;
+
+namespace {
+
+constexpr long kHighestImageNumber = 32767;
+constexpr int kNoPictureToSave = -3;
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+long ParseImageNumberText(const char* text) {
+    while (IsSpace(*text)) ++text;
+    const bool negative = *text == '-';
+    if (*text == '-' || *text == '+') ++text;
+    long magnitude = 0;
+    for (; IsDigit(*text); ++text) {
+        const long digit = *text - '0';
+        magnitude = magnitude > (INT_MAX - digit) / 10 ? INT_MAX : magnitude * 10 + digit;
+    }
+    return negative ? -magnitude : magnitude;
+}
+
+TypedDraw DecideTypedDraw(const char* text, int shownImageNumber) {
+    const long number = ParseImageNumberText(text);
+    if (number < 0 || number > kHighestImageNumber) return {TypedDrawAction::kRejectNumber, 0};
+    const int imageNumber = static_cast<int>(number);
+    if (imageNumber == shownImageNumber) return {TypedDrawAction::kKeepPicture, imageNumber};
+    return {TypedDrawAction::kDrawPicture, imageNumber};
+}
+
+bool OpenPictureBrowser() {
+    dialogImageNumber = -1;
+    return CreateFrameBuffers(kPictureWidth, kPictureHeight, 0) == kCanvasReady;
+}
+
+void ClosePictureBrowser() { DestroyFrameBuffers(); }
+
+bool EnsureBrowserCanvas() {
+    if (canvas.pixels != nullptr) return true;
+    return CreateFrameBuffers(kPictureWidth, kPictureHeight, 0) == kCanvasReady;
+}
+
+int DrawBrowserPicture(int imageNumber) {
+    if (canvas.pixels == nullptr) return dialogImageNumber;
+    dialogImageNumber = imageNumber;
+    GenerateScene(nullptr, dialogImageNumber, nullptr);
+    return dialogImageNumber;
+}
+
+bool HasBrowserPicture() { return dialogImageNumber != -1 && canvas.pixels != nullptr; }
+
+int SaveBrowserPicture(const std::string& fileName) {
+    if (!HasBrowserPicture()) return kNoPictureToSave;
+    return WriteBmpReplacing(canvas, fileName);
+}
+
+}  // namespace vorrith

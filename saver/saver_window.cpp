@@ -1,0 +1,57 @@
+#include "saver/saver_window.h"
+
+#include <cstdlib>
+
+namespace vorrith {
+
+bool HasFullScreenSwitch(const char* commandLine) {
+    for (const char* p = commandLine; *p != '\0'; ++p) {
+        if (*p == '/' && (p[1] == 's' || p[1] == 'S')) return true;
+    }
+    return false;
+}
+
+void SaverWindow::OnCreate(const char* commandLine) {
+    ClearRenderParams(params_);
+    if (HasFullScreenSwitch(commandLine)) fullScreenMode_ = true;
+    if (fullScreenMode_) {
+        SwitchToSaverDisplayMode(platform_);
+        platform_.ShowMaximisedOnTop();
+        platform_.BringToTop();
+        graceEndTick_ = static_cast<int32_t>(platform_.Ticks() + kMouseGraceMs);
+    }
+    anchorCursorPos_ = platform_.CursorPosition();
+}
+
+void SaverWindow::OnPaint(uintptr_t window) {
+    if (threadRunning_) return;
+    platform_.BringToTop();
+    ClearRenderParams(params_);
+    params_.window = window;
+    params_.control.store(kReseedRequest);
+    params_.fullScreen = fullScreenMode_ ? 1 : 0;
+    threadRunning_ = platform_.StartRenderThread(params_);
+}
+
+bool SaverWindow::OnMouseMove() {
+    const int32_t sinceGraceEnd = static_cast<int32_t>(platform_.Ticks() - static_cast<uint32_t>(graceEndTick_));
+    if (fullScreenMode_ && sinceGraceEnd < 0) {
+        anchorCursorPos_ = platform_.CursorPosition();
+        return false;
+    }
+    const CursorPoint cursor = platform_.CursorPosition();
+    return std::abs(cursor.x - anchorCursorPos_.x) >= kMouseDeadZone ||
+           std::abs(cursor.y - anchorCursorPos_.y) >= kMouseDeadZone;
+}
+
+void SaverWindow::OnDestroy() {
+    if (threadRunning_) {
+        params_.control.store(kStopRequest);
+        platform_.JoinRenderThread();
+        threadRunning_ = false;
+    }
+    ClearRenderParams(params_);
+    if (fullScreenMode_) platform_.RestoreRegistryMode();
+}
+
+}  // namespace vorrith

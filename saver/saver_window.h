@@ -1,0 +1,69 @@
+// The saver window's own behaviour, in full screen and preview alike: the display-mode
+// switch at creation (full screen only), the render thread started at the first paint
+// and stopped, before the display mode is restored, at destruction, and the mouse
+// filter: all movement in the first 1.5 s full screen, and movement under 3 pixels on
+// both axes afterwards, is absorbed.
+//
+// The Windows saver procedure routes messages here; SaverWindowPlatform stands for the
+// window, the thread and the display, so that the order of events can be tested.
+#pragma once
+
+#include <cstdint>
+
+#include "present/render_loop.h"
+#include "saver/display_modes.h"
+
+namespace vorrith {
+
+struct CursorPoint {
+    int32_t x;
+    int32_t y;
+};
+
+class SaverWindowPlatform : public DisplayModeSetter {
+public:
+    virtual void ShowMaximisedOnTop() = 0;
+    virtual void BringToTop() = 0;
+    // Starts the render thread on params at below-normal priority; false if it could
+    // not be created.
+    virtual bool StartRenderThread(RenderParams& params) = 0;
+    // Waits without a time limit for the render thread to end, then forgets it.
+    virtual void JoinRenderThread() = 0;
+    virtual uint32_t Ticks() = 0;
+    virtual CursorPoint CursorPosition() = 0;
+};
+
+// The saver window's own check for full-screen mode: anywhere in the whole command line,
+// a '/' directly followed by 's' or 'S'. "-s" or a bare "s" does not count.
+bool HasFullScreenSwitch(const char* commandLine);
+
+constexpr int32_t kMouseGraceMs = 1500;
+constexpr int32_t kMouseDeadZone = 3;
+
+class SaverWindow {
+public:
+    explicit SaverWindow(SaverWindowPlatform& platform) : platform_(platform) {}
+
+    // WM_CREATE: commandLine is the whole process command line.
+    void OnCreate(const char* commandLine);
+    // WM_PAINT, after the default handling: starts the render thread if none runs.
+    void OnPaint(uintptr_t window);
+    // WM_MOUSEMOVE: true when the movement goes on to the ending rules.
+    bool OnMouseMove();
+    // WM_DESTROY: stops and joins the render thread, then restores the display mode.
+    void OnDestroy();
+
+    bool FullScreenMode() const { return fullScreenMode_; }
+    bool RenderThreadRunning() const { return threadRunning_; }
+    RenderParams& Params() { return params_; }
+
+private:
+    SaverWindowPlatform& platform_;
+    RenderParams params_{};
+    bool threadRunning_ = false;
+    bool fullScreenMode_ = false;  // set by "/s" on the command line, never cleared
+    int32_t graceEndTick_ = 0;
+    CursorPoint anchorCursorPos_{};
+};
+
+}  // namespace vorrith

@@ -1,0 +1,48 @@
+#include "saver/config_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace vorrith {
+namespace {
+
+// The template's window before sizing: frame of 3 + 3 pixels, caption of 19 + 3.
+constexpr DialogRect kTemplateWindow{0, 0, 444, 137};
+constexpr DialogRect kTemplateClient{0, 0, 438, 112};
+
+TEST(ConfigLayoutTest, ClientAreaBecomesThePictureCentredInTheWorkArea) {
+    const WindowPlacement place = PlaceConfigDialog({0, 0, 1024, 740}, kTemplateWindow, kTemplateClient);
+    EXPECT_EQ(place.width, 646);
+    EXPECT_EQ(place.height, 505);
+    EXPECT_EQ(place.x, (1024 - 646) / 2);
+    EXPECT_EQ(place.y, (740 - 505) / 2);
+}
+
+TEST(ConfigLayoutTest, WorkAreaOffsetIsHonoured) {
+    const WindowPlacement place = PlaceConfigDialog({100, 30, 1124, 770}, kTemplateWindow, kTemplateClient);
+    EXPECT_EQ(place.x, 100 + (1024 - 646) / 2);
+    EXPECT_EQ(place.y, 30 + (740 - 505) / 2);
+}
+
+// With large fonts the template alone can outgrow the picture; the window keeps its size.
+TEST(ConfigLayoutTest, WindowNeverShrinks) {
+    const WindowPlacement place = PlaceConfigDialog({0, 0, 1600, 1200}, {0, 0, 900, 520}, {0, 0, 894, 495});
+    EXPECT_EQ(place.width, 900);
+    EXPECT_EQ(place.height, 520);
+}
+
+// On a screen smaller than the window the top stays reachable; the left may not.
+TEST(ConfigLayoutTest, SmallScreenClampsTheTopButNotTheLeft) {
+    const WindowPlacement place = PlaceConfigDialog({0, 0, 600, 400}, kTemplateWindow, kTemplateClient);
+    EXPECT_EQ(place.y, 0);
+    EXPECT_EQ(place.x, (600 - 646) / 2);
+    EXPECT_LT(place.x, 0);
+}
+
+TEST(ConfigLayoutTest, ControlRowMirrorsToTheBottomOfThePicture) {
+    // A control from 11 to 35 ends 445 ... 469: 11 pixels above row 480.
+    EXPECT_EQ(ControlTopAtBottom(35), 445);
+    EXPECT_EQ(ControlTopAtBottom(35) + (35 - 11), 480 - 11);
+}
+
+}  // namespace
+}  // namespace vorrith

@@ -1,0 +1,69 @@
+// Fakes of the platform behind the host's decisions: a scripted cursor and clock, and
+// a record of the closes posted, cursor hidings and password prompts.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "saver/ending_rules.h"
+#include "saver/password_services.h"
+
+namespace vorrith {
+
+class FakeHostPlatform : public SaverHostPlatform {
+public:
+    void PostClose() override { ++closesPosted; }
+    void HideCursor() override { ++cursorHidden; }
+    CursorPoint CursorPosition() override { return cursor; }
+    uint32_t Ticks() override { return now; }
+    void RemovePendingTimers() override { ++timerSweeps; }
+    intptr_t SendVerifyRequest() override {
+        ++prompts;
+        return verifyAnswer;
+    }
+
+    CursorPoint cursor{100, 100};
+    uint32_t now = 5000;
+    intptr_t verifyAnswer = 0;
+    int closesPosted = 0;
+    int cursorHidden = 0;
+    int timerSweeps = 0;
+    int prompts = 0;
+};
+
+// Libraries are named handles; exports listed per library.
+class FakePasswordPlatform : public PasswordPlatform {
+public:
+    bool ReadUsePassword(uint32_t& value) override {
+        value = usePassword;
+        return hasSetting;
+    }
+    void* LoadLibrary(const char* name) override {
+        loads.push_back(name);
+        return libraries.count(name) ? &libraries[name] : nullptr;
+    }
+    void* FindFunction(void* library, const char* name) override {
+        auto* exports = static_cast<std::vector<std::string>*>(library);
+        for (std::string& e : *exports) {
+            if (e == name) return &e;
+        }
+        return nullptr;
+    }
+    void FreeLibrary(void*) override { ++frees; }
+    void SystemSaverRunning(bool on) override { runningCalls.push_back(on); }
+    int CallVerifier(void*, uintptr_t) override { return verifierAnswer; }
+    void CallChangePassword(void*, uintptr_t owner) override { changeOwners.push_back(owner); }
+
+    bool hasSetting = true;
+    uint32_t usePassword = 1;
+    int verifierAnswer = 1;
+    std::map<std::string, std::vector<std::string>> libraries;
+    std::vector<std::string> loads;
+    int frees = 0;
+    std::vector<bool> runningCalls;
+    std::vector<uintptr_t> changeOwners;
+};
+
+}  // namespace vorrith

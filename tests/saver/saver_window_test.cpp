@@ -1,0 +1,130 @@
+#include "saver/saver_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vorrith {
+namespace {
+
+// Records every call in order; modes listed in acceptedModes are accepted.
+class FakeSaverPlatform : public SaverWindowPlatform {
+public:
+    bool TrySetMode(const DisplayMode& mode) override {
+        events.push_back("try " + std::to_string(mode.width) + "x" + std::to_string(mode.height) + "x" +
+                         std::to_string(mode.bitsPerPixel));
+        return acceptFromTry >= 0 && tries++ >= acceptFromTry;
+    }
+    void RestoreRegistryMode() override { events.push_back("restore"); }
+    void ShowMaximisedOnTop() override { events.push_back("maximise"); }
+    void BringToTop() override { events.push_back("top"); }
+    bool StartRenderThread(RenderParams& params) override {
+        events.push_back("start " + std::to_string(params.control.load()) + " " + std::to_string(params.fullScreen));
+        return threadStarts;
+    }
+    void JoinRenderThread() override { events.push_back("join " + std::to_string(watched->control.load())); }
+    uint32_t Ticks() override { return now; }
+    CursorPoint CursorPosition() override { return cursor; }
+
+    std::vector<std::string> events;
+    int acceptFromTry = -1;
+    int tries = 0;
+    bool threadStarts = true;
+    uint32_t now = 10000;
+    CursorPoint cursor{50, 50};
+    RenderParams* watched = nullptr;
+};
+
+class SaverWindowTest : public ::testing::Test {
+protected:
+    SaverWindowTest() { platform.watched = &window.Params(); }
+    FakeSaverPlatform platform;
+    SaverWindow window{platform};
+};
+
+TEST(HasFullScreenSwitch, OnlyASlashFollowedByS) {
+    EXPECT_TRUE(HasFullScreenSwitch("\"C:\\x\\Vorrith.scr\" /s"));
+    EXPECT_TRUE(HasFullScreenSwitch("vorrith.scr /S"));
+    EXPECT_TRUE(HasFullScreenSwitch("c:/saver/vorrith.scr /p 5"));  // a path's "/s" counts too
+    EXPECT_FALSE(HasFullScreenSwitch("vorrith.scr -s"));
+    EXPECT_FALSE(HasFullScreenSwitch("vorrith.scr s"));
+    EXPECT_FALSE(HasFullScreenSwitch("vorrith.scr /p 5"));
+}
+
+TEST_F(SaverWindowTest, FullScreenTriesEveryModeInOrderWhenAllAreRefused) {
+    window.OnCreate("vorrith.scr /s");
+    const std::vector<std::string> expected{"try 640x480x24", "try 640x480x32", "try 800x600x24",
+                                            "try 800x600x32", "maximise", "top"};
+    EXPECT_EQ(platform.events, expected);
+}
+
+TEST_F(SaverWindowTest, FullScreenStopsAtTheFirstAcceptedMode) {
+    platform.acceptFromTry = 1;
+    window.OnCreate("vorrith.scr /s");
+    EXPECT_EQ(platform.events[1], "try 640x480x32");
+    EXPECT_EQ(platform.events[2], "maximise");
+}
+
+TEST_F(SaverWindowTest, DestroyStopsAndJoinsTheThreadBeforeRestoringTheMode) {
+    window.OnCreate("vorrith.scr /s");
+    platform.events.clear();
+    window.OnPaint(0x1234);
+    window.OnPaint(0x1234);  // a later paint starts nothing
+    window.OnDestroy();
+    const std::vector<std::string> expected{"top", "start 2 1", "join 1", "restore"};
+    EXPECT_EQ(platform.events, expected);
+    EXPECT_EQ(window.Params().window, 0u);
+}
+
+TEST_F(SaverWindowTest, DestroyBeforeTheFirstPaintRestoresAndWaitsForNothing) {
+    window.OnCreate("vorrith.scr /s");
+    platform.events.clear();
+    window.OnDestroy();
+    EXPECT_EQ(platform.events, std::vector<std::string>{"restore"});
+}
+
+TEST_F(SaverWindowTest, PreviewChangesNoModeAndRendersWithoutZoom) {
+    window.OnCreate("vorrith.scr /p 5");
+    window.OnPaint(7);
+    window.OnDestroy();
+    const std::vector<std::string> expected{"top", "start 2 0", "join 1"};
+    EXPECT_EQ(platform.events, expected);
+}
+
+TEST_F(SaverWindowTest, FailedThreadStartIsRetriedAtTheNextPaint) {
+    window.OnCreate("vorrith.scr /p 5");
+    platform.threadStarts = false;
+    window.OnPaint(7);
+    platform.threadStarts = true;
+    window.OnPaint(7);
+    EXPECT_TRUE(window.RenderThreadRunning());
+    EXPECT_EQ(platform.events.size(), 4u);
+}
+
+TEST_F(SaverWindowTest, GracePeriodAbsorbsMovementAndMovesTheAnchor) {
+    window.OnCreate("vorrith.scr /s");
+    platform.cursor = {400, 300};
+    platform.now += 1499;
+    EXPECT_FALSE(window.OnMouseMove());
+    platform.now += 1;
+    platform.cursor = {402, 302};
+    EXPECT_FALSE(window.OnMouseMove());  // measured from where the grace period left it
+    platform.cursor = {403, 302};
+    EXPECT_TRUE(window.OnMouseMove());
+}
+
+TEST_F(SaverWindowTest, SmallMovementsAddUpUntilOneAxisReachesThree) {
+    window.OnCreate("vorrith.scr -s");  // no slash: no grace period
+    platform.cursor = {51, 51};
+    EXPECT_FALSE(window.OnMouseMove());
+    platform.cursor = {52, 52};
+    EXPECT_FALSE(window.OnMouseMove());
+    platform.cursor = {52, 53};
+    EXPECT_TRUE(window.OnMouseMove());
+    platform.cursor = {47, 50};
+    EXPECT_TRUE(window.OnMouseMove());
+}
+
+}  // namespace
+}  // namespace vorrith

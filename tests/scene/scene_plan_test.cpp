@@ -1,0 +1,99 @@
+// The plan, palette and sky of the two worked examples, and the palette ramp.
+#include <gtest/gtest.h>
+
+#include "core/palette.h"
+#include "core/random.h"
+#include "core/scene_plan.h"
+#include "scene/scene_driver.h"
+#include "tests/support/picture_fixture.h"
+
+namespace vorrith {
+namespace {
+
+TEST(PaletteRampTest, EndsShortByTheTruncatedStep) {
+    ClearPalette();
+    PaletteRamp(96, 127, Ramp6(4, 4, 4), Ramp6(40, 40, 40));
+    EXPECT_EQ(PaletteRgb(96), (Rgb{16, 16, 16}));
+    EXPECT_EQ(PaletteRgb(127), (Rgb{159, 159, 159}));
+    PaletteRamp(10, 10, Ramp6(1, 2, 3), Ramp6(60, 60, 60));
+    EXPECT_EQ(PaletteRgb(10), (Rgb{4, 8, 12}));
+    PaletteRamp(20, 21, Ramp6(63, 0, 0), Ramp6(0, 0, 0));  // falling ramps shift arithmetically
+    EXPECT_EQ(PaletteRgb(21), (Rgb{0, 0, 0}));
+}
+
+class ScenePlanTest : public CanvasTest {};
+
+TEST_F(ScenePlanTest, ImageZero) {
+    PlanScene(0);
+    const ScenePlan& p = Plan;
+    EXPECT_EQ(p.sceneType, 1);
+    EXPECT_EQ(p.horizonRow, 349);
+    EXPECT_EQ(p.noPlanet, 1);
+    EXPECT_EQ(p.gradientSky, 1);
+    EXPECT_EQ(p.grain, 4);
+    EXPECT_EQ(p.sunVisible, 0);
+    EXPECT_EQ(p.sunSize, 25);
+    EXPECT_EQ(p.sunCount, 1);
+    EXPECT_EQ(p.eclipticAngle, -63);
+    EXPECT_EQ(p.eclipticX, 579);
+    EXPECT_EQ(p.eclipticY, 68);
+    EXPECT_EQ(p.sunX, 639);
+    EXPECT_EQ(p.sunY, 174);
+    EXPECT_EQ(p.planetRadiusLimit, 159);
+    EXPECT_EQ(randomCursor, 25);
+    EXPECT_EQ(PaletteRgb(16), (Rgb{204, 172, 184}));
+    EXPECT_EQ(PaletteRgb(32), (Rgb{64, 84, 8}));
+    EXPECT_EQ(PaletteRgb(63), (Rgb{251, 247, 163}));
+    EXPECT_EQ(PaletteRgb(96), (Rgb{16, 16, 28}));
+    EXPECT_EQ(PaletteRgb(127), (Rgb{187, 199, 163}));
+    EXPECT_EQ(PaletteRgb(128), (Rgb{80, 96, 48}));
+    EXPECT_EQ(PaletteRgb(159), (Rgb{179, 211, 147}));
+    for (int i = 64; i <= 95; ++i) EXPECT_EQ(PaletteRgb(i), (Rgb{0, 0, 0})) << i;
+    EXPECT_EQ(SceneChoices.layerChoice, 2);
+    EXPECT_EQ(SceneChoices.sunFirst, 1);
+    EXPECT_LT(p.bands[2].lastIndex, p.bands[2].firstIndex);  // no planet: empty band
+}
+
+TEST_F(ScenePlanTest, ImageTwelveThousandThreeHundredFortyFive) {
+    PlanScene(12345);
+    const ScenePlan& p = Plan;
+    EXPECT_EQ(p.sceneType, 3);
+    EXPECT_EQ(p.horizonRow, 354);
+    EXPECT_EQ(p.noPlanet, 1);
+    EXPECT_EQ(p.gradientSky, 1);
+    EXPECT_EQ(p.grain, 1);
+    EXPECT_EQ(p.sunVisible, 1);
+    EXPECT_EQ(p.sunSize, 22);
+    EXPECT_EQ(p.sunCount, 2);
+    EXPECT_EQ(p.eclipticAngle, 37);
+    EXPECT_EQ(p.eclipticX, 601);
+    EXPECT_EQ(p.eclipticY, 241);
+    EXPECT_EQ(p.sunX, 601);
+    EXPECT_EQ(p.sunY, 209);
+    EXPECT_EQ(randomCursor, 26);
+    EXPECT_EQ(PaletteRgb(32), (Rgb{60, 40, 84}));
+    EXPECT_EQ(PaletteRgb(63), (Rgb{243, 147, 163}));
+    EXPECT_EQ(PaletteRgb(128), (Rgb{76, 12, 36}));
+    EXPECT_EQ(PaletteRgb(159), (Rgb{231, 155, 211}));
+    EXPECT_EQ(SceneChoices.layerChoice, 0);
+    EXPECT_EQ(SceneChoices.sunFirst, 0);
+}
+
+TEST_F(ScenePlanTest, PlansStayInTheirRangesOverManyNumbers) {
+    for (int n = 0; n <= 32767; n += 97) {
+        PlanScene(n);
+        const ScenePlan& p = Plan;
+        const bool sea = p.sceneType == kSea;
+        EXPECT_GE(p.horizonRow, sea ? 239 : 287) << n;
+        EXPECT_LE(p.horizonRow, sea ? 378 : 402) << n;
+        EXPECT_FALSE(p.sunCount == 2 && p.sunSize <= 16) << n;
+        EXPECT_GE(p.eclipticX, 576) << n;
+        EXPECT_LE(p.eclipticX, 639) << n;
+        EXPECT_LE(std::abs(p.eclipticAngle), p.sunVisible ? 85 : 170) << n;
+        for (int i = 0; i < 16; ++i) EXPECT_EQ(PaletteColour(i), 0u) << n;
+        for (int i = 160; i < 256; ++i) EXPECT_EQ(PaletteColour(i), 0u) << n;
+    }
+}
+
+}  // namespace
+}  // namespace vorrith

@@ -1,0 +1,60 @@
+#include "tests/support/golden_pictures.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "core/bmp_writer.h"
+#include "core/canvas.h"
+
+namespace vorrith {
+
+bool HasGoldenPicture(int imageNumber) {
+    return std::any_of(std::begin(kGoldenPictures), std::end(kGoldenPictures),
+                       [&](const GoldenPicture& g) { return g.imageNumber == imageNumber; });
+}
+
+std::string GoldenPath(int imageNumber) {
+    char name[64];
+    std::snprintf(name, sizeof name, "/golden/vorrith-%05d.bmp", imageNumber);
+    return std::string(VORRITH_TEST_DATA_DIR) + name;
+}
+
+std::string TestOutputPath(const std::string& name) { return std::string(VORRITH_TEST_OUTPUT_DIR) + "/" + name; }
+
+std::vector<uint8_t> ReadGoldenRows(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const size_t rowBytes = static_cast<size_t>(canvas.stride);
+    if (bytes.size() != kBmpHeadersSize + rowBytes * canvas.height) return {};
+    std::vector<uint8_t> rows(rowBytes * canvas.height);
+    for (int y = 0; y < canvas.height; ++y) {
+        const uint8_t* source = bytes.data() + kBmpHeadersSize + (canvas.height - 1 - y) * rowBytes;
+        std::copy(source, source + rowBytes, rows.begin() + static_cast<long>(y * rowBytes));
+    }
+    return rows;
+}
+
+int CompareCanvasWithRows(const std::vector<uint8_t>& golden, const std::string& prefix) {
+    Surface diff;
+    if (diff.Allocate(canvas.width, canvas.height) != 0) return -1;
+    int differing = 0;
+    for (int y = 0; y < canvas.height; ++y) {
+        for (int x = 0; x < canvas.width; ++x) {
+            const uint8_t* actual = canvas.PixelAddress(x, y);
+            const uint8_t* expected = golden.data() + y * canvas.stride + 3 * x;
+            const bool same = actual[0] == expected[0] && actual[1] == expected[1] && actual[2] == expected[2];
+            differing += same ? 0 : 1;
+            const uint8_t grey = static_cast<uint8_t>((actual[0] + actual[1] + actual[2]) / 12);
+            diff.PutPixel(x, y, same ? MakeColour(grey, grey, grey) : MakeColour(255, 0, 0));
+        }
+    }
+    if (differing > 0) {
+        SaveCanvasBmp(TestOutputPath(prefix + "-actual.bmp"));
+        WriteBmp(diff, TestOutputPath(prefix + "-diff.bmp"));
+    }
+    return differing;
+}
+
+}  // namespace vorrith

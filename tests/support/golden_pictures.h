@@ -1,0 +1,38 @@
+// Recorded finished pictures (tests/data/golden, one per scene type) and what a test
+// writes when the canvas differs from one: the actual picture and a diff image
+// (differing pixels red, the rest a dimmed copy of the actual picture), in the test
+// build folder, so that a regression is looked at and not only counted.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vorrith {
+
+struct GoldenPicture {
+    int imageNumber;
+    const char* kind;
+};
+
+// The numbers tools/record-goldens.sh records.
+constexpr GoldenPicture kGoldenPictures[] = {
+    {5829, "hill country under a black sky"},
+    {7051, "relief plain with rocks"},
+    {5110, "crater plain with a river"},
+    {2640, "sea under a black sky"},
+};
+
+bool HasGoldenPicture(int imageNumber);
+std::string GoldenPath(int imageNumber);
+// A file in the test build folder, named after what it shows.
+std::string TestOutputPath(const std::string& name);
+
+// The canvas-sized pixel rows of a recorded BMP, top row first; empty if unreadable.
+std::vector<uint8_t> ReadGoldenRows(const std::string& path);
+
+// Counts the canvas pixels that differ from golden rows; when any do, writes the canvas
+// as PREFIX-actual.bmp and the diff image as PREFIX-diff.bmp.
+int CompareCanvasWithRows(const std::vector<uint8_t>& golden, const std::string& prefix);
+
+}  // namespace vorrith

@@ -1,0 +1,104 @@
+// The dialog templates and the About text as compiled into Vorrith.scr, read from the
+// built program as a data file: what the dialog code relies on (styles, sizes, control
+// ids, the default button) is checked where the resource compiler could get it wrong.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "saver/dialog_ids.h"
+
+namespace vorrith {
+namespace {
+
+#pragma pack(push, 2)
+struct PlainDialogHeader {
+    DWORD style;
+    DWORD extendedStyle;
+    WORD items;
+    short x, y, cx, cy;
+};
+struct ExtendedDialogHeader {
+    WORD version;
+    WORD signature;
+    DWORD helpId;
+    DWORD extendedStyle;
+    DWORD style;
+    WORD items;
+    short x, y, cx, cy;
+};
+#pragma pack(pop)
+
+class DialogResourcesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        program = LoadLibraryExA(VORRITH_SCR_PATH, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(program, nullptr) << VORRITH_SCR_PATH;
+    }
+    void TearDown() override { FreeLibrary(program); }
+
+    std::string Resource(LPCSTR name, LPCSTR type) {
+        const HRSRC found = FindResourceA(program, name, type);
+        if (found == nullptr) return {};
+        const auto* bytes = static_cast<const char*>(LockResource(LoadResource(program, found)));
+        return std::string(bytes, SizeofResource(program, found));
+    }
+    template <typename Header>
+    Header DialogHeader(int id) {
+        const std::string bytes = Resource(MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));  // RT_DIALOG
+        Header header{};
+        if (bytes.size() >= sizeof header) std::memcpy(&header, bytes.data(), sizeof header);
+        return header;
+    }
+    // A dialog of the program created hidden, for looking at its controls.
+    HWND CreateHidden(int id, DLGPROC procedure) {
+        return CreateDialogParamA(program, MAKEINTRESOURCEA(id), nullptr, procedure, 0);
+    }
+
+    HMODULE program = nullptr;
+};
+
+INT_PTR CALLBACK KeepDefaults(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+TEST_F(DialogResourcesTest, ConfigurationDialogTemplate) {
+    const auto header = DialogHeader<PlainDialogHeader>(IDD_CONFIG_DIALOG);
+    EXPECT_EQ(header.style & ~WS_POPUP, DWORD{WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT});
+    EXPECT_EQ(header.items, 6);
+    EXPECT_EQ(header.cx, 292);
+    EXPECT_EQ(header.cy, 66);
+}
+
+TEST_F(DialogResourcesTest, ConfigurationControlsStartWithSaveAsDisabledAndRandomAsDefault) {
+    const HWND dialog = CreateHidden(IDD_CONFIG_DIALOG, KeepDefaults);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(GetWindowTextLengthA(dialog), 0);
+    for (int id : {IDC_IMAGE_NUMBER, IDC_DRAW, IDC_RANDOM_IMAGE, IDC_SAVE_AS, IDC_ABOUT}) {
+        EXPECT_NE(GetDlgItem(dialog, id), nullptr) << id;
+    }
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_SAVE_AS)));
+    EXPECT_TRUE(GetWindowLongA(GetDlgItem(dialog, IDC_IMAGE_NUMBER), GWL_STYLE) & ES_NUMBER);
+    EXPECT_EQ(LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0)), IDC_RANDOM_IMAGE);
+    DestroyWindow(dialog);
+}
+
+TEST_F(DialogResourcesTest, AboutBoxTemplate) {
+    const auto header = DialogHeader<ExtendedDialogHeader>(IDD_ABOUT_BOX);
+    EXPECT_EQ(header.version, 1);
+    EXPECT_EQ(header.signature, 0xFFFF);
+    EXPECT_EQ(header.style, DWORD{0x00CD0840});
+    EXPECT_EQ(header.items, 3);
+    EXPECT_EQ(header.cx, 296);
+    EXPECT_EQ(header.cy, 223);
+}
+
+TEST_F(DialogResourcesTest, AboutTextIsTheRtfDocument) {
+    const std::string text = Resource(MAKEINTRESOURCEA(IDR_ABOUT_TEXT), "RAW_TEXT");
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
+    EXPECT_EQ(text.find_last_not_of("\r\n"), text.rfind('}'));
+}
+
+}  // namespace
+}  // namespace vorrith

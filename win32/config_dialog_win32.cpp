@@ -1,0 +1,180 @@
+#include "win32/config_dialog_win32.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <cstddef>
+#include <cstring>
+#include <string>
+
+#include "saver/config_layout.h"
+#include "saver/dialog_ids.h"
+#include "saver/dialog_texts.h"
+#include "saver/picture_browser.h"
+#include "win32/about_box_win32.h"
+#include "win32/host_instance_win32.h"
+#include "win32/present_canvas_win32.h"
+
+namespace vorrith {
+namespace {
+
+constexpr int kTextBufferSize = 260;
+constexpr int kTitleBufferSize = 100;
+
+std::string LoadProgramString(UINT id, int bufferSize) {
+    std::string text(static_cast<size_t>(bufferSize), '\0');
+    const int length = LoadStringA(HostInstance(), id, text.data(), bufferSize);
+    text.resize(static_cast<size_t>(length > 0 ? length : 0));
+    return text;
+}
+
+DialogRect ToDialogRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+void SizeToPicture(HWND dialog) {
+    RECT work{}, window{}, client{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(dialog, &window);
+    GetClientRect(dialog, &client);
+    const WindowPlacement place = PlaceConfigDialog(ToDialogRect(work), ToDialogRect(window), ToDialogRect(client));
+    SetWindowPos(dialog, nullptr, place.x, place.y, place.width, place.height, SWP_NOZORDER | SWP_NOREDRAW);
+}
+
+// The template puts the row of controls at the top; the picture takes the client area
+// and the row sits at its bottom instead.
+void MoveControlsToBottom(HWND dialog) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT box{};
+        GetWindowRect(child, &box);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&box), 2);
+        MoveWindow(child, box.left, ControlTopAtBottom(box.bottom), box.right - box.left, box.bottom - box.top, FALSE);
+    }
+}
+
+INT_PTR OnInitDialog(HWND dialog) {
+    InitCommonControls();
+    SetWindowTextA(dialog, LoadProgramString(IDS_TITLE_AT_START, kTextBufferSize).c_str());
+    SizeToPicture(dialog);
+    MoveControlsToBottom(dialog);
+    SendDlgItemMessageA(dialog, IDC_IMAGE_NUMBER, EM_LIMITTEXT, kImageNumberMaxDigits, 0);
+    SetDlgItemTextA(dialog, IDC_IMAGE_NUMBER, kStartImageText);
+    OpenPictureBrowser();
+    return TRUE;
+}
+
+void ShowDrawnPicture(HWND dialog, int imageNumber) {
+    const std::string pattern = LoadProgramString(IDS_TITLE_WITH_IMAGE, kTitleBufferSize);
+    SetWindowTextA(dialog, FormatImageTitle(pattern, imageNumber).c_str());
+    EnableWindow(GetDlgItem(dialog, IDC_SAVE_AS), TRUE);
+    InvalidateRect(dialog, nullptr, FALSE);
+}
+
+// Drawing blocks the dialog's thread until the picture is complete. Without a canvas
+// (memory was short when the dialog opened, and still is) nothing is drawn.
+INT_PTR DrawPicture(HWND dialog, int imageNumber) {
+    if (!EnsureBrowserCanvas()) {
+        MessageBoxA(dialog, kNoCanvasText, kNoCanvasCaption, MB_OK | MB_ICONERROR);
+        return TRUE;
+    }
+    const HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    const int drawn = DrawBrowserPicture(imageNumber);
+    SetCursor(previous);
+    ShowDrawnPicture(dialog, drawn);
+    return TRUE;
+}
+
+INT_PTR OnDraw(HWND dialog) {
+    char text[kTextBufferSize] = "";
+    GetDlgItemTextA(dialog, IDC_IMAGE_NUMBER, text, kTextBufferSize);
+    const TypedDraw decision = DecideTypedDraw(text, dialogImageNumber);
+    if (decision.action == TypedDrawAction::kDrawPicture) return DrawPicture(dialog, decision.imageNumber);
+    if (decision.action == TypedDrawAction::kRejectNumber) {
+        MessageBoxA(dialog, kBadNumberText, kBadNumberCaption, MB_OK);
+        SetFocus(GetDlgItem(dialog, IDC_IMAGE_NUMBER));
+    }
+    return TRUE;
+}
+
+// The save dialog's structure in the size of its version-4 layout, which every
+// system since accepts; the 64-bit program uses that layout's 64-bit size.
+constexpr DWORD kSaveRequestSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+#ifndef _WIN64
+static_assert(kSaveRequestSize == 76, "the 32-bit version-4 save structure is 76 bytes");
+#endif
+bool AskSaveFileName(HWND dialog, char (&fileName)[kTextBufferSize]) {
+    OPENFILENAMEA request;
+    std::memset(&request, 0, sizeof request);
+    request.lStructSize = kSaveRequestSize;
+    request.hwndOwner = dialog;
+    request.lpstrFilter = kBmpFileFilter;
+    request.nFilterIndex = 1;
+    request.lpstrFile = fileName;
+    request.nMaxFile = kTextBufferSize;
+    request.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER;
+    return GetSaveFileNameA(&request) != 0;
+}
+
+INT_PTR OnSaveAs(HWND dialog) {
+    if (!HasBrowserPicture()) return TRUE;
+    char fileName[kTextBufferSize] = "";
+    const std::string proposed = DefaultBmpFileName(dialogImageNumber);
+    std::strncpy(fileName, proposed.c_str(), kTextBufferSize - 1);
+    if (!AskSaveFileName(dialog, fileName)) return TRUE;
+    if (SaveBrowserPicture(fileName) != 0) {
+        MessageBoxA(dialog, kSaveFailedText, kSaveFailedCaption, MB_OK | MB_TASKMODAL);
+    }
+    return TRUE;
+}
+
+INT_PTR OnCommand(HWND dialog, int id) {
+    switch (id) {
+        case IDC_DRAW: return OnDraw(dialog);
+        case IDC_RANDOM_IMAGE: return DrawPicture(dialog, -1);
+        case IDC_SAVE_AS: return OnSaveAs(dialog);
+        case IDC_ABOUT: ShowAboutBox(dialog); return TRUE;
+        case IDCANCEL: PostMessageA(dialog, WM_CLOSE, 0, 0); return TRUE;
+        default: return FALSE;
+    }
+}
+
+// Until the first picture the dialog paints itself as usual.
+INT_PTR OnPaint(HWND dialog) {
+    if (!HasBrowserPicture()) return FALSE;
+    RECT client{};
+    GetClientRect(dialog, &client);
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(dialog, &paint);
+    if (dc == nullptr) return FALSE;
+    PresentCanvas(dc, client);
+    EndPaint(dialog, &paint);
+    return TRUE;
+}
+
+INT_PTR OnClose(HWND dialog) {
+    ClosePictureBrowser();
+    EndDialog(dialog, 0);
+    return TRUE;
+}
+
+}  // namespace
+
+int PrepareConfigDialog(HINSTANCE) { return 1; }
+
+int ShowConfigDialog(HWND owner) {
+    const HINSTANCE instance = HostInstance();
+    if (PrepareConfigDialog(instance) == 0) return 0;
+    const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_CONFIG_DIALOG), owner, ConfigDialogProc, 0);
+    return static_cast<int>(result);
+}
+
+INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG: return OnInitDialog(dialog);
+        case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam));
+        case WM_PAINT: return OnPaint(dialog);
+        case WM_ERASEBKGND: return HasBrowserPicture() ? TRUE : FALSE;
+        case WM_CLOSE: return OnClose(dialog);
+        default: return FALSE;
+    }
+}
+
+}  // namespace vorrith

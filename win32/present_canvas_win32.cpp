@@ -1,0 +1,15 @@
+#include "win32/present_canvas_win32.h"
+
+#include "core/canvas.h"
+
+namespace vorrith {
+
+static_assert(sizeof(BitmapInfoHeader) == sizeof(BITMAPINFOHEADER), "the canvas header is a BITMAPINFOHEADER");
+
+void PresentCanvas(HDC hdc, const RECT& dest) {
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(&canvas.header);
+    StretchDIBits(hdc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, 0, 0, canvas.width,
+                  canvas.height, canvas.pixels, info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+}  // namespace vorrith

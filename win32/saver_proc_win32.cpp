@@ -1,0 +1,87 @@
+#include "win32/saver_proc_win32.h"
+
+#include <cstddef>
+
+#include "saver/saver_window.h"
+#include "win32/render_thread_win32.h"
+#include "win32/saver_host_win32.h"
+
+namespace vorrith {
+namespace {
+
+// The display-mode request of the first Win32 generation of the structure, without the
+// panning fields: 148 bytes.
+constexpr WORD kDevModeSize = offsetof(DEVMODEA, dmPanningWidth);
+static_assert(kDevModeSize == 148, "display-mode request of 148 bytes");
+
+class Win32SaverPlatform : public SaverWindowPlatform {
+public:
+    void SetWindow(HWND window) { window_ = window; }
+
+    bool TrySetMode(const DisplayMode& mode) override {
+        DEVMODEA request{};
+        request.dmSize = kDevModeSize;
+        request.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+        request.dmPelsWidth = mode.width;
+        request.dmPelsHeight = mode.height;
+        request.dmBitsPerPel = mode.bitsPerPixel;
+        return ChangeDisplaySettingsA(&request, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+    }
+    void RestoreRegistryMode() override { ChangeDisplaySettingsA(nullptr, 0); }
+    void ShowMaximisedOnTop() override { ShowWindow(window_, SW_SHOWMAXIMIZED); }
+    void BringToTop() override { BringWindowToTop(window_); }
+    bool StartRenderThread(RenderParams& params) override {
+        thread_ = CreateThread(nullptr, 0, RenderThread, &params, 0, nullptr);
+        if (thread_ == nullptr) return false;
+        SetThreadPriority(thread_, THREAD_PRIORITY_BELOW_NORMAL);
+        return true;
+    }
+    void JoinRenderThread() override {
+        WaitForSingleObject(thread_, INFINITE);
+        CloseHandle(thread_);
+        thread_ = nullptr;
+    }
+    uint32_t Ticks() override { return GetTickCount(); }
+    CursorPoint CursorPosition() override {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        return {cursor.x, cursor.y};
+    }
+
+private:
+    HWND window_ = nullptr;
+    HANDLE thread_ = nullptr;
+};
+
+// One saver window per process; its RenderParams live as long as the process.
+Win32SaverPlatform saverPlatform;
+SaverWindow saverWindow(saverPlatform);
+
+}  // namespace
+
+LRESULT SaverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    saverPlatform.SetWindow(hwnd);
+    switch (message) {
+    case WM_CREATE:
+        saverWindow.OnCreate(GetCommandLineA());
+        break;
+    case WM_PAINT: {
+        const LRESULT result = DefaultSaverProc(hwnd, message, wParam, lParam);
+        saverWindow.OnPaint(reinterpret_cast<uintptr_t>(hwnd));
+        return result;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_MOUSEMOVE:
+        if (!saverWindow.OnMouseMove()) return 1;
+        break;
+    case WM_DESTROY:
+        saverWindow.OnDestroy();
+        break;
+    default:
+        break;
+    }
+    return DefaultSaverProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace vorrith
