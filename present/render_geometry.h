@@ -31,8 +31,9 @@ ScreenRect NativeCentredRect(int32_t cw, int32_t ch);
 // The frame rectangle at zoom step 0 ... 26 in a cw x ch client area.
 ScreenRect ZoomRect(int32_t cw, int32_t ch, int step, int direction);
 
-// Deadlines are unsigned tick counts compared as they are: a deadline that wrapped past
-// 2^32 counts as reached at once.
-inline bool DeadlineReached(uint32_t now, uint32_t deadline) { return now >= deadline; }
+// Tick counts wrap every 49.7 days, so deadlines are compared by their signed
+// difference: a deadline up to 24.8 days ahead is ahead even when it wrapped past 2^32.
+inline int32_t TicksUntil(uint32_t now, uint32_t deadline) { return static_cast<int32_t>(deadline - now); }
+inline bool DeadlineReached(uint32_t now, uint32_t deadline) { return TicksUntil(now, deadline) <= 0; }
 
 }  // namespace vorrith

@@ -5,107 +5,85 @@
 
 namespace vorrith {
 
-void ClearRenderParams(RenderParams& params) {
-    params.window = 0;
-    params.control.store(0);
-    params.fullScreen = 0;
+RenderLoop::RenderLoop(const ScreenRect& client, bool fullScreen, const ControlWord& control, uint32_t startTick)
+    : control_(control),
+      client_(client),
+      fullScreen_(fullScreen),
+      bufferStatus_(CreateFrameBuffers(kPictureWidth, kPictureHeight, kWithFadeBuffers)),
+      phase_(bufferStatus_ == 0 ? Phase::kNoCanvas : Phase::kGenerate),
+      deadline_(startTick) {}
+
+RenderLoop::~RenderLoop() { DestroyFrameBuffers(); }
+
+RenderStep RenderLoop::Step(uint32_t now) {
+    if (StopRequested()) phase_ = Phase::kStopped;
+    switch (phase_) {
+    case Phase::kGenerate: return Generate();
+    case Phase::kHold: return EndHold(now);
+    case Phase::kFrameDue: return ShowFrame(now);
+    case Phase::kBlend: return Blend();
+    case Phase::kNoCanvas: return NoCanvas(now);
+    case Phase::kStopped: break;
+    }
+    return {RenderAction::kStopped, {}, now};
 }
 
-namespace {
-
-class RenderLoop {
-public:
-    RenderLoop(RenderParams& params, RenderDevice& device) : params_(params), device_(device) {}
-
-    void Run() {
-        const int status = CreateFrameBuffers(kPictureWidth, kPictureHeight, kWithFadeBuffers);
-        client_ = device_.ClientRect();
-        fixedRect_ = params_.fullScreen ? NativeCentredRect(Width(), Height()) : client_;
-        device_.Begin(client_);
-        if (status == 0) {
-            WaitWithoutCanvas();
-        } else {
-            while (ShowNextPicture(status)) {}
-        }
-        device_.End();
-        DestroyFrameBuffers();
+// The next picture is drawn while the previous one is held: the hold counts from the
+// last frame of the fade and includes the time the picture takes.
+RenderStep RenderLoop::Generate() {
+    int imageNumber = -1;
+    GenerateScene(nullptr, imageNumber, &control_);
+    if (StopRequested()) {  // the driver may have left the picture half drawn
+        phase_ = Phase::kStopped;
+        return {RenderAction::kStopped, {}, deadline_};
     }
+    phase_ = Phase::kHold;
+    return WaitForDeadline();
+}
 
-private:
-    int32_t Width() const { return client_.right - client_.left; }
-    int32_t Height() const { return client_.bottom - client_.top; }
-    bool StopRequested() const { return (params_.control.load() & kStopRequest) != 0; }
+RenderStep RenderLoop::EndHold(uint32_t now) {
+    if (!DeadlineReached(now, deadline_)) return WaitForDeadline();
+    if (bufferStatus_ == kCanvasReady) {  // no fade buffers: each picture at once, noted
+        deadline_ = now + kPictureHoldMs;
+        phase_ = Phase::kGenerate;
+        const ScreenRect dest = fullScreen_ ? NativeCentredRect(Width(), Height()) : client_;
+        return {RenderAction::kShowCanvasLowMemory, dest, now};
+    }
+    RotateFrameBuffers();
+    fadeLevel_ = kFirstFadeLevel;
+    zoomStep_ = 0;
+    return Blend();  // the first frame is due at the end of the hold, that is now
+}
 
-    // One picture: generate, wait out the previous hold, then fade it in (or, without
-    // fade buffers, show it with the low-memory note). false once the stop bit is seen.
-    bool ShowNextPicture(int status) {
-        int imageNumber = -1;
-        GenerateScene(reinterpret_cast<void*>(params_.window), imageNumber, &params_.control);
-        if (StopRequested() || !WaitForHold() || StopRequested()) return false;
-        if (status == kCanvasReady) {
-            device_.Present(fixedRect_);
-            device_.DrawLowMemory(client_);
-            deadline_ = now_ + kPictureHoldMs;
-            return true;
-        }
-        RotateFrameBuffers();
-        if (!FadeIn()) return false;
+// Each frame is blended first and shown at its deadline, so the blend counts within the
+// frame period.
+RenderStep RenderLoop::Blend() {
+    frameRect_ = fullScreen_ ? ZoomRect(Width(), Height(), zoomStep_, zoomDirection_) : client_;
+    ++zoomStep_;
+    CrossFade(fadeLevel_);
+    phase_ = Phase::kFrameDue;
+    return WaitForDeadline();
+}
+
+RenderStep RenderLoop::ShowFrame(uint32_t now) {
+    if (!DeadlineReached(now, deadline_)) return WaitForDeadline();
+    fadeLevel_ += kFadeLevelStep;
+    if (fadeLevel_ <= kLastFadeLevel) {
+        deadline_ = now + kFramePeriodMs;
+        phase_ = Phase::kBlend;
+    } else {
         zoomDirection_ = 1 - zoomDirection_;
-        deadline_ = now_ + kPictureHoldMs;
-        return true;
+        deadline_ = now + kPictureHoldMs;
+        phase_ = Phase::kGenerate;
     }
+    return {RenderAction::kShowCanvas, frameRect_, now};
+}
 
-    bool WaitForHold() {
-        for (;;) {
-            if (StopRequested()) return false;
-            now_ = device_.Ticks();
-            if (DeadlineReached(now_, deadline_)) return true;
-            device_.Sleep(kHoldPollMs);
-        }
-    }
-
-    // 27 frames, each blended first and shown at its deadline, 100 ms apart.
-    bool FadeIn() {
-        int step = 0;
-        for (int level = kFirstFadeLevel; level <= kLastFadeLevel; level += kFadeLevelStep) {
-            const ScreenRect dest = params_.fullScreen ? ZoomRect(Width(), Height(), step, zoomDirection_) : client_;
-            ++step;
-            CrossFade(level);
-            WaitForFrameDeadline();
-            if (StopRequested()) return false;
-            device_.Present(dest);
-            deadline_ = now_ + kFramePeriodMs;
-        }
-        return true;
-    }
-
-    void WaitForFrameDeadline() {
-        for (now_ = device_.Ticks(); !DeadlineReached(now_, deadline_); now_ = device_.Ticks()) {
-            device_.Sleep(0);
-        }
-    }
-
-    // Not even the canvas exists: nothing can be drawn, so the window stays black with
-    // the low-memory note until the saver ends.
-    void WaitWithoutCanvas() {
-        device_.DrawLowMemory(client_);
-        while (!StopRequested()) device_.Sleep(kHoldPollMs);
-    }
-
-    RenderParams& params_;
-    RenderDevice& device_;
-    ScreenRect client_{};
-    ScreenRect fixedRect_{};
-    uint32_t deadline_ = 0;
-    uint32_t now_ = 0;
-    int zoomDirection_ = 0;
-};
-
-}  // namespace
-
-int RunRenderLoop(RenderParams& params, RenderDevice& device) {
-    RenderLoop(params, device).Run();
-    return 0;
+// Nothing can be drawn: the note once, then idle until the stop bit.
+RenderStep RenderLoop::NoCanvas(uint32_t now) {
+    const RenderAction action = noteShown_ ? RenderAction::kWait : RenderAction::kShowLowMemoryNote;
+    noteShown_ = true;
+    return {action, {}, now + kHoldPollMs};
 }
 
 }  // namespace vorrith

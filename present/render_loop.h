@@ -1,9 +1,27 @@
-// The render thread's work: picture after picture from the scene driver, each
-// cross-faded over the last in 27 frames (zoomed full screen) and held for 2.7 s, until
-// the saver window sets the stop bit of the control word.
+// The saver's picture show as a state machine that never blocks: picture after picture
+// from the scene driver, each cross-faded over the last in 27 frames 100 ms apart
+// (zoomed when full screen) and held for 2.7 s, until the stop bit of the control word.
 //
-// The loop draws through a RenderDevice, which the Windows program backs with the
-// window's device context and the system tick count, and tests back with a fake.
+// The caller owns the clock and the waiting; the loop owns the frame buffers and the
+// drawing on the canvas. Each Step is given the tick count (milliseconds, wrapping at
+// 2^32), does the work that is due (generating a picture, blending a fade frame) and
+// answers what to show now and when it wants to run next:
+//
+//     RenderLoop loop(clientRect, fullScreen, control, ticks());  // allocates the buffers
+//     // paint the client area black
+//     for (;;) {
+//         RenderStep step = loop.Step(ticks());
+//         if (step.action == RenderAction::kStopped) break;
+//         show(step);                     // before the next Step, which may draw again
+//         wait until step.wakeTick, or less; a reached wakeTick means "step again now"
+//     }
+//     // the buffers are released when the loop is destroyed
+//
+// Stepping early is harmless (the answer is kWait with the same wakeTick), so a driver
+// that steps on every animation frame shows the same frames at the same ticks as one
+// that sleeps until wakeTick, give or take the length of its own frame. A Step may take
+// as long as one picture takes to generate. Deadlines are compared as signed
+// differences, so the schedule runs on across the wrap of the tick count.
 #pragma once
 
 #include <cstdint>
@@ -13,35 +31,57 @@
 
 namespace vorrith {
 
-// Handed by the saver window to the render thread. The window's thread writes the
-// control word (2 before the thread starts, 1 to stop it); the thread only reads it.
-struct RenderParams {
-    uintptr_t window;
-    ControlWord control;
-    uint8_t fullScreen;
+enum class RenderAction : uint8_t {
+    kWait,                // nothing to show
+    kShowCanvas,          // stretch the whole canvas (core/canvas.h) onto dest
+    kShowCanvasLowMemory, // the same, then "Low Memory !" centred on one line of the client area
+    kShowLowMemoryNote,   // only the note: not even the canvas could be allocated
+    kStopped,             // the stop bit was seen; stepping further does nothing
 };
 
-// Clears every field, as the saver window does before filling the block.
-void ClearRenderParams(RenderParams& params);
+struct RenderStep {
+    RenderAction action;
+    ScreenRect dest;    // for the kShowCanvas actions, in client coordinates
+    uint32_t wakeTick;  // the tick count at which to step again
+};
 
-class RenderDevice {
+class RenderLoop {
 public:
-    virtual ~RenderDevice() = default;
-    virtual ScreenRect ClientRect() = 0;
-    // Takes the window's device context, blackens the client area, sets the stretch mode.
-    virtual void Begin(const ScreenRect& client) = 0;
-    // Stretches the whole canvas onto dest.
-    virtual void Present(const ScreenRect& dest) = 0;
-    // "Low Memory !" centred on one line in the client rectangle.
-    virtual void DrawLowMemory(const ScreenRect& client) = 0;
-    // Releases the device context.
-    virtual void End() = 0;
-    virtual uint32_t Ticks() = 0;
-    virtual void Sleep(uint32_t milliseconds) = 0;
-};
+    // client: the client rectangle, taken once. fullScreen zooms the fades between
+    // native size and the whole client area. control: read for the stop bit (bit 0) and
+    // handed to the scene driver (bit 1 reseeds). startTick: the first picture is due
+    // then, that is at once.
+    RenderLoop(const ScreenRect& client, bool fullScreen, const ControlWord& control, uint32_t startTick);
+    ~RenderLoop();
+    RenderLoop(const RenderLoop&) = delete;
+    RenderLoop& operator=(const RenderLoop&) = delete;
 
-// Runs until the stop bit is seen; frame buffers are created at start and released at
-// the end. Returns 0.
-int RunRenderLoop(RenderParams& params, RenderDevice& device);
+    RenderStep Step(uint32_t now);
+
+private:
+    enum class Phase : uint8_t { kGenerate, kHold, kFrameDue, kBlend, kNoCanvas, kStopped };
+
+    RenderStep Generate();
+    RenderStep EndHold(uint32_t now);
+    RenderStep ShowFrame(uint32_t now);
+    RenderStep Blend();
+    RenderStep NoCanvas(uint32_t now);
+    RenderStep WaitForDeadline() const { return {RenderAction::kWait, {}, deadline_}; }
+    bool StopRequested() const { return (control_.load() & kStopRequest) != 0; }
+    int32_t Width() const { return client_.right - client_.left; }
+    int32_t Height() const { return client_.bottom - client_.top; }
+
+    const ControlWord& control_;
+    const ScreenRect client_;
+    const bool fullScreen_;
+    int bufferStatus_;
+    Phase phase_;
+    uint32_t deadline_;
+    ScreenRect frameRect_{};  // where the blended frame goes
+    int fadeLevel_ = 0;
+    int zoomStep_ = 0;
+    int zoomDirection_ = 0;
+    bool noteShown_ = false;
+};
 
 }  // namespace vorrith

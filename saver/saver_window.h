@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "present/render_loop.h"
+#include "present/render_runner.h"
 #include "saver/display_modes.h"
 
 namespace vorrith {

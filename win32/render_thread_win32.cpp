@@ -1,6 +1,6 @@
 #include "win32/render_thread_win32.h"
 
-#include "present/render_loop.h"
+#include "present/render_runner.h"
 #include "win32/present_canvas_win32.h"
 
 namespace vorrith {
@@ -30,7 +30,7 @@ public:
     }
     void End() override { ReleaseDC(window_, dc_); }
     uint32_t Ticks() override { return GetTickCount(); }
-    void Sleep(uint32_t milliseconds) override { ::Sleep(milliseconds); }
+    void Wait(uint32_t milliseconds) override { ::Sleep(milliseconds); }
 
 private:
     HWND window_;

@@ -45,11 +45,22 @@ TEST(FadeLevels, TwentySevenFramesEndingExactlyOnTheNewPicture) {
     EXPECT_EQ(last, 256);
 }
 
-TEST(DeadlineReached, ComparesUnsignedSoAWrappedDeadlineEndsTheWaitAtOnce) {
-    EXPECT_FALSE(DeadlineReached(100, 101));
-    EXPECT_TRUE(DeadlineReached(101, 101));
-    const uint32_t now = 0xFFFFFF00u;
-    EXPECT_TRUE(DeadlineReached(now, now + kPictureHoldMs));  // wrapped to a small number
+TEST(DeadlineReached, ComparesSignedSoAWrappedDeadlineIsStillAhead) {
+    const struct {
+        uint32_t now;
+        uint32_t deadline;
+        bool reached;
+    } cases[] = {
+        {100, 101, false},
+        {101, 101, true},
+        {0xFFFFFF00u, 0xFFFFFF00u + kPictureHoldMs, false},  // wrapped to a small number
+        {0xFFFFFF00u + kPictureHoldMs, 0xFFFFFF00u + kPictureHoldMs, true},
+        {0x10, 0xFFFFFFF0u, true},                           // passed just before the wrap
+        {0x90000000u, 0, false},  // 28 days up: why the first deadline is the start tick, not 0
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DeadlineReached(c.now, c.deadline), c.reached) << std::hex << c.now << " " << c.deadline;
+    }
 }
 
 }  // namespace

@@ -6,43 +6,55 @@
 #include <vector>
 
 #include "present/frame_buffers.h"
+#include "present/render_runner.h"
 
 namespace vorrith {
 namespace {
 
-// A window of a given size on a fake clock that sleeping advances. onPresent may look
-// at the canvas and stop the loop.
+// A window of a given size on a fake clock. The tick count starts at `start` and moves
+// in steps of tickStep ms, as the system's does; a wait ends at the first step after it
+// ran out. onPresent may look at the canvas and stop the loop; onWait runs after a wait.
 class FakeRenderDevice : public RenderDevice {
 public:
-    FakeRenderDevice(RenderParams& params, int width, int height) : params_(params), client_{0, 0, width, height} {}
+    FakeRenderDevice(RenderParams& params, int width, int height, uint32_t start = 1000, uint32_t tickStep = 1)
+        : params_(params), client_{0, 0, width, height}, start_(start), tickStep_(tickStep) {}
 
     ScreenRect ClientRect() override { return client_; }
     void Begin(const ScreenRect&) override { ++begins; }
     void Present(const ScreenRect& dest) override {
         presented.push_back(dest);
-        presentTicks.push_back(now);
+        presentTicks.push_back(Ticks());
         if (onPresent) onPresent();
     }
     void DrawLowMemory(const ScreenRect&) override { ++lowMemoryNotes; }
-    void End() override { ++ends; }
-    uint32_t Ticks() override { return now; }
-    void Sleep(uint32_t milliseconds) override {
-        ++sleeps;
-        now += milliseconds == 0 ? 1 : milliseconds;
-        if (onSleep) onSleep(milliseconds);
+    void End() override {
+        ++ends;
+        endElapsed = elapsed;
+    }
+    uint32_t Ticks() override { return start_ + static_cast<uint32_t>(elapsed / tickStep_ * tickStep_); }
+    void Wait(uint32_t milliseconds) override {
+        waits.push_back(milliseconds);
+        elapsed = (elapsed + milliseconds + tickStep_ - 1) / tickStep_ * tickStep_;
+        if (elapsed > kRunawayMs) Stop();  // a schedule gone wrong fails instead of hanging
+        if (onWait) onWait(milliseconds);
     }
     void Stop() { params_.control.store(kStopRequest); }
 
-    uint32_t now = 1000;
-    int begins = 0, ends = 0, sleeps = 0, lowMemoryNotes = 0;
+    static constexpr uint64_t kRunawayMs = 600000;
+    uint64_t elapsed = 0;  // ms since the start
+    uint64_t endElapsed = 0;
+    int begins = 0, ends = 0, lowMemoryNotes = 0;
+    std::vector<uint32_t> waits;
     std::vector<ScreenRect> presented;
     std::vector<uint32_t> presentTicks;
     std::function<void()> onPresent;
-    std::function<void(uint32_t)> onSleep;
+    std::function<void(uint32_t)> onWait;
 
 private:
     RenderParams& params_;
     ScreenRect client_;
+    uint32_t start_;
+    uint32_t tickStep_;
 };
 
 class RenderLoopTest : public ::testing::Test {
@@ -82,17 +94,6 @@ TEST_F(RenderLoopTest, TwoPicturesZoomInThenOutOnALargerScreen) {
     EXPECT_EQ(canvas.pixels, nullptr);  // buffers released when the loop ends
 }
 
-TEST_F(RenderLoopTest, FramesAreAtLeastAFramePeriodApartAndTheHoldFollows) {
-    FakeRenderDevice device(params, 160, 120);
-    StopAfterFrames(device, 28);
-    RunRenderLoop(params, device);
-    for (size_t i = 1; i < 27; ++i) {
-        EXPECT_GE(device.presentTicks[i] - device.presentTicks[i - 1], kFramePeriodMs);
-    }
-    EXPECT_GE(device.presentTicks[27] - device.presentTicks[26], kPictureHoldMs);
-    EXPECT_EQ(device.presented[5].right, 160);  // preview: always the whole client area
-}
-
 TEST_F(RenderLoopTest, FirstPictureFadesInFromBlackAndEndsOnTheExactPicture) {
     FakeRenderDevice device(params, 640, 480);
     bool firstChecked = false;
@@ -113,26 +114,26 @@ TEST_F(RenderLoopTest, FirstPictureFadesInFromBlackAndEndsOnTheExactPicture) {
 
 TEST_F(RenderLoopTest, StopDuringTheHoldEndsAtTheNextPoll) {
     FakeRenderDevice device(params, 640, 480);
-    int sleepsAfterStop = -1;
+    int waitsAfterStop = -1;
     device.onPresent = [&] {
-        if (device.presented.size() == 27) device.onSleep = [&](uint32_t ms) {
-            if (ms == kHoldPollMs && sleepsAfterStop < 0) {
+        if (device.presented.size() == 27) device.onWait = [&](uint32_t ms) {
+            if (ms == kHoldPollMs && waitsAfterStop < 0) {
                 device.Stop();
-                sleepsAfterStop = 0;
-            } else if (sleepsAfterStop >= 0) {
-                ++sleepsAfterStop;
+                waitsAfterStop = 0;
+            } else if (waitsAfterStop >= 0) {
+                ++waitsAfterStop;
             }
         };
     };
     RunRenderLoop(params, device);
     EXPECT_EQ(device.presented.size(), 27u);
-    EXPECT_EQ(sleepsAfterStop, 0);
+    EXPECT_EQ(waitsAfterStop, 0);
 }
 
 TEST_F(RenderLoopTest, StopDuringAFadeShowsNoFurtherFrame) {
     FakeRenderDevice device(params, 640, 480);
     device.onPresent = [&] {
-        if (device.presented.size() == 3) device.onSleep = [&](uint32_t) { device.Stop(); };
+        if (device.presented.size() == 3) device.onWait = [&](uint32_t) { device.Stop(); };
     };
     RunRenderLoop(params, device);
     EXPECT_EQ(device.presented.size(), 3u);
@@ -154,13 +155,91 @@ TEST_F(RenderLoopTest, WithoutFadeBuffersPicturesCarryTheLowMemoryNote) {
 TEST_F(RenderLoopTest, WithoutACanvasNothingIsDrawnUntilTheStop) {
     ASSERT_EQ(canvas.Allocate(640, 480), 0);  // makes the canvas unavailable
     FakeRenderDevice device(params, 640, 480);
-    device.onSleep = [&](uint32_t) {
-        if (device.sleeps == 3) device.Stop();
+    device.onWait = [&](uint32_t) {
+        if (device.waits.size() == 3) device.Stop();
     };
     RunRenderLoop(params, device);
     EXPECT_TRUE(device.presented.empty());
     EXPECT_EQ(device.lowMemoryNotes, 1);
     EXPECT_EQ(device.ends, 1);
+}
+
+// Tick counts as a machine up for weeks shows them: 16 ms steps, past 2^31, and
+// across the wrap at 2^32 in each part of the show.
+struct Clock {
+    const char* name;
+    uint32_t start;
+    uint32_t tickStep;
+};
+const Clock kClocks[] = {
+    {"ordinary", 1000, 1},
+    {"28 days up", 0x90000000u, 16},
+    {"wrapping in the first fade", 0u - 16 * 50, 16},
+    {"wrapping in the first hold", 0u - 16 * 250 - 5, 16},
+    {"wrapping in the second fade", 0u - 16 * 400, 16},
+};
+
+TEST_F(RenderLoopTest, ScheduleKeepsItsPaceOnEveryClock) {
+    for (const Clock& clock : kClocks) {
+        SCOPED_TRACE(clock.name);
+        params.control.store(kReseedRequest);
+        FakeRenderDevice device(params, 160, 120, clock.start, clock.tickStep);
+        StopAfterFrames(device, 55);
+        RunRenderLoop(params, device);
+        ASSERT_EQ(device.presentTicks.size(), 55u);
+        EXPECT_LT(TicksUntil(clock.start, device.presentTicks[0]), static_cast<int32_t>(clock.tickStep));
+        for (size_t i = 1; i < 55; ++i) {
+            const uint32_t gap = device.presentTicks[i] - device.presentTicks[i - 1];
+            const uint32_t period = i % 27 == 0 ? kPictureHoldMs : kFramePeriodMs;
+            EXPECT_GE(gap, period) << "frame " << i;
+            EXPECT_LT(gap, period + clock.tickStep) << "frame " << i;
+        }
+        for (uint32_t wait : device.waits) EXPECT_LE(wait, kHoldPollMs);
+        EXPECT_EQ(device.presented[5].right, 160);  // preview: always the whole client area
+    }
+}
+
+// Nothing but the stop bit ends a wait here (no event), so this is the loop's own bound.
+TEST_F(RenderLoopTest, StopAcrossTheWrapIsSeenWithinOnePoll) {
+    const struct {
+        const char* when;
+        uint32_t start;
+        uint64_t stopAt;  // ms after the start
+    } cases[] = {
+        {"in a fade", 0u - 16 * 50, 16 * 50 + 30},
+        {"in a hold", 0u - 16 * 250 - 5, 16 * 250 + 40},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.when);
+        params.control.store(kReseedRequest);
+        FakeRenderDevice device(params, 160, 120, c.start, 16);
+        device.onWait = [&](uint32_t) {
+            if (device.elapsed >= c.stopAt) device.Stop();
+        };
+        RunRenderLoop(params, device);
+        EXPECT_LE(device.endElapsed - c.stopAt, kHoldPollMs + 16);
+    }
+}
+
+// A browser steps the loop on every animation frame and again at once while the loop
+// asks for it; that must show what the sleeping render thread shows, tick for tick.
+TEST_F(RenderLoopTest, SteppingOnEveryAnimationFrameShowsTheSameFramesAtTheSameTicks) {
+    const uint32_t start = 0u - 3000;
+    FakeRenderDevice device(params, 640, 480, start, 16);
+    StopAfterFrames(device, 30);
+    RunRenderLoop(params, device);
+
+    params.control.store(kReseedRequest);
+    std::vector<uint32_t> shown;
+    RenderLoop loop({0, 0, 640, 480}, false, params.control, start);
+    for (uint32_t tick = start; shown.size() < device.presentTicks.size(); tick += 16) {
+        RenderStep step{};
+        do {
+            step = loop.Step(tick);
+            if (step.action == RenderAction::kShowCanvas) shown.push_back(tick);
+        } while (step.action != RenderAction::kStopped && DeadlineReached(tick, step.wakeTick));
+    }
+    EXPECT_EQ(shown, device.presentTicks);
 }
 
 }  // namespace

@@ -1,0 +1,53 @@
+// The render thread's work: runs the render loop on a thread of its own, drawing through
+// a RenderDevice and sleeping between steps, until the saver window sets the stop bit
+// of the control word.
+//
+// The Windows program backs the device with the window's device context, the system
+// tick count and a wait on the stop event; tests back it with a fake clock.
+#pragma once
+
+#include <cstdint>
+
+#include "present/render_geometry.h"
+#include "scene/scene_driver.h"
+
+namespace vorrith {
+
+// Handed by the saver window to the render thread. The window's thread writes the
+// control word (2 before the thread starts, 1 to stop it); the thread only reads it.
+struct RenderParams {
+    uintptr_t window;
+    ControlWord control;
+    uint8_t fullScreen;
+};
+
+// Clears every field, as the saver window does before filling the block.
+void ClearRenderParams(RenderParams& params);
+
+class RenderDevice {
+public:
+    virtual ~RenderDevice() = default;
+    virtual ScreenRect ClientRect() = 0;
+    // Takes the window's device context, blackens the client area, sets the stretch mode.
+    virtual void Begin(const ScreenRect& client) = 0;
+    // Stretches the whole canvas onto dest.
+    virtual void Present(const ScreenRect& dest) = 0;
+    // "Low Memory !" centred on one line in the client rectangle.
+    virtual void DrawLowMemory(const ScreenRect& client) = 0;
+    // Releases the device context.
+    virtual void End() = 0;
+    virtual uint32_t Ticks() = 0;
+    // Sleeps for up to milliseconds (never 0); may return early once a stop is requested.
+    virtual void Wait(uint32_t milliseconds) = 0;
+};
+
+// How long to sleep before stepping at wakeTick: nothing once it is reached, and never
+// longer than one hold poll, so that the stop bit is seen within it even when nothing
+// wakes the sleeper.
+uint32_t SleepBeforeStep(uint32_t now, uint32_t wakeTick);
+
+// Runs until the stop bit is seen; frame buffers are created at start and released at
+// the end. Returns 0.
+int RunRenderLoop(RenderParams& params, RenderDevice& device);
+
+}  // namespace vorrith
