@@ -3,7 +3,8 @@
 // of the control word.
 //
 // The Windows program backs the device with the window's device context, the system
-// tick count and a wait on the stop event; tests back it with a fake clock.
+// tick count and a wait on an event the window sets when it stops the thread; tests
+// back it with a fake clock.
 #pragma once
 
 #include <cstdint>
@@ -28,13 +29,13 @@ class RenderDevice {
 public:
     virtual ~RenderDevice() = default;
     virtual ScreenRect ClientRect() = 0;
-    // Takes the window's device context, blackens the client area, sets the stretch mode.
+    // Before the first picture: blackens the client area.
     virtual void Begin(const ScreenRect& client) = 0;
     // Stretches the whole canvas onto dest.
     virtual void Present(const ScreenRect& dest) = 0;
     // "Low Memory !" centred on one line in the client rectangle.
     virtual void DrawLowMemory(const ScreenRect& client) = 0;
-    // Releases the device context.
+    // After the last drawing, before the frame buffers are released.
     virtual void End() = 0;
     virtual uint32_t Ticks() = 0;
     // Sleeps for up to milliseconds (never 0); may return early once a stop is requested.

@@ -8,10 +8,28 @@ namespace {
 
 RECT ToRect(const ScreenRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-// The saver window's client area, through a device context held for the thread's life.
+// A common device context of the window for one drawing: the window class has no
+// CS_OWNDC, so the render thread's context is never the one the window's own paints
+// use, and one of those cannot clip a frame. Taken per drawing, it holds no entry of the
+// system's small cache of common contexts for the saver's whole life.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() { ReleaseDC(window_, dc_); }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// The saver window's client area on the system tick count; waits end early when the
+// window's thread sets the wake event.
 class WindowRenderDevice : public RenderDevice {
 public:
-    explicit WindowRenderDevice(HWND window) : window_(window) {}
+    WindowRenderDevice(HWND window, HANDLE wake) : window_(window), wake_(wake) {}
 
     ScreenRect ClientRect() override {
         RECT client{};
@@ -19,30 +37,36 @@ public:
         return {client.left, client.top, client.right, client.bottom};
     }
     void Begin(const ScreenRect& client) override {
-        dc_ = GetDC(window_);
-        PatBlt(dc_, 0, 0, client.right - client.left, client.bottom - client.top, BLACKNESS);
-        SetStretchBltMode(dc_, COLORONCOLOR);
+        const WindowDc dc(window_);
+        PatBlt(dc.get(), 0, 0, client.right - client.left, client.bottom - client.top, BLACKNESS);
     }
-    void Present(const ScreenRect& dest) override { PresentCanvas(dc_, ToRect(dest)); }
+    void Present(const ScreenRect& dest) override {
+        const WindowDc dc(window_);
+        SetStretchBltMode(dc.get(), COLORONCOLOR);
+        PresentCanvas(dc.get(), ToRect(dest));
+    }
     void DrawLowMemory(const ScreenRect& client) override {
+        const WindowDc dc(window_);
         RECT area = ToRect(client);
-        DrawTextA(dc_, "Low Memory !", -1, &area, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        DrawTextA(dc.get(), "Low Memory !", -1, &area, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }
-    void End() override { ReleaseDC(window_, dc_); }
+    void End() override {}
     uint32_t Ticks() override { return GetTickCount(); }
-    void Wait(uint32_t milliseconds) override { ::Sleep(milliseconds); }
+    void Wait(uint32_t milliseconds) override {
+        if (wake_ == nullptr || WaitForSingleObject(wake_, milliseconds) == WAIT_FAILED) ::Sleep(milliseconds);
+    }
 
 private:
     HWND window_;
-    HDC dc_ = nullptr;
+    HANDLE wake_;
 };
 
 }  // namespace
 
 DWORD WINAPI RenderThread(LPVOID parameter) {
-    auto* params = static_cast<RenderParams*>(parameter);
-    WindowRenderDevice device(reinterpret_cast<HWND>(params->window));
-    return static_cast<DWORD>(RunRenderLoop(*params, device));
+    const auto* start = static_cast<const RenderThreadStart*>(parameter);
+    WindowRenderDevice device(reinterpret_cast<HWND>(start->params->window), start->wake);
+    return static_cast<DWORD>(RunRenderLoop(*start->params, device));
 }
 
 }  // namespace vorrith

@@ -78,7 +78,9 @@ void ForwardToParent(UINT message, LPARAM lParam) {
 
 WNDCLASSA SaverWindowClass() {
     WNDCLASSA saverClass{};
-    saverClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC;
+    // No CS_OWNDC: the render thread draws through device contexts of its own, which a
+    // paint on this thread must not share.
+    saverClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     saverClass.lpfnWndProc = HostWindowProc;
     saverClass.hInstance = HostInstance();
     saverClass.hIcon = LoadIconA(HostInstance(), MAKEINTRESOURCEA(IDI_VORRITH));

@@ -31,12 +31,17 @@ public:
     void ShowMaximisedOnTop() override { ShowWindow(window_, SW_SHOWMAXIMIZED); }
     void BringToTop() override { BringWindowToTop(window_); }
     bool StartRenderThread(RenderParams& params) override {
-        thread_ = CreateThread(nullptr, 0, RenderThread, &params, 0, nullptr);
+        if (wake_ == nullptr) wake_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        if (wake_ != nullptr) ResetEvent(wake_);
+        start_ = {&params, wake_};
+        thread_ = CreateThread(nullptr, 0, RenderThread, &start_, 0, nullptr);
         if (thread_ == nullptr) return false;
         SetThreadPriority(thread_, THREAD_PRIORITY_BELOW_NORMAL);
         return true;
     }
+    // The stop bit is already set: the event only cuts the thread's sleep short.
     void JoinRenderThread() override {
+        if (wake_ != nullptr) SetEvent(wake_);
         WaitForSingleObject(thread_, INFINITE);
         CloseHandle(thread_);
         thread_ = nullptr;
@@ -51,6 +56,8 @@ public:
 private:
     HWND window_ = nullptr;
     HANDLE thread_ = nullptr;
+    HANDLE wake_ = nullptr;  // kept for the process's life, like the window's state
+    RenderThreadStart start_{};
 };
 
 // One saver window per process; its RenderParams live as long as the process.
