@@ -21,8 +21,7 @@ bool IsTaskSwitchCommand(uintptr_t command) {
 
 bool EndsOnAnyParameter(uint32_t message) {
     return message == msg::kKeyDown || message == msg::kSysKeyDown || message == msg::kLeftButtonDown ||
-           message == msg::kRightButtonDown || message == msg::kMiddleButtonDown ||
-           message == msg::kPowerBroadcast;
+           message == msg::kRightButtonDown || message == msg::kMiddleButtonDown;
 }
 
 }  // namespace
@@ -52,6 +51,8 @@ HostDecision RouteHostMessage(uint32_t message, uintptr_t wParam, const SaverHos
 }
 
 bool ExceedsMouseTravel(CursorPoint last, CursorPoint now, uint32_t threshold) {
+bool PowerEventEndsSaver(uintptr_t event) { return event != kPowerStatusChange && event != kPowerSettingChange; }
+
     const uint32_t travel = static_cast<uint32_t>(std::abs(now.x - last.x)) + static_cast<uint32_t>(std::abs(now.y - last.y));
     return travel > threshold;
 }
@@ -87,7 +88,8 @@ bool EndingRules::InputEndsSaver(uint32_t message, uintptr_t wParam, MessageOutc
     if (message == msg::kShowWindow && wParam != 0) {
         platform_.HideCursor();
     } else if ((message == msg::kActivateApp && wParam == 0) ||
-               (message == msg::kPower && wParam == kPowerCriticalResume) || EndsOnAnyParameter(message)) {
+               (message == msg::kPower && wParam == kPowerCriticalResume) ||
+               (message == msg::kPowerBroadcast && PowerEventEndsSaver(wParam)) || EndsOnAnyParameter(message)) {
         platform_.PostClose();
     } else if (message == msg::kSetCursor) {
         platform_.HideCursor();

@@ -4,9 +4,9 @@
 // swallowed system commands, help forwarded to the preview's parent, nothing but the
 // default handling once the close is accepted). EndingRules is the default saver
 // handling: any key or button, mouse travel over 4 pixels, loss of activation and power
-// events post WM_CLOSE; on the Windows 9x family a close first passes the password
-// verifier, asked at most once per 200 ms. In preview none of this applies: the preview
-// is closed by its parent.
+// events other than status reports post WM_CLOSE; on the Windows 9x family a close
+// first passes the password verifier, asked at most once per 200 ms. In preview none of
+// this applies: the preview is closed by its parent.
 #pragma once
 
 #include <cstdint>
@@ -45,6 +45,10 @@ struct HostDecision {
 HostDecision RouteHostMessage(uint32_t message, uintptr_t wParam, const SaverHostState& state);
 
 // Travel |dx| + |dy| strictly above the threshold, compared unsigned.
+// Whether a WM_POWERBROADCAST event ends the saver: suspend and resume do; reports of
+// the battery's charge or a power setting, which a laptop sends every few minutes, do not.
+bool PowerEventEndsSaver(uintptr_t event);
+
 bool ExceedsMouseTravel(CursorPoint last, CursorPoint now, uint32_t threshold);
 
 // True while a refused password check is younger than 200 ms (tick wrap-around safe).

@@ -37,4 +37,9 @@ constexpr uintptr_t kScPrevWindow = 0xF050;
 constexpr uintptr_t kScScreenSave = 0xF140;
 constexpr uintptr_t kPowerCriticalResume = 3;
 
+// WM_POWERBROADCAST events that only report a state (battery charge, power source, a
+// power setting) rather than a suspend or resume.
+constexpr uintptr_t kPowerStatusChange = 0x000A;   // PBT_APMPOWERSTATUSCHANGE
+constexpr uintptr_t kPowerSettingChange = 0x8013;  // PBT_POWERSETTINGCHANGE
+
 }  // namespace vorrith

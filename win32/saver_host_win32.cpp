@@ -13,6 +13,8 @@ namespace {
 static_assert(msg::kVerifyPassword == WM_APP && msg::kPowerBroadcast == WM_POWERBROADCAST &&
                   msg::kContextMenu == WM_CONTEXTMENU && msg::kHelp == WM_HELP && msg::kPower == WM_POWER,
               "message numbers of the decisions match the platform's");
+static_assert(kPowerStatusChange == PBT_APMPOWERSTATUSCHANGE && kPowerSettingChange == PBT_POWERSETTINGCHANGE,
+              "power events of the decisions match the platform's");
 static_assert(kScScreenSave == SC_SCREENSAVE && kScNextWindow == SC_NEXTWINDOW && kScPrevWindow == SC_PREVWINDOW,
               "system commands match the platform's");
 

@@ -1,6 +1,6 @@
 // Full-screen saver: one topmost window over the whole screen, pictures fading in,
-// small mouse movements absorbed, a second start only activating the first, and a key
-// ending the process.
+// small mouse movements and battery reports absorbed, a second start only activating
+// the first, and a key ending the process.
 #include "tests/e2e/window_driver.h"
 
 using namespace vorrith::e2e;
@@ -41,6 +41,11 @@ E2E_SCENARIO(fullscreen_e2e) {
 
     // Outside the Windows 9x family the auto-play query is not the saver's business.
     SendMessageA(window, RegisterWindowMessageA("QueryCancelAutoPlay"), 0, 0);
+    Pause(300);
+    CHECK(StillRunning(saver));
+
+    // A laptop reports its battery's charge every few minutes; that is no reason to end.
+    SendMessageA(window, WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0);
     Pause(300);
     CHECK(StillRunning(saver));
 

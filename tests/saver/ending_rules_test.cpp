@@ -81,6 +81,25 @@ TEST_F(EndingRulesTest, KeysButtonsAndPowerEventsPostClose) {
     EXPECT_EQ(host.closesPosted, 8);
 }
 
+TEST_F(EndingRulesTest, SuspendAndResumeEndTheSaverStatusReportsDoNot) {
+    const struct {
+        uintptr_t event;
+        bool ends;
+    } cases[] = {
+        {0x0000, true},  // query suspend
+        {0x0004, true},  // suspend
+        {0x0007, true},  // resume from suspend
+        {0x0012, true},  // automatic resume
+        {kPowerStatusChange, false},
+        {kPowerSettingChange, false},
+    };
+    for (const auto& c : cases) {
+        const int before = host.closesPosted;
+        Send(msg::kPowerBroadcast, c.event);
+        EXPECT_EQ(host.closesPosted - before, c.ends ? 1 : 0) << std::hex << c.event;
+    }
+}
+
 TEST_F(EndingRulesTest, MouseTravelClosesAndMovesTheReference) {
     state.lastCursorPos = {100, 100};
     host.cursor = {102, 102};
