@@ -35,9 +35,10 @@ HostDecision RouteHostMessage(uint32_t message, uintptr_t wParam, const SaverHos
         return {HostRoute::kReturnZero, false, false};
     case msg::kPaint:
         return state.closeAccepted ? toDefault : HostDecision{HostRoute::kSaverProc, hideCursor, false};
-    case msg::kHelp:
+    case msg::kHelp:  // carries a pointer: the system refuses to post it
+        return state.previewMode ? HostDecision{HostRoute::kSendToParent, false, false} : toSaver;
     case msg::kContextMenu:
-        return state.previewMode ? HostDecision{HostRoute::kForwardToParent, false, false} : toSaver;
+        return state.previewMode ? HostDecision{HostRoute::kPostToParent, false, false} : toSaver;
     case msg::kSysCommand:
         return (!state.previewMode && IsTaskSwitchCommand(wParam)) ? HostDecision{HostRoute::kReturnZero, false, false}
                                                                   : toSaver;
@@ -50,9 +51,9 @@ HostDecision RouteHostMessage(uint32_t message, uintptr_t wParam, const SaverHos
     }
 }
 
-bool ExceedsMouseTravel(CursorPoint last, CursorPoint now, uint32_t threshold) {
 bool PowerEventEndsSaver(uintptr_t event) { return event != kPowerStatusChange && event != kPowerSettingChange; }
 
+bool ExceedsMouseTravel(CursorPoint last, CursorPoint now, uint32_t threshold) {
     const uint32_t travel = static_cast<uint32_t>(std::abs(now.x - last.x)) + static_cast<uint32_t>(std::abs(now.y - last.y));
     return travel > threshold;
 }

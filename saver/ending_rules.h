@@ -33,7 +33,8 @@ enum class HostRoute {
     kSaverProc,        // hand on to the saver procedure
     kDefWindowProc,    // the system's default handling only
     kReturnZero,
-    kForwardToParent,  // post to the preview's parent, then return 1
+    kPostToParent,     // post to the preview's parent, then return 1
+    kSendToParent,     // the same, sent: its lParam points into this process
 };
 
 struct HostDecision {
@@ -44,11 +45,11 @@ struct HostDecision {
 
 HostDecision RouteHostMessage(uint32_t message, uintptr_t wParam, const SaverHostState& state);
 
-// Travel |dx| + |dy| strictly above the threshold, compared unsigned.
 // Whether a WM_POWERBROADCAST event ends the saver: suspend and resume do; reports of
 // the battery's charge or a power setting, which a laptop sends every few minutes, do not.
 bool PowerEventEndsSaver(uintptr_t event);
 
+// Travel |dx| + |dy| strictly above the threshold, compared unsigned.
 bool ExceedsMouseTravel(CursorPoint last, CursorPoint now, uint32_t threshold);
 
 // True while a refused password check is younger than 200 ms (tick wrap-around safe).

@@ -72,9 +72,20 @@ void OnHostCreate(HWND hwnd) {
     if (!HostState().previewMode) SetCursor(nullptr);
 }
 
-void ForwardToParent(UINT message, LPARAM lParam) {
-    if (previewParent != nullptr && IsWindow(previewParent)) {
-        PostMessageA(previewParent, message, reinterpret_cast<WPARAM>(previewParent), lParam);
+// The display settings' window, which owns the preview, answers help and context-menu
+// requests for it. WM_HELP's lParam points at a HELPINFO in this process, which only a
+// sent message carries across (posting it fails); the time limit keeps a hung parent
+// from hanging the preview.
+constexpr UINT kHelpSendTimeoutMs = 2000;
+
+void ForwardToParent(UINT message, LPARAM lParam, bool send) {
+    if (previewParent == nullptr || !IsWindow(previewParent)) return;
+    const WPARAM parent = reinterpret_cast<WPARAM>(previewParent);
+    if (send) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(previewParent, message, parent, lParam, SMTO_ABORTIFHUNG, kHelpSendTimeoutMs, &ignored);
+    } else {
+        PostMessageA(previewParent, message, parent, lParam);
     }
 }
 
@@ -159,8 +170,9 @@ LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case HostRoute::kReturnZero:
         return 0;
-    case HostRoute::kForwardToParent:
-        ForwardToParent(message, lParam);
+    case HostRoute::kPostToParent:
+    case HostRoute::kSendToParent:
+        ForwardToParent(message, lParam, decision.route == HostRoute::kSendToParent);
         return 1;
     case HostRoute::kSaverProc:
         break;

@@ -1,5 +1,5 @@
-// Preview: the saver draws into a child filling a window the driver makes, and ends
-// when that window closes.
+// Preview: the saver draws into a child filling a window the driver makes, hands help
+// requests to it, and ends when that window closes.
 #include "tests/e2e/window_driver.h"
 
 #include <string>
@@ -8,9 +8,20 @@ using namespace vorrith::e2e;
 
 namespace {
 
+// The cbSize of the last WM_HELP the host received, 0 before any.
+UINT helpReceivedSize = 0;
+
+LRESULT CALLBACK PreviewHostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_HELP) {
+        helpReceivedSize = reinterpret_cast<const HELPINFO*>(lParam)->cbSize;
+        return TRUE;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
 HWND CreatePreviewHost() {
     WNDCLASSA hostClass{};
-    hostClass.lpfnWndProc = DefWindowProcA;
+    hostClass.lpfnWndProc = PreviewHostProc;
     hostClass.hInstance = GetModuleHandleA(nullptr);
     hostClass.lpszClassName = "VorrithPreviewHost";
     RegisterClassA(&hostClass);
@@ -33,6 +44,16 @@ E2E_SCENARIO(preview_e2e) {
     const RECT previewArea = WindowRect(preview);
     CHECK(previewArea.right - previewArea.left == hostClient.right);
     CHECK(previewArea.bottom - previewArea.top == hostClient.bottom);
+    // F1 in the preview asks the display settings for help: WM_HELP reaches the host,
+    // HELPINFO and all.
+    HELPINFO help{};
+    help.cbSize = sizeof help;
+    help.iContextType = HELPINFO_WINDOW;
+    help.hItemHandle = preview;
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(preview, WM_HELP, 0, reinterpret_cast<LPARAM>(&help), SMTO_NORMAL, 5000, &answer);
+    CHECK(helpReceivedSize == sizeof help);
+
     PostKey(preview, VK_SPACE);  // input never ends a preview
     Pause(500);
     DWORD exitCode = 1;

@@ -22,8 +22,8 @@ TEST(RouteHostMessage, HelpGoesToThePreviewParent) {
     SaverHostState state;
     EXPECT_EQ(RouteHostMessage(msg::kHelp, 0, state).route, HostRoute::kSaverProc);
     state.previewMode = true;
-    EXPECT_EQ(RouteHostMessage(msg::kHelp, 0, state).route, HostRoute::kForwardToParent);
-    EXPECT_EQ(RouteHostMessage(msg::kContextMenu, 0, state).route, HostRoute::kForwardToParent);
+    EXPECT_EQ(RouteHostMessage(msg::kHelp, 0, state).route, HostRoute::kSendToParent);
+    EXPECT_EQ(RouteHostMessage(msg::kContextMenu, 0, state).route, HostRoute::kPostToParent);
 }
 
 TEST(RouteHostMessage, AfterAcceptedCloseInputPaintAndTimerSkipTheSaver) {
