@@ -15,7 +15,7 @@ void SaverWindow::OnCreate(const char* commandLine) {
     ClearRenderParams(params_);
     if (HasFullScreenSwitch(commandLine)) fullScreenMode_ = true;
     if (fullScreenMode_) {
-        SwitchToSaverDisplayMode(platform_);
+        modeSwitched_ = SwitchToSaverDisplayMode(platform_) >= 0;
         platform_.ShowMaximisedOnTop();
         platform_.BringToTop();
         graceEndTick_ = static_cast<int32_t>(platform_.Ticks() + kMouseGraceMs);
@@ -52,6 +52,13 @@ void SaverWindow::OnDestroy() {
     }
     ClearRenderParams(params_);
     if (fullScreenMode_) platform_.RestoreRegistryMode();
+    modeSwitched_ = false;
+}
+
+void SaverWindow::OnCrash() {
+    if (!modeSwitched_) return;
+    modeSwitched_ = false;
+    platform_.RestoreRegistryMode();
 }
 
 }  // namespace vorrith

@@ -52,6 +52,9 @@ public:
     bool OnMouseMove();
     // WM_DESTROY: stops and joins the render thread, then restores the display mode.
     void OnDestroy();
+    // A crash: restores the display mode if a switch succeeded and was not undone yet,
+    // since the process ends without WM_DESTROY.
+    void OnCrash();
 
     bool FullScreenMode() const { return fullScreenMode_; }
     bool RenderThreadRunning() const { return threadRunning_; }
@@ -62,6 +65,7 @@ private:
     RenderParams params_{};
     bool threadRunning_ = false;
     bool fullScreenMode_ = false;  // set by "/s" on the command line, never cleared
+    bool modeSwitched_ = false;    // a display mode was set and is not restored yet
     int32_t graceEndTick_ = 0;
     CursorPoint anchorCursorPos_{};
 };

@@ -4,21 +4,24 @@
 
 #include "saver/command_line.h"
 #include "win32/saver_host_win32.h"
+#include "win32/saver_proc_win32.h"
 #include "win32/tick_clock_win32.h"
 
 namespace vorrith {
 namespace {
 
 // A crash anywhere in the mode's work must not leave the system believing a saver
-// still runs (on the Windows 9x family that would keep task switching blocked): clear
-// that state, then let the process end with the exception's code.
-LONG WINAPI EndAfterCrash(EXCEPTION_POINTERS*) {
+// still runs (on the Windows 9x family that would keep task switching blocked) nor the
+// screen in the saver's display mode: undo both, then let the system's own crash
+// handling run (its report, or a debugger), which ends the process.
+LONG WINAPI CleanUpAfterCrash(EXCEPTION_POINTERS*) {
     Passwords().SetSaverRunning(false);
-    return EXCEPTION_EXECUTE_HANDLER;
+    RestoreDisplayAfterCrash();
+    return EXCEPTION_CONTINUE_SEARCH;
 }
 
 [[noreturn]] void HostMain() {
-    SetUnhandledExceptionFilter(EndAfterCrash);
+    SetUnhandledExceptionFilter(CleanUpAfterCrash);
     InstallTickCountClock();
     const char* arguments = SkipProgramName(GetCommandLineA());
     ExitProcess(static_cast<UINT>(DispatchMode(GetModuleHandleA(nullptr), arguments)));

@@ -91,4 +91,6 @@ LRESULT SaverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultSaverProc(hwnd, message, wParam, lParam);
 }
 
+void RestoreDisplayAfterCrash() { saverWindow.OnCrash(); }
+
 }  // namespace vorrith

@@ -10,4 +10,8 @@ namespace vorrith {
 
 LRESULT SaverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// From the crash filter, on whichever thread crashed: gives the display back its own
+// mode if the saver window changed it and has not restored it yet.
+void RestoreDisplayAfterCrash();
+
 }  // namespace vorrith

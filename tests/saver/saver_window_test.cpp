@@ -84,6 +84,36 @@ TEST_F(SaverWindowTest, DestroyBeforeTheFirstPaintRestoresAndWaitsForNothing) {
     EXPECT_EQ(platform.events, std::vector<std::string>{"restore"});
 }
 
+// A crash ends the process without WM_DESTROY: only a switched mode still in force is
+// given back, once.
+TEST_F(SaverWindowTest, CrashRestoresOnlyASwitchedModeNotYetRestored) {
+    const struct {
+        const char* name;
+        const char* commandLine;
+        int acceptFromTry;
+        bool destroyedFirst;
+        int restores;
+    } cases[] = {
+        {"switched", "vorrith.scr /s", 0, false, 1},
+        {"no mode accepted", "vorrith.scr /s", -1, false, 0},
+        {"already destroyed", "vorrith.scr /s", 0, true, 0},
+        {"preview", "vorrith.scr /p 5", 0, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeSaverPlatform fake;
+        SaverWindow crashing(fake);
+        fake.watched = &crashing.Params();
+        fake.acceptFromTry = c.acceptFromTry;
+        crashing.OnCreate(c.commandLine);
+        if (c.destroyedFirst) crashing.OnDestroy();
+        fake.events.clear();
+        crashing.OnCrash();
+        crashing.OnCrash();
+        EXPECT_EQ(static_cast<int>(fake.events.size()), c.restores);
+    }
+}
+
 TEST_F(SaverWindowTest, PreviewChangesNoModeAndRendersWithoutZoom) {
     window.OnCreate("vorrith.scr /p 5");
     window.OnPaint(7);
