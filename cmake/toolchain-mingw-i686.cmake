@@ -1,9 +1,9 @@
-# Cross-compiles the Windows program for i686 with MinGW-w64 (the -posix compilers, for
-# std::thread and std::atomic), linked statically so Vorrith.scr needs no extra DLLs.
+# Cross-compiles the Windows program for i686 with MinGW-w64 (the -win32 compilers: Win32
+# threads, no POSIX-thread runtime), linked statically so Vorrith.scr needs no extra DLLs.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 want="${1:-all}"
 native=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev)
-windows=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64 wine wine64 xvfb xauth)
+windows=(g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64 wine wine64 xvfb xauth)
 
 packages=("${native[@]}")
 if [ "$want" != native ]; then packages+=("${windows[@]}"); fi
