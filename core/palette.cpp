@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/fixed_point.h"
 #include "core/random.h"
 
 namespace vorrith {
@@ -10,7 +11,15 @@ PaletteEntry Palette[kPaletteSize];
 
 void ClearPalette() { std::memset(Palette, 0, sizeof Palette); }
 
+namespace {
+
+// A 6-bit component held in 8.8 as a byte: times 4 keeps two of its fraction bits.
+uint8_t RampByte(int position) { return static_cast<uint8_t>(position >> (Fixed8::kShift - 2)); }
+
+}  // namespace
+
 void PaletteRamp(int first, int last, uint32_t from, uint32_t to) {
+    // Each channel runs in 8.8 from its 6-bit start.
     const int n = last - first;
     int accumulator[3];
     int delta[3];
@@ -18,13 +27,13 @@ void PaletteRamp(int first, int last, uint32_t from, uint32_t to) {
         const int shift = 8 * channel;
         const int start = static_cast<int>((from >> shift) & 0xFF);
         const int end = static_cast<int>((to >> shift) & 0xFF);
-        delta[channel] = n == 0 ? 0 : ((end - start) * 256) / n;
-        accumulator[channel] = start * 256;
+        delta[channel] = n == 0 ? 0 : Fixed8::Ratio(end - start, n);
+        accumulator[channel] = Fixed8::From(start);
     }
     for (int e = first; e <= last; ++e) {
-        Palette[e].blue = static_cast<uint8_t>(accumulator[0] >> 6);
-        Palette[e].green = static_cast<uint8_t>(accumulator[1] >> 6);
-        Palette[e].red = static_cast<uint8_t>(accumulator[2] >> 6);
+        Palette[e].blue = RampByte(accumulator[0]);
+        Palette[e].green = RampByte(accumulator[1]);
+        Palette[e].red = RampByte(accumulator[2]);
         for (int channel = 0; channel < 3; ++channel) accumulator[channel] += delta[channel];
     }
 }

@@ -41,6 +41,9 @@ inline int NextRandomValue() {
     ++randomCursor;
     return value;
 }
+// Moves the cursor past count entries without reading them. Layers do it where the
+// pictures were made with reads whose values went unused; later reads depend on it.
+inline void SkipRandomValues(int count) { randomCursor += count; }
 // Moves the cursor to a random entry (one rand() draw) and returns it.
 int JumpRandomCursor();
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "core/fixed_point.h"
 #include "core/pixel_rows.h"
 #include "core/simd.h"
 
@@ -14,8 +15,9 @@
 namespace vorrith {
 namespace {
 
+// alpha is a weight of 256.
 uint8_t BlendTruncating(int dst, int src, int alpha) {
-    return static_cast<uint8_t>((dst * (256 - alpha) + src * alpha) >> 8);
+    return static_cast<uint8_t>(Fixed8::Floor(dst * (Fixed8::kOne - alpha) + src * alpha));
 }
 
 void StoreColour(uint8_t* p, uint32_t colour) {
@@ -64,12 +66,12 @@ inline void AddBytesSaturating(uint8_t* dst, const uint8_t* src, int count) {
     for (int i = 0; i < count; ++i) dst[i] = SaturatingAdd(dst[i], src[i]);
 }
 
-// alphas[3i ... 3i + 2] = mask[(position + i * step) >> 11] for count pixels; position
+// alphas[3i ... 3i + 2] = mask at position + i * step (21.11) for count pixels; position
 // moves on past them. Four copies of each mask value are stored, the fourth overwritten by
 // the next pixel's (alphas holds one byte more). Four pixels per turn of the loop.
 void SpreadMask(uint8_t* alphas, int count, const uint8_t* mask, int& position, int step) {
     const auto spread = [&](int i) {
-        const uint32_t m = mask[position >> 11] * 0x01010101u;
+        const uint32_t m = mask[Fixed11::Floor(position)] * 0x01010101u;
         std::memcpy(alphas + 3 * i, &m, 4);
         position += step;
     };
@@ -170,8 +172,9 @@ void Surface::ScaleSpan(int x1, int x2, int y, int factor) {
 void Surface::BlendMaskRow(int x, int y, int count, const uint8_t* mask, int maskLength,
                            uint32_t colour) {
     if (count <= 0) return;
-    // A one-pixel run has no stretch; it takes the first mask entry.
-    const int step = count == 1 ? 0 : ((maskLength - 1) * 2048) / (count - 1);
+    // The mask position moves in 21.11 by a step that reaches the last entry at the last
+    // pixel. A one-pixel run has no stretch; it takes the first mask entry.
+    const int step = count == 1 ? 0 : Fixed11::Ratio(maskLength - 1, count - 1);
     // The stretched mask is spread over each pixel's three bytes, a chunk of the run at
     // a time, and blended as bytes. A mask value of 0 leaves the bytes as they are.
     constexpr int kChunkPixels = 640;

@@ -1,6 +1,7 @@
 #include "scene/scene_planner.h"
 
 #include "core/canvas.h"
+#include "core/fixed_point.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
@@ -42,7 +43,7 @@ void ChooseSuns(ScenePlan& plan) {
 void ChooseEcliptic(ScenePlan& plan) {
     const int s = plan.sunVisible + 1;
     const int w = rand();
-    plan.eclipticAngle = w % (2048 / (6 * s)) - 2048 / (12 * s);
+    plan.eclipticAngle = w % (kAngleUnitsPerTurn / (6 * s)) - kAngleUnitsPerTurn / (12 * s);
     plan.sunX = ClipRight;
     plan.sunY = (ClipTop + plan.horizonRow) / 2;
     const int v = rand();

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/canvas.h"
+#include "core/fixed_point.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
@@ -34,9 +35,9 @@ GradientRamp PlanGradient(int farIndex) {
     const int depth = widening ? 2 * Plan.grain : Plan.grain;
     const int nearIndex = kHazeIndex - depth;
     GradientRamp ramp;
-    ramp.base = nearIndex * 256;
-    ramp.baseStep = ((farIndex - nearIndex) * 256) / groundRows;
-    ramp.dither = widening ? (depth * 256) / groundRows : depth * 256;
+    ramp.base = Fixed8::From(nearIndex);
+    ramp.baseStep = Fixed8::Ratio(farIndex - nearIndex, groundRows);
+    ramp.dither = widening ? Fixed8::Ratio(depth, groundRows) : Fixed8::From(depth);
     ramp.ditherStep = widening ? ramp.dither : 0;
     return ramp;
 }
@@ -45,7 +46,7 @@ GradientRamp PlanGradient(int farIndex) {
 void PaintRowPlain(uint8_t* pixel, int count, const GradientRamp& ramp) {
     for (int x = 0; x < count; ++x, pixel += 3) {
         const int u = NextRandomValue();
-        CopyPaletteEntry(pixel, (ramp.base + u % ramp.dither) >> 8);
+        CopyPaletteEntry(pixel, Fixed8::Floor(ramp.base + u % ramp.dither));
     }
 }
 
@@ -54,12 +55,12 @@ void PaintRowPlain(uint8_t* pixel, int count, const GradientRamp& ramp) {
 void PaintFourPixels(uint8_t* pixel, const int32_t* values, int base, const TableRemainder& ditherOf) {
 #if defined(VORRITH_SSE2)
     const __m128i u = _mm_loadu_si128(reinterpret_cast<const __m128i*>(values));
-    const __m128i index = _mm_srai_epi32(_mm_add_epi32(_mm_set1_epi32(base), ditherOf.OfRandResults(u)), 8);
+    const __m128i index = _mm_srai_epi32(_mm_add_epi32(_mm_set1_epi32(base), ditherOf.OfRandResults(u)), Fixed8::kShift);
     alignas(16) int32_t indices[4];
     _mm_store_si128(reinterpret_cast<__m128i*>(indices), index);
 #else
     int32_t indices[4];
-    for (int k = 0; k < 4; ++k) indices[k] = (base + ditherOf.OfRandResult(values[k])) >> 8;
+    for (int k = 0; k < 4; ++k) indices[k] = Fixed8::Floor(base + ditherOf.OfRandResult(values[k]));
 #endif
     for (int k = 0; k < 4; ++k) std::memcpy(pixel + 3 * k, &Palette[indices[k]], 4);
 }
@@ -75,7 +76,9 @@ void PaintRowFast(uint8_t* pixel, int count, const GradientRamp& ramp) {
     for (; x + 4 < count && (cursor & kRandomTableMask) + 4 <= kRandomTableSize; x += 4, cursor += 4, pixel += 12) {
         PaintFourPixels(pixel, RandomTable + (cursor & kRandomTableMask), ramp.base, ditherOf);
     }
-    auto nextIndex = [&] { return (ramp.base + ditherOf.OfRandResult(RandomTable[cursor++ & kRandomTableMask])) >> 8; };
+    auto nextIndex = [&] {
+        return Fixed8::Floor(ramp.base + ditherOf.OfRandResult(RandomTable[cursor++ & kRandomTableMask]));
+    };
     for (++x; x < count; ++x, pixel += 3) std::memcpy(pixel, &Palette[nextIndex()], 4);
     if (count > 0) CopyPaletteEntry(pixel, nextIndex());
     randomCursor = cursor;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/canvas.h"
+#include "core/fixed_point.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
@@ -12,28 +13,30 @@
 namespace vorrith {
 namespace {
 
-// What one band needs to know while its columns are drawn.
+// What one band needs to know while its columns are drawn. The bands are numbered from
+// 1, the farthest, and each is a range of hills of one colour.
 struct HillBand {
-    int number;       // i, 1 for the farthest band
+    int number;
     bool last;        // the nearest band drawn gets no extra soft-edge row
-    int top;          // l, the nominal top row
-    int height;       // g
-    int lastRow;      // r = min(l + g, ClipBottom)
-    int topIndex;     // j
-    int slope;        // s: palette change from top to base
-    int spread;       // m: the walker steps over -i ... m - 1 - i
-    int grain;        // k
-    int fractionBits; // u
+    int top;          // the nominal top row
+    int height;       // rows from the nominal top to the base
+    int lastRow;      // the base, or ClipBottom when that is higher
+    int topIndex;     // the palette entry at the nominal top
+    int slope;        // palette change from the nominal top to the base
+    int spread;       // the skyline steps by -number ... spread - 1 - number per column
+    int grain;        // dither depth in palette entries
+    int fractionBits; // of the skyline walker's fixed point
     bool tableFits;   // every table value is a rand() result
 };
 
-// The skyline state carried from column to column (and rowEnd from band to band).
+// The skyline carried from column to column (and rowEnd from band to band): a random
+// walk in fixed point and the top rows of the previous, this and the next column.
 struct Skyline {
-    int walker;       // v, fixed point with fractionBits fraction bits
-    int previousTop;  // P
-    int top;          // A
-    int nextTop;      // D
-    int rowEnd;       // where the previous column stopped
+    int walker;
+    int previousTop;
+    int top;
+    int nextTop;
+    int rowEnd;  // where the previous column stopped
 };
 
 void PutPaletteEntry(int x, int y, int index) {
@@ -44,8 +47,9 @@ void BlendPaletteEntry(int x, int y, int index, int weight) {
     if (y <= ClipBottom) canvas.BlendPixel(x, y, weight, PaletteColour(index));
 }
 
-// Blends the column's top rows from A down to the widest neighbouring top; returns the
-// row after them. coverage is the share of the top pixel the hill covers (E / 2^u).
+// Blends the column's top rows down to the lowest of its and its neighbours' tops, so
+// steep steps of the skyline get a soft edge; returns the row after them. coverage is
+// the share of the top pixel the hill covers, in the walker's fixed point.
 int DrawSoftEdge(const HillBand& band, const Skyline& sky, int x, int coverage) {
     int bottom = std::max({sky.nextTop, sky.previousTop, sky.top});
     const int rampStep = 128 / (bottom - sky.top + 2);
@@ -80,12 +84,12 @@ int BodyLimit(const HillBand& band) {
 // The dithered ramp from the band's colour toward the ground's colour at its base, in
 // 8.8 palette units; it ends a random row or so past the base. Returns the row after it.
 int DrawBodyPlain(const HillBand& band, int x, int y) {
-    const int rowStep = (band.slope * 256) / band.height;
+    const int rowStep = Fixed8::Ratio(band.slope, band.height);
     int position = (y - band.top) * rowStep;
     for (int limit = BodyLimit(band); y <= limit; limit = BodyLimit(band)) {
         if (y >= ClipTop) {
             const int dither = NextRandomValue();
-            PutPaletteEntry(x, y, band.topIndex + ((position - dither % (band.grain * 256)) >> 8));
+            PutPaletteEntry(x, y, band.topIndex + Fixed8::Floor(position - dither % Fixed8::From(band.grain)));
         }
         position += rowStep;
         ++y;
@@ -96,11 +100,11 @@ int DrawBodyPlain(const HillBand& band, int x, int y) {
 // DrawBodyPlain for a table of rand() results: the table read through a local cursor
 // (kept in a register while pixel bytes are stored), the remainders taken by
 // multiplies or masks, the column walked by a row offset; the same values are read in
-// the same order. ditherOf(u) is u % (grain * 256).
+// the same order. ditherOf(u) is u % grain in 8.8.
 template <class DitherRemainder>
 int DrawBodyRows(const HillBand& band, int x, int y, DitherRemainder ditherOf) {
     const TableRemainder stopOf(3);
-    const int rowStep = (band.slope * 256) / band.height;
+    const int rowStep = Fixed8::Ratio(band.slope, band.height);
     const int lastLimit = band.lastRow + band.number - 1;
     const int clipTop = ClipTop, clipBottom = ClipBottom;
     const int stride = canvas.stride;
@@ -111,7 +115,7 @@ int DrawBodyRows(const HillBand& band, int x, int y, DitherRemainder ditherOf) {
     auto next = [&cursor] { return RandomTable[cursor++ & kRandomTableMask]; };
     for (int limit = lastLimit - stopOf.OfRandResult(next()); y <= limit; limit = lastLimit - stopOf.OfRandResult(next())) {
         if (y >= clipTop) {
-            const int index = band.topIndex + ((position - ditherOf(next())) >> 8);
+            const int index = band.topIndex + Fixed8::Floor(position - ditherOf(next()));
             if (y <= clipBottom) std::memcpy(column + rowOffset, &Palette[index], 3);
         }
         position += rowStep;
@@ -125,7 +129,7 @@ int DrawBodyRows(const HillBand& band, int x, int y, DitherRemainder ditherOf) {
 // Grains 1, 2 and 4 make the dither width a power of two: a rand() result's remainder
 // is then its low bits.
 int DrawBody(const HillBand& band, int x, int y) {
-    const int ditherWidth = band.grain * 256;
+    const int ditherWidth = Fixed8::From(band.grain);
     if (!band.tableFits || !TableRemainder::Fits(ditherWidth)) return DrawBodyPlain(band, x, y);
     if ((ditherWidth & (ditherWidth - 1)) == 0) {
         return DrawBodyRows(band, x, y, [mask = ditherWidth - 1](int32_t u) { return u & mask; });
@@ -156,36 +160,37 @@ void DrawHillColumn(const HillBand& band, Skyline& sky, int x) {
     sky.rowEnd = y;
 }
 
-void DrawHillBand(HillBand& band, Skyline& sky, int groundIndex, int farIndex) {
+// The band's slope runs to the colour the ground gradient has at the band's base.
+void DrawHillBand(HillBand& band, Skyline& sky, int horizonIndex, int farIndex) {
     sky.walker = (band.top << band.fractionBits) + 5;
     sky.top = sky.nextTop = band.top;
     const int base = band.top + band.height;
     band.lastRow = std::min(base, ClipBottom);
-    const int groundAtBase = groundIndex - ((base - Plan.horizonRow) * (groundIndex - farIndex)) /
-                                               (ClipBottom - Plan.horizonRow);
+    const int groundAtBase = horizonIndex - ((base - Plan.horizonRow) * (horizonIndex - farIndex)) /
+                                                (ClipBottom - Plan.horizonRow);
     band.slope = groundAtBase - band.topIndex;
     for (int x = ClipLeft; x <= ClipRight; ++x) DrawHillColumn(band, sky, x);
 }
 
 }  // namespace
 
-void DrawHillRanges(int a, int b, int k, int d) {
+void DrawHillRanges(int horizonIndex, int farIndex, int grain, int mostBands) {
     const int planned = NextRandomValue() % 3 + 2;
     HillBand band{};
-    band.grain = k;
+    band.grain = grain;
     band.tableFits = RandomTableHoldsRandResults();
     band.height = (ClipBottom - Plan.horizonRow) / (planned * planned);
-    band.topIndex = k + 2 * planned + 129;
+    band.topIndex = grain + 2 * planned + 129;
     band.fractionBits = NextRandomValue() % 3;
     band.top = Plan.horizonRow - band.fractionBits - band.height + 4;
     band.spread = 3;
-    const int count = std::min(planned, d);
+    const int count = std::min(planned, mostBands);
     Skyline sky{};
     sky.rowEnd = band.top;
     for (int i = 1; i <= count; ++i) {
         band.number = i;
         band.last = i == count;
-        DrawHillBand(band, sky, a, b);
+        DrawHillBand(band, sky, horizonIndex, farIndex);
         band.spread += 2;
         band.topIndex -= 2;
         band.top += band.height;

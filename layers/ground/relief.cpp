@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/canvas.h"
+#include "core/fixed_point.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
 #include "layers/ground/relief_map.h"
@@ -16,41 +17,50 @@ namespace {
 
 constexpr int kMaxSteps = 900;
 constexpr int kFarDepth = 1200;  // from here on each step covers two map sub-rows
-constexpr int kOne = 4096;       // 20.12 fixed point
-// The highest the terrain under a ray can reach, in the ray's units: a sample is at most
-// 255 * 65536 (all four map bytes 255), compared after a shift by 6.
-constexpr int kHighestTerrain = (255 * 65536) >> 6;
 
-// The march counts its distance l in 1/16 map rows. A step samples at l, then moves one
-// sub-row on (two from the far depth on, where the depth 2 * l reaches kFarDepth), and
-// the ray's across position has moved by dx for each sub-row: it is l * dx when sampling.
+// Ray heights are in 20.12 of a canvas row. A terrain sample is a height byte times
+// 65536 (bilinear in 8.8 twice); in ray units a byte of height is a quarter row, so a
+// sample is compared after a shift by 6. Its height byte, which lights the pixels, is
+// bits 16 ... 23.
+constexpr int kSampleToRayShift = 6;
+int RayUnitsOfSample(int sample) { return sample >> kSampleToRayShift; }
+int HeightByteOfSample(int sample) { return (sample >> 16) & 255; }
+
+// The highest the terrain under a ray can reach, in the ray's units: all four map bytes
+// 255.
+constexpr int kHighestTerrain = (255 * 65536) >> kSampleToRayShift;
+
+// The march counts its distance in 1/16 map rows (sub-rows). A step samples at its
+// distance, then moves one sub-row on (two from the far depth on, where twice the
+// distance reaches kFarDepth), and the ray's across position has moved by dx for each
+// sub-row: it is distance * dx when sampling.
 constexpr int kFirstFarSample = kFarDepth / 2 - 1;
 constexpr int kEndSample = kFirstFarSample + 2 * (kMaxSteps - kFirstFarSample);
 static_assert(kFarDepth % 2 == 0 && kFirstFarSample < kMaxSteps, "the far steps follow the near ones");
 
 // Projection constants shared by every column.
 struct ReliefView {
-    int topRow;       // Ytop: the row the horizon of the map projects to
-    int eyeHeight;    // N0
-    int eyeLevel;     // N0 in 20.12, where every ray starts
-    int focalLength;  // F
-    int startSlope;   // sigma0, 20.12
+    int topRow;       // the row the map's far horizon projects to
+    int eyeHeight;    // the viewer's height over the map, in rows
+    int eyeLevel;     // the same in 20.12, where every ray starts
+    int focalLength;  // in pixels
+    int startSlope;   // the rays' fall per sub-row before they meet terrain, 20.12
 };
 
 ReliefView ViewOfScene() {
     ReliefView view;
     view.topRow = Plan.horizonRow - (SceneHeight - Plan.horizonRow) / 2;
     view.eyeHeight = SceneHeight - view.topRow - 1;
-    view.eyeLevel = view.eyeHeight * kOne;
+    view.eyeLevel = Fixed12::From(view.eyeHeight);
     view.focalLength = (3 * SceneWidth) / 4;
-    view.startSlope = -((view.eyeHeight * kOne) / view.focalLength);
+    view.startSlope = -Fixed12::Ratio(view.eyeHeight, view.focalLength);
     return view;
 }
 
 // Where every column's ray first may meet the terrain: until its height falls below the
 // highest terrain it samples nothing, and up to there all columns march alike.
 struct MarchStart {
-    int sample = 0;  // l of the first step that can meet the terrain
+    int sample = 0;  // the distance of the first step that can meet the terrain
     int height = 0;
 };
 
@@ -113,10 +123,12 @@ void PaintOverHorizon(int x, int y, int toRow, const ReliefLight& light, const s
     if (y >= toRow) PaintOverHorizon(x, y, toRow, light, horizonColours);
 }
 
-// What the last visible step leaves for the column's top blend.
+// What the last visible step leaves for the column's top blend: the terrain's height
+// over the eye times the focal length, and its distance in 20.12, whose quotient is
+// the projected row; and the colour that was at the top row before.
 struct TopEdge {
-    int offset = 0;    // P
-    int depth = 0;     // Q
+    int offset = 0;
+    int depth = 0;
     uint32_t above = 0;
 };
 
@@ -151,55 +163,58 @@ struct ColumnRay {
 };
 
 // The terrain's projection reaches row `cut`, at or above the painted part of the
-// column: the rows up to it are painted, lit by the terrain's height (h, times 65536).
+// column: the rows up to it are painted, lit by the height byte of the terrain sample.
 // Returns the colour that was at the top row before. Nearly always the projection has
 // risen by one row over the ground: that row is lit in place here, anything else is
 // left to PaintRows.
-inline uint32_t PaintUpTo(int x, int cut, int lowestUnpainted, int h, const ReliefScene& scene) {
+inline uint32_t PaintUpTo(int x, int cut, int lowestUnpainted, int sample, const ReliefScene& scene) {
     uint8_t* const pixel = canvas.PixelAddress(x, cut);
     const uint32_t above = canvas.GetPixel(x, cut);
     if (cut == std::min(lowestUnpainted, SceneHeight - 1) && cut > Plan.horizonRow) {
-        PaintPixel(pixel, pixel, LightOfHeight((h >> 16) & 255));
+        PaintPixel(pixel, pixel, LightOfHeight(HeightByteOfSample(sample)));
     } else {
-        PaintRows(x, lowestUnpainted, cut, (h >> 16) & 255, scene.horizonColours);
+        PaintRows(x, lowestUnpainted, cut, HeightByteOfSample(sample), scene.horizonColours);
     }
     return above;
 }
 
-// The terrain (h, times 65536) rises above the ray at distance l: the ray now passes
-// over it, and the column is painted up to the terrain's projected row. True when that
-// row is the top of the canvas.
-inline bool PassOverTerrain(ColumnRay& ray, int h, int l, const ReliefScene& scene) {
+// The terrain sample rises above the ray at `distance`: the ray now passes over it,
+// and the column is painted up to the terrain's projected row. True when that row is
+// the top of the canvas.
+inline bool PassOverTerrain(ColumnRay& ray, int sample, int distance, const ReliefScene& scene) {
     const ReliefView& view = scene.view;
-    ray.height = h >> 6;
+    ray.height = RayUnitsOfSample(sample);
     const int rise = ray.height - view.eyeLevel;
-    ray.slope = (l + 2 * rise) / (2 * l);
-    ray.edge.depth = l * kOne;
+    ray.slope = (distance + 2 * rise) / (2 * distance);  // rounded
+    ray.edge.depth = Fixed12::From(distance);
     ray.edge.offset = rise * view.focalLength;
     int cut = view.topRow - ray.edge.offset / ray.edge.depth;
     if (cut < 0) {
         cut = 0;
         ray.edge.offset = 0;
     }
-    if (cut <= ray.lowestUnpainted && cut < SceneHeight) ray.edge.above = PaintUpTo(ray.x, cut, ray.lowestUnpainted, h, scene);
+    if (cut <= ray.lowestUnpainted && cut < SceneHeight) {
+        ray.edge.above = PaintUpTo(ray.x, cut, ray.lowestUnpainted, sample, scene);
+    }
     ray.lowestUnpainted = cut - 1;
     return cut == 0;
 }
 
-// How many steps from l (every kAdvance sub-rows, below toSample) stay between the
-// same two map rows: a row pair ends where l reaches a multiple of 16.
+// How many steps from `distance` (every kAdvance sub-rows, below toSample) stay between
+// the same two map rows: a row pair ends where the distance reaches a multiple of 16.
 template <int kAdvance>
-int StepsInRowPair(int l, int toSample) {
-    const int end = std::min((l | 15) + 1, toSample);
-    return (end - l + kAdvance - 1) / kAdvance;
+int StepsInRowPair(int distance, int toSample) {
+    const int end = std::min((distance | 15) + 1, toSample);
+    return (end - distance + kAdvance - 1) / kAdvance;
 }
 
-// How many steps from across, moving by stride each, stay in the same map cell (the
-// same across >> 18). Rays near the picture's sides cross a cell every few dozen steps;
-// the middle column's ray (dx = 0) never leaves its cell.
+// How many steps from across, moving by stride each, stay in the same map cell.
+// Rays near the picture's sides cross a cell every few dozen steps; the middle
+// column's ray (dx = 0) never leaves its cell.
 int StepsInCell(int across, int stride) {
-    const int cellStart = (across >> 18) * (1 << 18);
-    if (stride > 0) return (cellStart + (1 << 18) - across + stride - 1) / stride;
+    constexpr int kCellWidth = 1 << ReliefMap::kCellShift;
+    const int cellStart = (across >> ReliefMap::kCellShift) * kCellWidth;
+    if (stride > 0) return (cellStart + kCellWidth - across + stride - 1) / stride;
     if (stride < 0) return (across - cellStart) / -stride + 1;
     return kEndSample;
 }
@@ -212,14 +227,15 @@ bool MarchSteps(ColumnRay& column, int fromSample, int toSample, const ReliefSce
     ColumnRay ray = column;
     const int stride = kAdvance * ray.dx;
     int across = fromSample * ray.dx;
-    for (int l = fromSample; l < toSample;) {
-        CellRun run = scene.map.RunAt(l, ReliefMap::CellOf(across), kAdvance);
-        const int stop = l + kAdvance * std::min(StepsInRowPair<kAdvance>(l, toSample), StepsInCell(across, stride));
-        for (; l != stop; l += kAdvance) {
-            const int h = run.base + ReliefMap::FractionOf(across) * run.gain;
+    for (int distance = fromSample; distance < toSample;) {
+        CellRun run = scene.map.RunAt(distance, ReliefMap::CellOf(across), kAdvance);
+        const int stop =
+            distance + kAdvance * std::min(StepsInRowPair<kAdvance>(distance, toSample), StepsInCell(across, stride));
+        for (; distance != stop; distance += kAdvance) {
+            const int sample = run.base + ReliefMap::FractionOf(across) * run.gain;
             run.base += run.baseStep;
             run.gain += run.gainStep;
-            if ((h >> 6) > ray.height && PassOverTerrain(ray, h, l + kAdvance, scene)) {
+            if (RayUnitsOfSample(sample) > ray.height && PassOverTerrain(ray, sample, distance + kAdvance, scene)) {
                 column = ray;
                 return true;
             }
@@ -234,7 +250,7 @@ bool MarchSteps(ColumnRay& column, int fromSample, int toSample, const ReliefSce
 void MarchColumn(int x, const MarchStart& start, const ReliefScene& scene) {
     ColumnRay ray;
     ray.x = x;
-    ray.dx = ((2 * x - SceneWidth) * kOne) / scene.view.focalLength;
+    ray.dx = Fixed12::Ratio(2 * x - SceneWidth, scene.view.focalLength);
     ray.height = start.height;
     ray.slope = scene.view.startSlope;
     const bool top = start.sample < kFirstFarSample && MarchSteps<1>(ray, start.sample, kFirstFarSample, scene);

@@ -5,8 +5,8 @@
 // column repeated after the last, so the four corners of any cell are read without
 // wrapping.
 //
-// The march samples the terrain bilinearly, times 65536, at a distance l (in 1/16 map
-// rows: between map rows l / 16 and l / 16 + 1, w = 16 * (l % 16) of 256 of the way)
+// The march samples the terrain bilinearly, times 65536, at a distance d (in 1/16 map
+// rows: between map rows d / 16 and d / 16 + 1, w = 16 * (d % 16) of 256 of the way)
 // and an across position (cell in bits 18-23, fraction f in bits 10-17):
 //     hA = a0 * 256 + (a1 - a0) * f,  hB = b0 * 256 + (b1 - b0) * f,
 //     h  = hA * 256 + (hB - hA) * w
@@ -34,13 +34,15 @@ struct ReliefMap {
 
     uint8_t heights[kStride * kStride];
 
-    static int CellOf(int across) { return (across >> 18) & (kSize - 1); }
-    static int FractionOf(int across) { return (across >> 10) & 255; }
+    // Across positions hold the cell from bit kCellShift up, its 8-bit fraction below.
+    static constexpr int kCellShift = 18;
+    static int CellOf(int across) { return (across >> kCellShift) & (kSize - 1); }
+    static int FractionOf(int across) { return (across >> (kCellShift - 8)) & 255; }
 
-    CellRun RunAt(int l, int cell, int advance) const {
-        const uint8_t* near = heights + ((l >> 4) & (kSize - 1)) * kStride + cell;
+    CellRun RunAt(int distance, int cell, int advance) const {
+        const uint8_t* near = heights + ((distance >> 4) & (kSize - 1)) * kStride + cell;
         const uint8_t* far = near + kStride;
-        const int w = 16 * (l & 15);
+        const int w = 16 * (distance & 15);
         const int towardFar = (far[0] - near[0]) * 256;
         const int bend = (far[1] - far[0]) - (near[1] - near[0]);
         CellRun run;

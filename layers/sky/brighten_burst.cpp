@@ -23,7 +23,7 @@ void BrightenCircle(int x, int y, int radius, int factor) {
         const int angle = a + jitter;
         const int px = x + (radius * TableCos(angle)) / 32768;
         const int py = y + (radius * TableSin(angle)) / 32768;
-        randomCursor += 4;  // kept so the table values read later stay where they were
+        SkipRandomValues(4);
         if (px >= ClipLeft && px <= ClipRight && py >= 0 && py < Plan.horizonRow) canvas.ScalePixel(px, py, factor);
     }
 }

@@ -40,26 +40,27 @@ void DrawTailRay(const CometHead& head, int angle, int length, int reach) {
         if (j >= length - cut) return;
         const int px = head.x - MulQ15(j, TableCos(angle));
         const int py = head.y - MulQ15(j, TableSin(angle));
-        randomCursor += 4;  // two skipped values after each coordinate
+        SkipRandomValues(4);  // two after each coordinate
         if (px >= ClipLeft && px <= ClipRight && py >= top && py < bottom) canvas.ScalePixel(px, py, kTailFactor);
     }
 }
 
-// The fan widens q + 1 times around direction a, each time a little shorter, so the rays
+// The fan of rays is drawn several times, from a single ray on the axis out to the full
+// spread around the direction, each time a little shorter and less ragged, so the rays
 // near the axis are drawn again and the axis is brightest.
 void DrawTail(const CometHead& head, int direction, int length) {
     const int spreadDraw = rand() % 40 + 32;
-    const int spread = 2048 / spreadDraw;
+    const int spread = kAngleUnitsPerTurn / spreadDraw;
     const int widenings = rand() % 3 + 3;
-    int t = 3 * length;
-    for (int sum = 0; sum <= spread; sum += spread / widenings) {
-        const int reach = t / 5;
-        for (int off = direction - sum; off <= direction + sum; off += kRaySpacing) {
+    int raggedness = 3 * length;  // five times the ray ends' range
+    for (int halfWidth = 0; halfWidth <= spread; halfWidth += spread / widenings) {
+        const int reach = raggedness / 5;
+        for (int angle = direction - halfWidth; angle <= direction + halfWidth; angle += kRaySpacing) {
             const int jitter = rand() & 3;
-            DrawTailRay(head, off + jitter, length, reach);
+            DrawTailRay(head, angle + jitter, length, reach);
         }
         length -= 2;
-        t -= 6;
+        raggedness -= 6;
     }
 }
 
@@ -72,7 +73,7 @@ void DrawComet() {
     const int lengthDraw = rand();
     const int length = (width / 4 + lengthDraw % (width / 5)) / 2;
     const CometHead head = PlaceHead(length);
-    const int direction = rand() % 2048;
+    const int direction = rand() % kAngleUnitsPerTurn;
     const int headRadius = (rand() & 7) + 15;
     BrightenBurst(head.x, head.y, 0, headRadius, kHeadFactor);
     DrawTail(head, direction, length);

@@ -54,7 +54,7 @@ void DrawSpiralArms(const GalaxyShape& shape) {
         const GlowSprite large = MakeTintedSprite(colour, 3 * u);
         const GlowSprite small = MakeTintedSprite(colour, u);
         for (int k = 0; k < kArmCount; ++k) {
-            const int angle = a0 + 2048 * k / kArmCount;
+            const int angle = a0 + kAngleUnitsPerTurn * k / kArmCount;
             const int x = shape.centreX + MulQ15(e, TableCos(angle));
             const int y = shape.centreY + MulQ15(e, TableSin(angle));
             DrawArmPoint(x, y, e, large, 3 * u, small, u);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/canvas.h"
+#include "core/fixed_point.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
@@ -10,14 +11,15 @@
 namespace vorrith {
 namespace {
 
-// rand() % (grain * 256) for a 15-bit draw r = 256 * a + b is 256 * (a % grain) + b;
-// the first term is looked up for each of the 128 values of a.
+// The dither noise, rand() % grain in 8.8 palette units. For a 15-bit draw with whole
+// part a and fraction b that is (a % grain) in 8.8 plus b; the first term is looked up
+// for each of the 128 values of a.
 class GradientNoise {
 public:
     explicit GradientNoise(int grain) {
-        for (int a = 0; a < 128; ++a) high_[a] = (a % grain) * 256;
+        for (int a = 0; a < 128; ++a) high_[a] = Fixed8::From(a % grain);
     }
-    int operator()(int draw) const { return high_[draw >> 8] + (draw & 255); }
+    int operator()(int draw) const { return high_[Fixed8::Floor(draw)] + Fixed8::Fraction(draw); }
 
 private:
     int high_[128];
@@ -49,15 +51,17 @@ void FillGradientRow(uint8_t* pixel, int count, int position, int columnStep, co
     }
 }
 
-// Positions along the sky band are palette indices in 8.8 fixed point.
+// Positions along the sky band are palette indices in 8.8: the horizon row starts a
+// little below the top of the band, the top row ends near its first entry, and every
+// row grows brighter by `tilt` entries from left to right.
 void DrawSkyGradient() {
     const ScenePlan& plan = Plan;
     const int tilt = (rand() & 3) + 8 * plan.sunVisible;
-    const int columnStep = (tilt * 256) / (ClipRight - ClipLeft + 1);
+    const int columnStep = Fixed8::Ratio(tilt, ClipRight - ClipLeft + 1);
     const int startIndex = 62 - tilt - plan.grain;
-    const int rowStep = ((32 - startIndex) * 256) / (plan.horizonRow - ClipTop + 1);
+    const int rowStep = Fixed8::Ratio(32 - startIndex, plan.horizonRow - ClipTop + 1);
     const GradientNoise noise(plan.grain);
-    int rowPosition = startIndex * 256;
+    int rowPosition = Fixed8::From(startIndex);
     for (int y = plan.horizonRow; y >= ClipTop; --y) {
         FillGradientRow(canvas.PixelAddress(ClipLeft, y), ClipRight - ClipLeft + 1, rowPosition, columnStep, noise);
         rowPosition += rowStep;

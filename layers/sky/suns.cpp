@@ -43,10 +43,10 @@ void DrawDustGlow(const Sun& sun) {
     for (int i = 0; i <= n; ++i) {
         for (int j = 0; j <= i; ++j) {
             for (int k = 0; k < kDustDotsPerPlace; ++k) {
-                const int a = NextRandomValue() & 2047;
+                const int a = WrapAngle(NextRandomValue());
                 const int px = sun.x + MulQ15(j, TableCos(a));
                 const int py = sun.y + MulQ15(j, TableSin(a));
-                randomCursor += 4;  // two skipped values after each coordinate
+                SkipRandomValues(4);  // two after each coordinate
                 if (px >= ClipLeft && px <= ClipRight && py >= 0 && py < Plan.horizonRow) dots.Place(px, py);
             }
         }
