@@ -5,7 +5,8 @@
 
 namespace vorrith {
 
-// A range of palette entries (empty when lastIndex < firstIndex) and of canvas rows.
+// A band of the plan: a range of palette entries (empty when lastIndex < firstIndex)
+// and the range of canvas rows drawn in those colours.
 struct PaletteBand {
     int firstIndex;
     int lastIndex;
@@ -13,7 +14,18 @@ struct PaletteBand {
     int bottomRow;
 };
 
-constexpr int kPaletteBandCount = 7;
+// The plan's bands by what they colour. The first four span the sky rows, the rest the
+// ground rows; the last two have no entries.
+enum BandName {
+    kSunBand = 0,
+    kSkyBand = 1,
+    kPlanetBand = 2,
+    kMoonBand = 3,
+    kGroundBand = 4,
+    kEmptyGroundBand = 5,
+    kEmptyLowerBand = 6,
+    kPaletteBandCount = 7,
+};
 
 enum SceneType { kHillCountry = 0, kReliefPlain = 1, kCraterPlain = 2, kSea = 3 };
 
@@ -37,11 +49,16 @@ struct ScenePlan {
 
 extern ScenePlan Plan;
 
-// Fixed palette indices of the bands.
+// Fixed palette entries of the bands' colour ramps.
 constexpr int kSunPaletteFirst = 16;
+constexpr int kSunPaletteLast = 31;
 constexpr int kSkyPaletteFirst = 32;
+constexpr int kSkyPaletteLast = 63;
 constexpr int kPlanetPaletteFirst = 64;
+constexpr int kPlanetPaletteLast = 95;
 constexpr int kMoonPaletteFirst = 96;
+constexpr int kMoonPaletteLast = 127;
 constexpr int kGroundPaletteFirst = 128;
+constexpr int kGroundPaletteLast = 159;
 
 }  // namespace vorrith

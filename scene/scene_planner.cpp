@@ -61,27 +61,27 @@ void SetBands(ScenePlan& plan) {
         PaletteBand& band = plan.bands[b];
         band.firstIndex = 32 * b;
         band.lastIndex = 32 * b + 31;
-        const bool sky = b <= 3;
+        const bool sky = b <= kMoonBand;
         band.topRow = sky ? ClipTop : plan.horizonRow;
         band.bottomRow = sky ? plan.horizonRow : ClipBottom;
     }
-    plan.bands[6].lastIndex = 191;
-    plan.bands[5].lastIndex = 159;
-    plan.bands[0].firstIndex = 16;
+    plan.bands[kEmptyLowerBand].lastIndex = 191;
+    plan.bands[kEmptyGroundBand].lastIndex = 159;
+    plan.bands[kSunBand].firstIndex = kSunPaletteFirst;
 }
 
 void BuildRamps(ScenePlan& plan) {
     if (plan.gradientSky == 1) {
-        RandomPaletteRamp(1, 24, 28, 63, 32, 63);
+        RandomPaletteRamp(1, 24, 28, 63, kSkyPaletteFirst, kSkyPaletteLast);
     } else {
-        RandomPaletteRamp(1, 5, 30, 58, 32, 63);
+        RandomPaletteRamp(1, 5, 30, 58, kSkyPaletteFirst, kSkyPaletteLast);
     }
-    RandomPaletteRamp(35, 57, 58, 63, 16, 31);
-    RandomPaletteRamp(3, 26, 28, 63, 128, 159);
+    RandomPaletteRamp(35, 57, 58, 63, kSunPaletteFirst, kSunPaletteLast);
+    RandomPaletteRamp(3, 26, 28, 63, kGroundPaletteFirst, kGroundPaletteLast);
     if (plan.noPlanet == 1) {
-        plan.bands[2].lastIndex = 63;
+        plan.bands[kPlanetBand].lastIndex = kPlanetPaletteFirst - 1;
     } else {
-        RandomPaletteRamp(1, 18, 26, 63, 64, 95);
+        RandomPaletteRamp(1, 18, 26, 63, kPlanetPaletteFirst, kPlanetPaletteLast);
     }
     // Moons: from a dark random colour to a light one.
     const int startRed = NextRandomValue() % 4 + 4;
@@ -90,7 +90,7 @@ void BuildRamps(ScenePlan& plan) {
     const int endRed = NextRandomValue() % 24 + 40;
     const int endGreen = NextRandomValue() % 24 + 40;
     const int endBlue = NextRandomValue() % 24 + 40;
-    PaletteRamp(96, 127, Ramp6(startRed, startGreen, startBlue), Ramp6(endRed, endGreen, endBlue));
+    PaletteRamp(kMoonPaletteFirst, kMoonPaletteLast, Ramp6(startRed, startGreen, startBlue), Ramp6(endRed, endGreen, endBlue));
 }
 
 }  // namespace

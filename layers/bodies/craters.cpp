@@ -12,8 +12,6 @@
 namespace vorrith {
 namespace {
 
-constexpr int kSkyRowsBand = 3;
-
 int IntegerSqrt(int value) { return static_cast<int>(std::sqrt(static_cast<double>(value))); }
 
 struct Crater {
@@ -37,21 +35,23 @@ void Foreshorten(Crater& c, int radius, int dist) {
     if (c.ryB + dist > radius) c.ryB = radius - dist;
 }
 
+// Everything is kept to the moon's disc and the sky rows of the moon band.
 void ShadeCrater(const Crater& c, int moonX, int moonY, int radius, int dither) {
     const int intensityDraw = rand();
     const int intensity = (intensityDraw & 1) + dither / 2;
-    const int tilt = c.angle + 512;
-    if (c.deep) ShadeEllipse(c.x, c.y, c.size - 1, c.ryA - 1, c.ryB - 1, kSkyRowsBand, tilt, -1, 1, moonX, moonY, radius);
-    ShadeEllipse(c.x, c.y, c.size, c.ryA, c.ryB, kSkyRowsBand, tilt, -intensity, 0, moonX, moonY, radius);
-    ShadeEllipse(c.x + 1, c.y - 1, c.size, c.ryA, c.ryB, kSkyRowsBand, tilt, intensity, 0, moonX, moonY, radius);
+    const int tilt = c.angle + kQuarterTurn;  // the short axis points at the moon's centre
+    const ClipCircle moon{moonX, moonY, radius};
+    if (c.deep) ShadeEllipse({c.x, c.y, c.size - 1, c.ryA - 1, c.ryB - 1, tilt, kMoonBand, -1, moon});
+    ShadeEllipse({c.x, c.y, c.size, c.ryA, c.ryB, tilt, kMoonBand, -intensity, moon});
+    ShadeEllipse({c.x + 1, c.y - 1, c.size, c.ryA, c.ryB, tilt, kMoonBand, intensity, moon});
 }
 
 // One crater; a rejected one has still made the draws up to its rejection.
 void DrawCrater(int x, int y, int radius, int cap, int dither) {
     const int squared = radius * radius;
     const int angleDraw = rand();
-    int angle = angleDraw % 2048;
-    if (angle % 512 == 0) angle += 3;
+    int angle = angleDraw % kAngleUnitsPerTurn;
+    if (angle % kQuarterTurn == 0) angle += 3;  // keeps the crater off the axes
     const int w = rand() % squared;
     const int dist = IntegerSqrt(w);
     const int largest = std::min(IntegerSqrt(squared - w), cap) - 1;

@@ -1,4 +1,4 @@
-// Latitude bands: each band is a run of rows h (distance from the equator) on which
+// Latitude bands: each band is a run of latitudes (distances from the equator) on which
 // jittered elliptical arcs, wider than the planet and tilted with the ecliptic, lighten
 // the planet above and below its centre.
 #include <algorithm>
@@ -11,22 +11,24 @@
 namespace vorrith {
 namespace {
 
-constexpr int kSkyRowsBand = 2;
 constexpr int kArcOverhang = 25;  // the arcs' horizontal semi-axis exceeds the radius
 
-// One pair of arcs on row h: the half on the positive-sine side, then the other.
-void DrawArcPair(int cx, int cy, int radius, int h, int tilt, int halfSpan) {
-    const int u = rand() % 40;
-    const int v = rand() % halfSpan;
-    const int jitter = radius + kArcOverhang - v;
+// One pair of arcs at distance `latitude` from the equator: the half on the
+// positive-sine side, then the other, both a little short of the ends of their half
+// turn, kept to the planet's disc and the sky rows of the planet band.
+void DrawArcPair(int cx, int cy, int radius, int latitude, int tilt, int halfSpan) {
+    const int trim = rand() % 40;
+    const int narrowing = rand() % halfSpan;  // a ragged arc steps by 57 / jitter
+    const int jitter = radius + kArcOverhang - narrowing;
+    const ClipCircle planet{cx, cy, radius - 1};
     const int firstShift = rand() & 3;
     const int firstWiden = rand() & 7;
-    ShadeEllipseArc(cx + firstShift, cy, radius + kArcOverhang + firstWiden, h, tilt, u, 1023 - u, kSkyRowsBand, 0,
-                    jitter, cx, cy, radius - 1);
+    ShadeEllipseArc({cx + firstShift, cy, radius + kArcOverhang + firstWiden, latitude, tilt, trim,
+                     kFirstHalfEnd - trim, kPlanetBand, jitter, planet});
     const int secondShift = rand() & 3;
     const int secondWiden = rand() & 7;
-    ShadeEllipseArc(cx + secondShift, cy, radius + kArcOverhang + secondWiden, h, tilt, u + 1024, 2047 - u,
-                    kSkyRowsBand, 0, jitter, cx, cy, radius - 1);
+    ShadeEllipseArc({cx + secondShift, cy, radius + kArcOverhang + secondWiden, latitude, tilt,
+                     kSecondHalfStart + trim, kSecondHalfEnd - trim, kPlanetBand, jitter, planet});
 }
 
 }  // namespace
@@ -35,22 +37,26 @@ void DrawPlanetBands(int cx, int cy, int radius, int tilt) {
     const int limit = (7 * radius) / 8;
     const int third = radius / 3;
     const int halfSpan = (radius + kArcOverhang) / 2;
-    int f = radius / 16;
-    while (f < limit) {
-        // Bands and the gaps between them narrow towards the poles.
-        const int g = MulQ15(third, TableCos((f * 512) / radius)) + 2;
+    int gapStart = radius / 16;
+    while (gapStart < limit) {
+        // Bands and the gaps between them narrow towards the poles: their sizes are drawn
+        // below a scale that falls with the cosine of the latitude (a quarter turn at the
+        // radius).
+        const int scale = MulQ15(third, TableCos((gapStart * kQuarterTurn) / radius)) + 2;
         const int gapDraw = rand();
-        int h = gapDraw % g + f + 3;
+        int latitude = gapDraw % scale + gapStart + 3;
         const int widthDraw = rand();
-        const int width = std::max(widthDraw % g, 5);
-        const int next = h + width;
+        const int width = std::max(widthDraw % scale, 5);
+        const int bandEnd = latitude + width;
         const bool sparse = (rand() & 1) != 0;
-        // The sine runs from half a turn down towards 0: most arcs in a band's middle.
-        for (int a = width << 10; h < limit && h < next; ++h, a -= 1024) {
-            const int count = TableSin(a / width) / (sparse ? 14999 : 9999) + 1;
-            for (int i = 0; i < count; ++i) DrawArcPair(cx, cy, radius, h, tilt, halfSpan);
+        // The arcs per latitude follow a sine running from half a turn down towards 0
+        // across the band, so most arcs lie in its middle. The angle is kept times the
+        // width so that it falls by an exact half turn over the band.
+        for (int angle = width * kHalfTurn; latitude < limit && latitude < bandEnd; ++latitude, angle -= kHalfTurn) {
+            const int count = TableSin(angle / width) / (sparse ? 14999 : 9999) + 1;
+            for (int i = 0; i < count; ++i) DrawArcPair(cx, cy, radius, latitude, tilt, halfSpan);
         }
-        f = next;
+        gapStart = bandEnd;
     }
 }
 

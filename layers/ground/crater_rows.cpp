@@ -8,9 +8,6 @@
 namespace vorrith {
 namespace {
 
-constexpr int kGroundBand = 4;
-constexpr int kNoClipRadius = 32767;
-
 void DrawCraterRow(int y, int sizeLimit) {
     const int count = NextRandomValue() % 8;
     if (count == 0) return;
@@ -39,11 +36,9 @@ void DrawCrater(int size, int x, int y, bool deep) {
     const int upperSize = size - (size >> 1);  // the far half is about half as deep
     if (upperSize <= 1) return;
     const int strength = 1 + (NextRandomValue() & 1);
-    if (deep) {
-        ShadeEllipse(x, y, 8 * size - 1, size - 1, upperSize - 1, kGroundBand, 0, -1, 1, 0, 0, kNoClipRadius);
-    }
-    ShadeEllipse(x, y, 8 * size, size, upperSize, kGroundBand, 0, -strength, 0, 0, 0, kNoClipRadius);
-    ShadeEllipse(x + 1, y - 1, 8 * size, size, upperSize, kGroundBand, 0, strength, 0, 0, 0, kNoClipRadius);
+    if (deep) ShadeEllipse({x, y, 8 * size - 1, size - 1, upperSize - 1, 0, kGroundBand, -1, kNoClipCircle});
+    ShadeEllipse({x, y, 8 * size, size, upperSize, 0, kGroundBand, -strength, kNoClipCircle});
+    ShadeEllipse({x + 1, y - 1, 8 * size, size, upperSize, 0, kGroundBand, strength, kNoClipCircle});
 }
 
 }  // namespace vorrith

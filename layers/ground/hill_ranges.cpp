@@ -180,7 +180,7 @@ void DrawHillRanges(int horizonIndex, int farIndex, int grain, int mostBands) {
     band.grain = grain;
     band.tableFits = RandomTableHoldsRandResults();
     band.height = (ClipBottom - Plan.horizonRow) / (planned * planned);
-    band.topIndex = grain + 2 * planned + 129;
+    band.topIndex = grain + 2 * planned + kGroundPaletteFirst + 1;
     band.fractionBits = NextRandomValue() % 3;
     band.top = Plan.horizonRow - band.fractionBits - band.height + 4;
     band.spread = 3;

@@ -12,21 +12,19 @@
 namespace vorrith {
 namespace {
 
-constexpr int kGroundBand = 4;
 constexpr int kShadowAngle = 2020;  // about 5 degrees below the horizontal
 constexpr int kShadowStrength = -6;
-constexpr int kNoClipRadius = 32767;
 
 struct Rock {
     int x, base, width, height, top;
     int lowIndex, highIndex;
-    int leftIndex;   // v: darkens toward lowIndex row by row
-    int rightIndex;  // A: rises toward highIndex, then falls
-    int dither;      // r, in whole entries
-    int left, right;             // J, D: this row's edges
-    int leftFixed, rightFixed;   // K, L: edges in 1/16 pixel
-    int leftSpeed, rightSpeed;   // sL, sR: bound of an edge's move per row, 1/16 pixel
-    int leftTurn, rightTurn;     // gL, gR: rows where the edges turn inward
+    int leftIndex;   // darkens toward lowIndex row by row
+    int rightIndex;  // rises toward highIndex, then falls
+    int dither;      // in whole entries
+    int left, right;             // this row's edges
+    int leftFixed, rightFixed;   // the edges in 1/16 pixel
+    int leftSpeed, rightSpeed;   // bound of an edge's move per row, 1/16 pixel
+    int leftTurn, rightTurn;     // rows where the edges turn inward
 };
 
 // The four start values: side index, dither and the two edge offsets.
@@ -47,17 +45,17 @@ void StartRock(Rock& rock) {
 
 void DrawPebble(const Rock& rock) {
     if (rock.base > ClipBottom) return;
-    const int beta = NextRandomValue() & 7;
-    const int x = rock.x, base = rock.base, v = rock.leftIndex, a = rock.rightIndex;
-    BlendPaletteDot(x - 1, base, v, 58 - beta);
-    BlendPaletteDot(x, base, v, 83 - beta);
-    BlendPaletteDot(x + 1, base, a, 83 - beta);
+    const int fading = NextRandomValue() & 7;
+    const int x = rock.x, base = rock.base, dark = rock.leftIndex, light = rock.rightIndex;
+    BlendPaletteDot(x - 1, base, dark, 58 - fading);
+    BlendPaletteDot(x, base, dark, 83 - fading);
+    BlendPaletteDot(x + 1, base, light, 83 - fading);
     if (rock.height > 1) {
-        BlendPaletteDot(x - 2, base, v, 51 - beta);
-        BlendPaletteDot(x, base - 1, a, 77 - beta);
-        BlendPaletteDot(x + 1, base - 1, a, 51 - beta);
+        BlendPaletteDot(x - 2, base, dark, 51 - fading);
+        BlendPaletteDot(x, base - 1, light, 77 - fading);
+        BlendPaletteDot(x + 1, base - 1, light, 51 - fading);
     }
-    if (rock.width > 2) BlendPaletteDot(x + 2, base, a, 51 - beta);
+    if (rock.width > 2) BlendPaletteDot(x + 2, base, light, 51 - fading);
 }
 
 // A flat tilted ellipse left of the rock, reaching a little below its base.
@@ -66,7 +64,7 @@ void DrawShadow(const Rock& rock) {
     const int ry = reach / 8 + rock.width / 8 + 1;
     const int cx = rock.right - MulQ15(reach, TableCos(kShadowAngle));
     const int cy = rock.base - MulQ15(reach, TableSin(kShadowAngle));
-    ShadeEllipse(cx, cy, reach, ry, ry, kGroundBand, kShadowAngle, kShadowStrength, 1, 0, 0, kNoClipRadius);
+    ShadeEllipse({cx, cy, reach, ry, ry, kShadowAngle, kGroundBand, kShadowStrength, kNoClipCircle});
 }
 
 // A row between the middle and three quarters of the way down the rock.
@@ -88,7 +86,7 @@ void MoveEdges(Rock& rock, int y) {
     rock.rightFixed += y <= rock.rightTurn ? rightMove : -rightMove;
 }
 
-// The extent of the last drawn row: its soft ends Lo, Hi and its edges J, D.
+// The extent of the last drawn row: its soft ends and its edges.
 struct DrawnRow {
     int low, high, left, right;
 };
@@ -97,11 +95,11 @@ struct DrawnRow {
 void DrawFootRow(const Rock& rock, const DrawnRow& last, int y) {
     const int span = last.right - last.left;
     if (span <= 8) return;
-    const int q = span / 8;
+    const int eighth = span / 8;
     const int footIndex = rock.rightIndex - 2 > rock.leftIndex ? rock.rightIndex - 2 : rock.leftIndex + 1;
-    ShadeRun(last.low + q, last.low + 2 * q, y, rock.leftIndex, 1, 1);
-    FillRunDithered(last.low + 2 * q + 1, last.high - 2 * q - 1, y, rock.leftIndex, footIndex, rock.dither);
-    ShadeRun(last.high - q, last.high - 2 * q, y, footIndex, 1, 1);
+    ShadeRun(last.low + eighth, last.low + 2 * eighth, y, rock.leftIndex, 1, 1);
+    FillRunDithered(last.low + 2 * eighth + 1, last.high - 2 * eighth - 1, y, rock.leftIndex, footIndex, rock.dither);
+    ShadeRun(last.high - eighth, last.high - 2 * eighth, y, footIndex, 1, 1);
 }
 
 void DrawBody(Rock& rock) {

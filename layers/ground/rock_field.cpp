@@ -8,15 +8,13 @@
 namespace vorrith {
 namespace {
 
-constexpr int kRockLowIndex = 128;
-
 // What the groups of one depth layer share.
 struct RockLayer {
-    int number;       // i, 1 for the farthest layer
-    int spacing;      // b, doubles layer by layer
+    int number;       // 1 for the farthest layer
+    int spacing;      // doubles layer by layer
     int start;        // the layer's base row
-    int heightScale;  // d: rock heights are drawn from it
-    int gap;          // gx: extra room between groups (may be 0); rock widths are drawn from it
+    int heightScale;  // rock heights are drawn from it
+    int gap;          // extra room between groups (may be 0); rock widths are drawn from it
     int highIndex;
 };
 
@@ -31,13 +29,13 @@ void DrawRockWithPebbles(const RockLayer& layer, int groupLeft, int offset, int 
     const int x = groupLeft + offset + place % inwardStep;
     const int w = widthDraw % ((3 * widthScale) / 4 + 1) + widthScale / 8 + 1;
     const int h = heightDraw % ((3 * heightScale) / 4 + 1) + heightScale / 8 + 1;
-    DrawRock(x, row, w, h, kRockLowIndex, layer.highIndex);
+    DrawRock(x, row, w, h, kGroundPaletteFirst, layer.highIndex);
     const int pebbles = NextRandomValue() % 4 + 3;
     for (int k = 0; k < pebbles; ++k) {
         const int distance = NextRandomValue() % w + 1;
         const int pebbleWidth = NextRandomValue() % (w / 2 + 1) + w / 8;
         const int pebbleHeight = NextRandomValue() % (h / 2 + 1) + h / 8;
-        DrawRock(offset != 0 ? x + distance : x - distance, row + 1, pebbleWidth, pebbleHeight, kRockLowIndex,
+        DrawRock(offset != 0 ? x + distance : x - distance, row + 1, pebbleWidth, pebbleHeight, kGroundPaletteFirst,
                  layer.highIndex);
     }
 }
@@ -79,7 +77,7 @@ void DrawRockField() {
     RockLayer layer{};
     layer.spacing = (ClipBottom - Plan.horizonRow) / (k * k);
     layer.start = Plan.horizonRow + layer.spacing;
-    layer.highIndex = 159;
+    layer.highIndex = kGroundPaletteLast;
     for (int i = 1; i <= k + 1; ++i) {
         layer.number = i;
         layer.spacing *= 2;

@@ -48,8 +48,9 @@ struct ClipDisc {
     int64_t radiusSquared;
     bool coversReach;
 
-    ClipDisc(int cx, int cy, int r, const PaletteBand& rows)
-        : left(ClipLeft), right(ClipRight), x(cx), y(cy), radiusSquared(static_cast<int64_t>(r) * r),
+    ClipDisc(const ClipCircle& circle, const PaletteBand& rows)
+        : left(ClipLeft), right(ClipRight), x(circle.x), y(circle.y),
+          radiusSquared(static_cast<int64_t>(circle.radius) * circle.radius),
           coversReach(Contains(left, rows.topRow) && Contains(left, rows.bottomRow) && Contains(right, rows.topRow) &&
                       Contains(right, rows.bottomRow)) {}
     bool Contains(int px, int py) const {
@@ -85,8 +86,8 @@ void ScaleChunk(const PixelChunk& chunk, const ScaleTable& scale) {
 // about 1.5 pixels of the ellipse offset (ex, ey) turned by the tilt (two truncations; the
 // table's sines and cosines keep lengths to 2.1e-5), then moves by at most 2.9 for its
 // jitter, and the ellipse's centre lies within |dx| + |dy| of the disc's. So an offset
-// longer than clipR + |dx| + |dy| + 8 puts the pixel outside the disc. Such a step only
-// makes its draws, and as the last pixel it leaves one that matches no later pixel
+// longer than the clip radius + |dx| + |dy| + 8 puts the pixel outside the disc. Such a
+// step only makes its draws, and as the last pixel it leaves one that matches no later pixel
 // (kNoPixel): a later pixel equal to it would also lie outside the disc, so whether or
 // not it counted as a repeat, it would not be scaled, and it would become the last
 // pixel either way. This needs every step's row inside the band (a step outside makes
@@ -110,18 +111,18 @@ bool RowsStayInBand(const EllipseFrame& frame, int rx, int ry, const PaletteBand
     return frame.cy - reach >= rows.topRow && frame.cy + reach <= rows.bottomRow;
 }
 
-int64_t FarSquared(const EllipseFrame& frame, int rx, int ry, int thetaStart, int thetaEnd, int clipX, int clipY,
-                   int clipR, const ClipDisc& clip, const PaletteBand& rows) {
+int64_t FarSquared(const EllipseFrame& frame, const EllipseArc& arc, const ClipDisc& clip, const PaletteBand& rows) {
     const auto small = [](int64_t v, int64_t limit) { return v >= -limit && v <= limit; };
+    const ClipCircle& c = arc.clip;
     const bool smallRadii =
-        small(rx, kLargestFarRadius) && small(ry, kLargestFarRadius) && small(clipR, kLargestFarRadius);
+        small(arc.rx, kLargestFarRadius) && small(arc.ry, kLargestFarRadius) && small(c.radius, kLargestFarRadius);
     const bool smallCentres = small(frame.cx, kLargestFarCentre) && small(frame.cy, kLargestFarCentre) &&
-                              small(clipX, kLargestFarCentre) && small(clipY, kLargestFarCentre) &&
-                              small(thetaStart, kLargestFarCentre) && small(thetaEnd, kLargestFarCentre);
-    if (clip.coversReach || !smallRadii || !smallCentres || !RowsStayInBand(frame, rx, ry, rows)) {
+                              small(c.x, kLargestFarCentre) && small(c.y, kLargestFarCentre) &&
+                              small(arc.thetaStart, kLargestFarCentre) && small(arc.thetaEnd, kLargestFarCentre);
+    if (clip.coversReach || !smallRadii || !smallCentres || !RowsStayInBand(frame, arc.rx, arc.ry, rows)) {
         return 0;
     }
-    const int64_t far = std::abs(clipR) + std::abs(frame.cx - clipX) + std::abs(frame.cy - clipY) + kFarMargin;
+    const int64_t far = std::abs(c.radius) + std::abs(frame.cx - c.x) + std::abs(frame.cy - c.y) + kFarMargin;
     return far * far;
 }
 
@@ -158,10 +159,11 @@ struct ArcCursor {
     int lastY = 0;
 };
 
-// The first parameter from theta on with theta % 1024 == 512 (never a negative one).
+// The first parameter from theta on that points at the top or bottom vertex (a quarter
+// turn past a multiple of half a turn; never a negative one).
 int NextVertex(int theta) {
-    if (theta <= 512) return 512;
-    return 512 + 1024 * ((theta - 512 + 1023) / 1024);
+    if (theta <= kQuarterTurn) return kQuarterTurn;
+    return kQuarterTurn + kHalfTurn * ((theta - kQuarterTurn + kHalfTurn - 1) / kHalfTurn);
 }
 
 // A step's parameter, moved off the vertex it would rest on; vertex is kept as the next
@@ -204,7 +206,7 @@ void WalkArc(const ArcWalk& walk, ArcCursor& cursor, PixelChunk& chunk) {
     int vertex = NextVertex(theta);
     EllipseOffset previous = kNoOffset;
     for (; theta <= walk.thetaEnd && count < kChunkPixels; theta += walk.step) {
-        // The parameter never rests on the top or bottom vertex (theta % 1024 == 512).
+        // The parameter never rests on the top or bottom vertex.
         theta = StepOffVertex(theta, vertex);
         const EllipseOffset e = OffsetAt(theta, walk.rx, walk.ry);
         // A clean step with the offset of the step before repeats its pixel (or its
@@ -229,23 +231,22 @@ void WalkArc(const ArcWalk& walk, ArcCursor& cursor, PixelChunk& chunk) {
 
 }  // namespace
 
-void ShadeEllipseArc(int cx, int cy, int rx, int ry, int tilt, int thetaStart, int thetaEnd, int band,
-                     int /*ignored*/, int jitter, int clipX, int clipY, int clipR) {
-    const PaletteBand& rows = Plan.bands[band];
-    const bool jittered = jitter != 0;
+void ShadeEllipseArc(const EllipseArc& arc) {
+    const PaletteBand& rows = Plan.bands[arc.rowsOf];
+    const bool jittered = arc.jitter != 0;
     // A radius below 1 is taken as 1 so the step stays defined.
-    const int step = std::max(kStepNumerator / std::max(jittered ? jitter : rx, 1), 1);
-    const EllipseFrame frame(cx, cy, tilt);
-    const ClipDisc clip(clipX, clipY, clipR, rows);
-    const int64_t farSquared =
-        jittered ? FarSquared(frame, rx, ry, thetaStart, thetaEnd, clipX, clipY, clipR, clip, rows) : 0;
-    const int farFrom = FarFrom(rx, ry, thetaStart, thetaEnd, farSquared);
+    const int step = std::max(kStepNumerator / std::max(jittered ? arc.jitter : arc.rx, 1), 1);
+    const EllipseFrame frame(arc.cx, arc.cy, arc.tilt);
+    const ClipDisc clip(arc.clip, rows);
+    const int64_t farSquared = jittered ? FarSquared(frame, arc, clip, rows) : 0;
+    const int thetaEnd = arc.thetaEnd;
+    const int farFrom = FarFrom(arc.rx, arc.ry, arc.thetaStart, thetaEnd, farSquared);
     // The full walk ends before the far run at the end (a step it moves off a vertex
     // into that run is still walked in full, which is always exact).
     const int nearEnd = farSquared == 0 ? thetaEnd : std::min(thetaEnd, farFrom - 1);
-    ArcWalk walk{frame, rx, ry, step, thetaEnd, rows.topRow, rows.bottomRow, clip, farSquared, canvas.stride};
-    ArcCursor cursor{thetaStart};
-    if (farSquared != 0) SkipFarSteps(walk, cursor, farFrom <= thetaStart);
+    ArcWalk walk{frame, arc.rx, arc.ry, step, thetaEnd, rows.topRow, rows.bottomRow, clip, farSquared, canvas.stride};
+    ArcCursor cursor{arc.thetaStart};
+    if (farSquared != 0) SkipFarSteps(walk, cursor, farFrom <= arc.thetaStart);
     const ScaleTable& scale = jittered ? kJitteredArcScale : kCleanArcScale;
     PixelChunk chunk;
     walk.thetaEnd = nearEnd;

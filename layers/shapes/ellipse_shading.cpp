@@ -22,7 +22,7 @@ struct Outline {
 
     // The point's column, clamped to the canvas columns.
     int Column(int i) const {
-        const int ry = theta[i] <= 1024 ? ryFirst : rySecond;
+        const int ry = theta[i] <= kHalfTurn ? ryFirst : rySecond;
         return std::clamp(frame.Column(OffsetAt(theta[i], rx, ry)), ClipLeft, ClipRight);
     }
 
@@ -78,9 +78,9 @@ int RecordSteps(Outline& outline, int ry, int theta, int end, int step, const Pa
 void RecordOutline(Outline& outline, int angle, const PaletteBand& band) {
     const int step = std::max(kStepNumerator / outline.rx, 1);
     // The parameter runs from the tilt angle upward and is compared unreduced: ryFirst
-    // up to 1024, rySecond beyond.
+    // up to half a turn, rySecond beyond.
     const int end = angle + kAngleUnitsPerTurn;
-    const int theta = RecordSteps(outline, outline.ryFirst, angle, std::min(end, 1025), step, band);
+    const int theta = RecordSteps(outline, outline.ryFirst, angle, std::min(end, kHalfTurn + 1), step, band);
     RecordSteps(outline, outline.rySecond, theta, end, step, band);
 }
 
@@ -107,27 +107,26 @@ void ScanOutline(const Outline& outline, int factor) {
     }
 }
 
-void ShadeFilledEllipse(int cx, int cy, int rx, int ryFirst, int rySecond, int band, int angle, int strength) {
-    const PaletteBand& rows = Plan.bands[band];
+void ShadeFilledEllipse(const ShadedEllipse& e) {
+    const PaletteBand& rows = Plan.bands[e.rowsOf];
     const int spread = rand() & 31;
-    const int factor = 256 + (strength * (spread + 24)) / 8;
-    Outline outline(cx, cy, angle, std::max(rx, 1), ryFirst, rySecond);
-    RecordOutline(outline, angle, rows);
+    const int factor = Fixed8::kOne + (e.strength * (spread + 24)) / 8;
+    Outline outline(e.cx, e.cy, e.tilt, std::max(e.rx, 1), e.ryFirst, e.rySecond);
+    RecordOutline(outline, e.tilt, rows);
     if (outline.maxY <= rows.topRow || outline.minY >= rows.bottomRow || outline.minY > outline.maxY) return;
     ScanOutline(outline, factor);
 }
 
 }  // namespace
 
-void ShadeEllipse(int cx, int cy, int rx, int ryFirst, int rySecond, int band, int angle, int strength,
-                  int /*ignored*/, int clipX, int clipY, int clipR) {
+void ShadeEllipse(const ShadedEllipse& e) {
     const int form = rand();
     if ((form & 1) == 0) {
-        ShadeEllipseArc(cx, cy, rx, ryFirst, angle, 0, 1023, band, strength, 0, clipX, clipY, clipR);
-        ShadeEllipseArc(cx, cy, rx, rySecond, angle, 1024, 2047, band, strength, 0, clipX, clipY, clipR);
+        ShadeEllipseArc({e.cx, e.cy, e.rx, e.ryFirst, e.tilt, 0, kFirstHalfEnd, e.rowsOf, 0, e.clip});
+        ShadeEllipseArc({e.cx, e.cy, e.rx, e.rySecond, e.tilt, kSecondHalfStart, kSecondHalfEnd, e.rowsOf, 0, e.clip});
         return;
     }
-    ShadeFilledEllipse(cx, cy, rx, ryFirst, rySecond, band, angle, strength);
+    ShadeFilledEllipse(e);
 }
 
 }  // namespace vorrith

@@ -33,8 +33,8 @@ CometHead PlaceHead(int length) {
 // One ray from 2 pixels behind the head outwards; a fresh draw before every point decides
 // whether it goes on, so the ray ends somewhere between length - reach and length - 1.
 void DrawTailRay(const CometHead& head, int angle, int length, int reach) {
-    const int top = Plan.bands[1].topRow;
-    const int bottom = Plan.bands[1].bottomRow;
+    const int top = Plan.bands[kSkyBand].topRow;
+    const int bottom = Plan.bands[kSkyBand].bottomRow;
     for (int j = 2;; ++j) {
         const int cut = rand() % reach;
         if (j >= length - cut) return;

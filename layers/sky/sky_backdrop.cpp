@@ -58,8 +58,8 @@ void DrawSkyGradient() {
     const ScenePlan& plan = Plan;
     const int tilt = (rand() & 3) + 8 * plan.sunVisible;
     const int columnStep = Fixed8::Ratio(tilt, ClipRight - ClipLeft + 1);
-    const int startIndex = 62 - tilt - plan.grain;
-    const int rowStep = Fixed8::Ratio(32 - startIndex, plan.horizonRow - ClipTop + 1);
+    const int startIndex = kSkyPaletteLast - 1 - tilt - plan.grain;
+    const int rowStep = Fixed8::Ratio(kSkyPaletteFirst - startIndex, plan.horizonRow - ClipTop + 1);
     const GradientNoise noise(plan.grain);
     int rowPosition = Fixed8::From(startIndex);
     for (int y = plan.horizonRow; y >= ClipTop; --y) {

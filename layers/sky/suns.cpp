@@ -76,7 +76,7 @@ void DrawBlackSkySun(const Sun& sun) {
     const int divisor = rand() % 120 + 40;
     const int radius = sun.size * 100 / divisor;
     FillDiscInEntry(sun, radius, kSunPaletteFirst);
-    FillDiscInEntry(sun, radius - 1, kSunPaletteFirst + 15);
+    FillDiscInEntry(sun, radius - 1, kSunPaletteLast);
 }
 
 }  // namespace
@@ -88,7 +88,7 @@ void DrawSuns() {
     if (Plan.sunCount > 1) suns[count++] = PlaceCompanion();
     const int mainSize = NextRandomValue() % 7 + 6;
     suns[count++] = {Plan.sunX, Plan.sunY, mainSize};
-    const int skyHeight = Plan.bands[1].bottomRow - Plan.bands[1].topRow;
+    const int skyHeight = Plan.bands[kSkyBand].bottomRow - Plan.bands[kSkyBand].topRow;
     const int glowDraw = rand();  // drawn in every scene with suns, used only by the glows
     const int glow = glowDraw % (skyHeight * 5 / 12) + skyHeight / 4;
     for (int i = 0; i < count; ++i) {

@@ -18,7 +18,7 @@
 namespace vorrith {
 namespace {
 
-constexpr int kBand = 2;
+constexpr BandName kBand = kPlanetBand;
 
 // The walk one step at a time, scaling each pixel as it is reached.
 void PlainArc(int cx, int cy, int rx, int ry, int tilt, int thetaStart, int thetaEnd, int jitter, int clipX,
@@ -71,8 +71,8 @@ protected:
         const uint32_t plainState = RandomState();
         Paint();
         srand(77);
-        ShadeEllipseArc(a.cx, a.cy, a.rx, a.ry, a.tilt, a.thetaStart, a.thetaEnd, kBand, 0, a.jitter, a.clipX, a.clipY,
-                        a.clipR);
+        ShadeEllipseArc(
+            {a.cx, a.cy, a.rx, a.ry, a.tilt, a.thetaStart, a.thetaEnd, kBand, a.jitter, {a.clipX, a.clipY, a.clipR}});
         EXPECT_EQ(CanvasHash(), plainHash) << a.cx << "," << a.cy << " r " << a.rx << "," << a.ry << " jitter "
                                            << a.jitter << " theta " << a.thetaStart << "," << a.thetaEnd;
         EXPECT_EQ(RandomState(), plainState);

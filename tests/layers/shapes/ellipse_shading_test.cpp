@@ -13,7 +13,6 @@
 namespace vorrith {
 namespace {
 
-constexpr int kSkyBand = 3;
 constexpr int kHorizon = 300;
 constexpr int kOutline = 0;  // low bit of the form draw
 constexpr int kFilled = 1;
@@ -23,12 +22,12 @@ protected:
     void SetUp() override {
         CanvasTest::SetUp();
         std::memset(canvas.pixels, 100, static_cast<size_t>(canvas.stride) * canvas.height);
-        Plan.bands[kSkyBand] = {96, 127, 0, kHorizon};
+        Plan.bands[kMoonBand] = {96, 127, 0, kHorizon};
     }
     // Shades a circle of radius 30 at (cx, cy) on the sky band in the chosen form.
     void ShadeCircle(int form, int cx, int cy, int strength, int clipR = 32767) {
         srand(SeedWithFirstBit(form));
-        ShadeEllipse(cx, cy, 30, 30, 30, kSkyBand, 0, strength, 0, cx, cy, clipR);
+        ShadeEllipse({cx, cy, 30, 30, 30, 0, kMoonBand, strength, {cx, cy, clipR}});
     }
     // Every pixel is unchanged (100), or else each channel is above (lighter) or below.
     int CountPixels(bool lighter) const {
@@ -49,11 +48,11 @@ TEST_F(EllipseShadingTest, FilledFormAtStrengthZeroChangesNothing) {
     const uint64_t before = CanvasHash();
     const uint32_t seed = SeedWithFirstBit(kFilled);
     srand(seed);
-    ShadeEllipse(320, 150, 30, 30, 30, kSkyBand, 0, 0, 0, 320, 150, 32767);
+    ShadeEllipse({320, 150, 30, 30, 30, 0, kMoonBand, 0, kNoClipCircle});
     EXPECT_EQ(CanvasHash(), before);
     srand(seed);
     const uint32_t start = RandomState();
-    ShadeEllipse(320, 150, 30, 30, 30, kSkyBand, 0, 0, 0, 320, 150, 32767);
+    ShadeEllipse({320, 150, 30, 30, 30, 0, kMoonBand, 0, kNoClipCircle});
     EXPECT_EQ(DrawsBetween(start, RandomState()), 2);  // the form and the factor
 }
 
@@ -105,15 +104,15 @@ TEST_F(EllipseShadingTest, EllipseOutsideItsBandChangesNothing) {
 TEST_F(EllipseShadingTest, JitteredArcDrawsPerStepAndSkipsTheVertex) {
     srand(5);
     uint32_t start = RandomState();
-    ShadeEllipseArc(320, 400, 30, 10, 0, 0, 1023, kSkyBand, 2, 57, 320, 400, 100);
+    ShadeEllipseArc({320, 400, 30, 10, 0, 0, 1023, kMoonBand, 57, {320, 400, 100}});
     EXPECT_EQ(DrawsBetween(start, RandomState()), 1023);
 
     start = RandomState();
-    ShadeEllipseArc(320, 400, 30, 10, 0, 0, 1023, kSkyBand, 2, 19, 320, 400, 100);
+    ShadeEllipseArc({320, 400, 30, 10, 0, 0, 1023, kMoonBand, 19, {320, 400, 100}});
     EXPECT_EQ(DrawsBetween(start, RandomState()), 342);  // step 3
 
     start = RandomState();
-    ShadeEllipseArc(320, 150, 30, 10, 0, 0, 1023, kSkyBand, 2, 19, 320, 150, 100);
+    ShadeEllipseArc({320, 150, 30, 10, 0, 0, 1023, kMoonBand, 19, {320, 150, 100}});
     EXPECT_EQ(DrawsBetween(start, RandomState()), 2 * 342);
     EXPECT_GT(CountPixels(true), 20);
 }
@@ -121,7 +120,7 @@ TEST_F(EllipseShadingTest, JitteredArcDrawsPerStepAndSkipsTheVertex) {
 TEST_F(EllipseShadingTest, FlatFilledEllipseOnOneRowDrawsNothing) {
     const uint64_t before = CanvasHash();
     srand(SeedWithFirstBit(kFilled));
-    ShadeEllipse(320, 150, 30, 0, 0, kSkyBand, 0, -1, 0, 320, 150, 32767);
+    ShadeEllipse({320, 150, 30, 0, 0, 0, kMoonBand, -1, kNoClipCircle});
     EXPECT_EQ(CanvasHash(), before);
 }
 

@@ -18,7 +18,7 @@
 namespace vorrith {
 namespace {
 
-constexpr int kBand = 4;
+constexpr BandName kBand = kGroundBand;
 
 // The filled form after its form draw: one draw for the factor, every point stored with
 // its column, cursors walking from the first topmost point.
@@ -88,7 +88,7 @@ protected:
         const uint32_t plainState = RandomState();
         Paint();
         srand(seed);
-        ShadeEllipse(f.cx, f.cy, f.rx, f.ryFirst, f.rySecond, kBand, f.angle, f.strength, 0, 0, 0, 32767);
+        ShadeEllipse({f.cx, f.cy, f.rx, f.ryFirst, f.rySecond, f.angle, kBand, f.strength, kNoClipCircle});
         EXPECT_EQ(CanvasHash(), plainHash) << f.cx << "," << f.cy << " r " << f.rx << "," << f.ryFirst << ","
                                            << f.rySecond << " angle " << f.angle;
         EXPECT_EQ(RandomState(), plainState);
