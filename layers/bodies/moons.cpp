@@ -13,8 +13,6 @@
 namespace vorrith {
 namespace {
 
-constexpr int kMoonLowIndex = 96;
-constexpr int kMoonHighIndex = 127;
 constexpr int kMoonTextureEntry = 3;  // never filled: black
 constexpr int kSmallestCrateredMoon = 5;
 
@@ -59,7 +57,7 @@ void DrawMoon(const MoonShape& shape, int phase) {
     const int y = plan.eclipticY - MulQ15(distance, TableSin(plan.eclipticAngle)) + jitter % 5 - 2;
     const int cx = std::clamp(x, ClipLeft, ClipRight);
     const int cy = std::clamp(y, ClipTop, ClipBottom) + MoonRowOffset();
-    DrawShadedDisc(cx, cy, shape.radius, kMoonLowIndex, kMoonHighIndex, phase, shape.dither);
+    DrawShadedDisc({cx, cy, shape.radius, kMoonPaletteFirst, kMoonPaletteLast, phase, shape.dither});
     const int textureDraw = rand();
     if (textureDraw & 1) DrawSurfaceTexture(cx, cy, shape.radius, PaletteColour(kMoonTextureEntry));
     if (shape.radius >= kSmallestCrateredMoon) DrawCraters(cx, cy, shape.radius, shape.dither);

@@ -13,8 +13,6 @@
 namespace vorrith {
 namespace {
 
-constexpr int kPlanetLowIndex = 64;
-constexpr int kPlanetHighIndex = 95;
 constexpr int kPlanetTextureEntry = 2;  // never filled: black
 constexpr int kSmallestPlanet = 4;
 // Drawn and discarded in some scenes; kept so later pictures stay the same.
@@ -59,7 +57,7 @@ void DrawPlanet() {
     }
     const int phase = plan.sunVisible ? plan.sunSize + 64 : 0;
     const int ditherDraw = rand();
-    DrawShadedDisc(centre.x, centre.y, radius, kPlanetLowIndex, kPlanetHighIndex, phase, ditherDraw % 5 + 3);
+    DrawShadedDisc({centre.x, centre.y, radius, kPlanetPaletteFirst, kPlanetPaletteLast, phase, ditherDraw % 5 + 3});
     const int textureDraw = rand();
     if (textureDraw & 1) DrawSurfaceTexture(centre.x, centre.y, radius, PaletteColour(kPlanetTextureEntry));
     if (banded) DrawPlanetBands(centre.x, centre.y, radius, plan.eclipticAngle);

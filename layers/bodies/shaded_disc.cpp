@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/canvas.h"
+#include "core/fixed_point.h"
 #include "core/palette.h"
 #include "core/scene_plan.h"
 
@@ -75,7 +76,10 @@ void BlendRimPixels(int a, int b, int cx, int cy, int leftIndex, int rightIndex,
 
 // A midpoint walk over the first octant: err = k^2 + R^2 - (radius - 1)^2 throughout,
 // and R drops once k^2 + R^2 reaches radius^2.
-void DrawShadedDisc(int cx, int cy, int radius, int lowIndex, int highIndex, int phaseIndex, int ditherDepth) {
+void DrawShadedDisc(const ShadedDisc& disc) {
+    const int cx = disc.cx, cy = disc.cy, radius = disc.radius;
+    const int lowIndex = disc.lowIndex, highIndex = disc.highIndex;
+    const int phaseIndex = disc.phaseIndex, ditherDepth = disc.ditherDepth;
     if (radius < 1) return;
     const int mid = (lowIndex + highIndex) / 2;
     if (radius == 1) {
@@ -89,7 +93,7 @@ void DrawShadedDisc(int cx, int cy, int radius, int lowIndex, int highIndex, int
     int k = 0;
     int err = 0;
     while (r >= k) {
-        const int weight = ((d - err) * 256 / d) / 2;
+        const int weight = Fixed8::Ratio(d - err, d) / 2;
         BlendRimPixels(k, r, cx, cy, cap.low, cap.high, phaseIndex, weight);
         BlendRimPixels(r, k, cx, cy, lowIndex, highIndex, phaseIndex, weight);
         if (r >= 1) {

@@ -1,7 +1,6 @@
 // Shaded discs: the bodies of planets and moons, painted straight into the canvas.
 //
-// DrawShadedDisc(cx, cy, radius, lowIndex, highIndex, phaseIndex, ditherDepth) fills a
-// disc whose colour runs from Palette[lowIndex] at its left edge to Palette[highIndex]
+// DrawShadedDisc(disc) fills a disc whose colour runs from Palette[lowIndex] at its left edge to Palette[highIndex]
 // at its right, dithered over ditherDepth entries with one RandomTable value per interior
 // pixel, with an anti-aliased rim and narrower colour ranges on the cap rows towards the
 // top and bottom, so the disc reads as a sphere. phaseIndex 0 means no phase; otherwise
@@ -22,7 +21,15 @@
 
 namespace vorrith {
 
-void DrawShadedDisc(int cx, int cy, int radius, int lowIndex, int highIndex, int phaseIndex, int ditherDepth);
+struct ShadedDisc {
+    int cx, cy;
+    int radius;
+    int lowIndex, highIndex;  // the palette entries at the left and the right edge
+    int phaseIndex;           // 0: no phase
+    int ditherDepth;
+};
+
+void DrawShadedDisc(const ShadedDisc& disc);
 
 void FillShadedSpan(int x0, int x1, int y, int lowIndex, int highIndex, int phaseIndex, int ditherDepth);
 void BlendRimPixels(int a, int b, int cx, int cy, int leftIndex, int rightIndex, int phaseIndex, int weight);

@@ -21,6 +21,11 @@ constexpr int kCoreGlows = 18;
 constexpr int kBurstFactor = 265;
 constexpr int kCoreBurstFactor = 267;
 
+// The galaxy's colour at a small share, as a glow's light.
+GlowLight ShareOf(const GalaxyShape& shape, float share) {
+    return {RoundShare(shape.red, share), RoundShare(shape.green, share), RoundShare(shape.blue, share)};
+}
+
 GalaxyShape PlaceGalaxy() {
     GalaxyShape shape{};
     const int xDraw = rand();
@@ -46,8 +51,8 @@ GlowSprite MakeHaloBlob(const GalaxyShape& shape, int& radius) {
     VaryColour(red, green, blue);
     const int percent = rand() % 40 + 80;
     radius = percent * shape.coreRadius / 100;
-    return MakeGlowSprite(radius, 0, RoundShare(red, kHaloShare), 0, RoundShare(green, kHaloShare), 0,
-                          RoundShare(blue, kHaloShare));
+    return MakeGlowSprite(radius, {RoundShare(red, kHaloShare), RoundShare(green, kHaloShare),
+                                   RoundShare(blue, kHaloShare)});
 }
 
 // Blob centres lie in the ring from two thirds of the core radius to the outer radius.
@@ -74,9 +79,7 @@ int CoreOffset(int coreRadius) {
 }
 
 void DrawCore(const GalaxyShape& shape) {
-    const GlowSprite core =
-        MakeGlowSprite(shape.coreRadius, 0, RoundShare(shape.red, kCoreShare), 0, RoundShare(shape.green, kCoreShare),
-                       0, RoundShare(shape.blue, kCoreShare));
+    const GlowSprite core = MakeGlowSprite(shape.coreRadius, ShareOf(shape, kCoreShare));
     for (int i = 0; i < kCoreGlows; ++i) {
         const int dx = CoreOffset(shape.coreRadius);
         const int dy = CoreOffset(shape.coreRadius);
@@ -100,9 +103,7 @@ void DrawBursts(const GalaxyShape& shape) {
 
 void DrawCentralGlow(const GalaxyShape& shape) {
     const int radius = shape.coreRadius * 5 / 4;
-    const GlowSprite glow = MakeGlowSprite(radius, 0, RoundShare(shape.red, kCentralGlowShare), 0,
-                                           RoundShare(shape.green, kCentralGlowShare), 0,
-                                           RoundShare(shape.blue, kCentralGlowShare));
+    const GlowSprite glow = MakeGlowSprite(radius, ShareOf(shape, kCentralGlowShare));
     AddGlowSprite(glow, shape.centreX, shape.centreY, radius);
 }
 

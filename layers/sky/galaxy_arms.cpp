@@ -20,7 +20,7 @@ GlowSprite MakeTintedSprite(const ArmColour& colour, int radius) {
     int green = colour.green;
     int blue = colour.blue;
     VaryColour(red, green, blue);
-    return MakeGlowSprite(radius, 0, red, 0, green, 0, blue);
+    return MakeGlowSprite(radius, {red, green, blue});
 }
 
 // Three large sprites near the arm point, then nine small ones scattered wider.

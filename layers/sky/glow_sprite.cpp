@@ -23,7 +23,8 @@ void StorePixel(uint8_t* p, int red, int green, int blue) {
 }
 
 struct GlowColours {
-    int outerRed, centreRed, outerGreen, centreGreen, outerBlue, centreBlue;
+    GlowLight centre;
+    GlowLight outer;
 };
 
 // The sprite being filled: its pixels, row spans and the disc's radius h = r - 1, whose
@@ -62,9 +63,9 @@ int FillRowPixels(const SpriteRows& s, int dy, int reach, const GlowColours& c) 
         } else {
             int w = 2 * (h2 - dx * dx - dy * dy);
             if (w < 0) w = 0;
-            pixel[0] = GlowChannel(c.outerBlue, c.centreBlue, w, h2, twiceH2);
-            pixel[1] = GlowChannel(c.outerGreen, c.centreGreen, w, h2, twiceH2);
-            pixel[2] = GlowChannel(c.outerRed, c.centreRed, w, h2, twiceH2);
+            pixel[0] = GlowChannel(c.outer.blue, c.centre.blue, w, h2, twiceH2);
+            pixel[1] = GlowChannel(c.outer.green, c.centre.green, w, h2, twiceH2);
+            pixel[2] = GlowChannel(c.outer.red, c.centre.red, w, h2, twiceH2);
         }
         if ((pixel[0] | pixel[1] | pixel[2]) != 0) lit = dx;
         std::memcpy(middle + 3 * dx, pixel, 3);
@@ -95,18 +96,17 @@ void FillSprite(const SpriteRows& s, const GlowColours& c) {
 
 }  // namespace
 
-GlowSprite MakeGlowSprite(int r, int outerRed, int centreRed, int outerGreen, int centreGreen,
-                          int outerBlue, int centreBlue) {
+GlowSprite MakeGlowSprite(int r, GlowLight centre, GlowLight outer) {
     if (r < 1 || r > kMaxGlowRadius) return nullptr;
     const int size = GlowSpriteSize(r);
     std::unique_ptr<uint8_t[]> pixels(new (std::nothrow) uint8_t[static_cast<size_t>(size) * size * 3]);
     std::unique_ptr<PixelSpan[]> spans(new (std::nothrow) PixelSpan[static_cast<size_t>(size)]);
     if (!pixels || !spans) return nullptr;
     if (r == 1) {
-        StorePixel(pixels.get(), centreRed, centreGreen, centreBlue);
+        StorePixel(pixels.get(), centre.red, centre.green, centre.blue);
         spans[0] = PixelSpan{0, 1};
     } else {
-        const GlowColours colours{outerRed, centreRed, outerGreen, centreGreen, outerBlue, centreBlue};
+        const GlowColours colours{centre, outer};
         FillSprite(SpriteRows{pixels.get(), spans.get(), r - 1, size * 3}, colours);
     }
     return GlowSprite(std::move(pixels), std::move(spans));
@@ -119,7 +119,7 @@ void AddGlowSprite(const GlowSprite& sprite, int x, int y, int r) {
 }
 
 void AddGlow(int x, int y, int r, float red, float green, float blue) {
-    const GlowSprite sprite = MakeGlowSprite(r, 0, RoundColour(red), 0, RoundColour(green), 0, RoundColour(blue));
+    const GlowSprite sprite = MakeGlowSprite(r, {RoundColour(red), RoundColour(green), RoundColour(blue)});
     AddGlowSprite(sprite, x, y, r);
 }
 

@@ -45,9 +45,15 @@ private:
 
 constexpr int kMaxGlowRadius = 2048;
 
-// Colours are per channel; the low byte of each computed value is stored.
-GlowSprite MakeGlowSprite(int r, int outerRed, int centreRed, int outerGreen, int centreGreen,
-                          int outerBlue, int centreBlue);
+// The light of a glow, per channel; the low byte of each computed value is stored.
+struct GlowLight {
+    int red;
+    int green;
+    int blue;
+};
+
+// A sprite whose light falls off from `centre` to `outer` at the disc's edge.
+GlowSprite MakeGlowSprite(int r, GlowLight centre, GlowLight outer = {0, 0, 0});
 
 // Side of the sprite of radius r.
 constexpr int GlowSpriteSize(int r) { return 2 * r - 1; }

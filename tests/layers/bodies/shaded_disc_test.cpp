@@ -54,24 +54,24 @@ protected:
 
 TEST_F(ShadedDiscTest, RadiusZeroOrNegativeDrawsNothing) {
     const uint64_t before = CanvasHash();
-    ExpectDraws(0, 0, [] { DrawShadedDisc(100, 100, 0, kLow, kHigh, 70, 3); });
-    ExpectDraws(0, 0, [] { DrawShadedDisc(100, 100, -4, kLow, kHigh, 70, 3); });
+    ExpectDraws(0, 0, [] { DrawShadedDisc({100, 100, 0, kLow, kHigh, 70, 3}); });
+    ExpectDraws(0, 0, [] { DrawShadedDisc({100, 100, -4, kLow, kHigh, 70, 3}); });
     EXPECT_EQ(CanvasHash(), before);
 }
 
 TEST_F(ShadedDiscTest, RadiusOneIsOnePixelOfTheMiddleEntryAboveTheHorizonOnly) {
-    ExpectDraws(0, 0, [] { DrawShadedDisc(100, 100, 1, kLow, kHigh, 90, 3); });
+    ExpectDraws(0, 0, [] { DrawShadedDisc({100, 100, 1, kLow, kHigh, 90, 3}); });
     EXPECT_EQ(PixelRgb(100, 100), PaletteRgb(kMid));
     EXPECT_EQ(canvas.GetPixel(101, 100), 0x404040u);
     const uint64_t before = CanvasHash();
-    DrawShadedDisc(100, kHorizon, 1, kLow, kHigh, 0, 3);
+    DrawShadedDisc({100, kHorizon, 1, kLow, kHigh, 0, 3});
     EXPECT_EQ(CanvasHash(), before);
 }
 
 // The corners are blended twice with weight 170, first toward the cap colour (mid), then
 // toward the row's own end colour; the middle row is one dithered cap span of three.
 TEST_F(ShadedDiscTest, RadiusTwoHasOnePixelSpansBlendedCornersAndACapRow) {
-    ExpectDraws(0, 3, [] { DrawShadedDisc(100, 100, 2, kLow, kHigh, 0, 3); });
+    ExpectDraws(0, 3, [] { DrawShadedDisc({100, 100, 2, kLow, kHigh, 0, 3}); });
     EXPECT_EQ(PixelRgb(100, 99), PaletteRgb(kMid));
     EXPECT_EQ(PixelRgb(100, 101), PaletteRgb(kMid));
     const uint32_t towardsMid = Blend(0x404040u, PaletteColour(kMid), 170);
@@ -87,7 +87,7 @@ TEST_F(ShadedDiscTest, RadiusTwoHasOnePixelSpansBlendedCornersAndACapRow) {
 }
 
 TEST_F(ShadedDiscTest, DiscIsCutAtTheHorizon) {
-    DrawShadedDisc(320, kHorizon + 5, 30, kLow, kHigh, 80, 4);
+    DrawShadedDisc({320, kHorizon + 5, 30, kLow, kHigh, 80, 4});
     EXPECT_NE(canvas.GetPixel(320, kHorizon - 1), 0x404040u);
     for (int y = kHorizon; y < canvas.height; ++y) {
         for (int x = 280; x <= 360; ++x) ASSERT_EQ(canvas.GetPixel(x, y), 0x404040u) << x << "," << y;
@@ -117,7 +117,7 @@ TEST_F(ShadedDiscTest, SpanClippedToOneColumnTakesTheMiddleOfItsVisibleRamp) {
 TEST_F(ShadedDiscTest, PhaseDarkensTheLowSide) {
     Plan.gradientSky = 0;
     Plan.sunVisible = 1;
-    DrawShadedDisc(320, 150, 40, kLow, kHigh, 90, 3);
+    DrawShadedDisc({320, 150, 40, kLow, kHigh, 90, 3});
     EXPECT_EQ(canvas.GetPixel(300, 150), 0u);
     EXPECT_EQ(canvas.GetPixel(320, 150), 0u);
     EXPECT_NE(canvas.GetPixel(357, 150), 0u);

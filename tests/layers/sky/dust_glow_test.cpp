@@ -35,7 +35,7 @@ TEST_F(DustDotsTest, GivesTheBytesOfAddingEveryDotSprite) {
     centres.emplace_back(-1, 5);     // off the canvas: only its right column shows
 
     Paint();
-    const GlowSprite dot = MakeGlowSprite(3, 0, 1, 0, 1, 0, 1);
+    const GlowSprite dot = MakeGlowSprite(3, {1, 1, 1});
     for (const auto& c : centres) AddGlowSprite(dot, c.first, c.second, 3);
     AddGlowSprite(dot, 639, 0, 3);
     const std::vector<uint8_t> expected = Snapshot();

@@ -15,17 +15,17 @@ int Byte(const GlowSprite& sprite, int r, int row, int column, int channel) {
 }
 
 TEST(GlowSpriteTest, RadiusOneIsTheCentreColourAndRadiusZeroIsNothing) {
-    const GlowSprite one = MakeGlowSprite(1, 9, 30, 9, 20, 9, 10);
+    const GlowSprite one = MakeGlowSprite(1, {30, 20, 10}, {9, 9, 9});
     ASSERT_TRUE(one);
     EXPECT_EQ(one[0], 10);  // blue, green, red
     EXPECT_EQ(one[1], 20);
     EXPECT_EQ(one[2], 30);
-    EXPECT_FALSE(MakeGlowSprite(0, 0, 1, 0, 1, 0, 1));
-    EXPECT_FALSE(MakeGlowSprite(-3, 0, 1, 0, 1, 0, 1));
+    EXPECT_FALSE(MakeGlowSprite(0, {1, 1, 1}));
+    EXPECT_FALSE(MakeGlowSprite(-3, {1, 1, 1}));
 }
 
 TEST(GlowSpriteTest, RadiusThreeOfOneIsTheMiddleThreeByThreeBlock) {
-    const GlowSprite sprite = MakeGlowSprite(3, 0, 1, 0, 1, 0, 1);
+    const GlowSprite sprite = MakeGlowSprite(3, {1, 1, 1});
     ASSERT_TRUE(sprite);
     for (int row = 0; row < 5; ++row) {
         for (int column = 0; column < 5; ++column) {
@@ -39,7 +39,7 @@ TEST(GlowSpriteTest, RadiusThreeOfOneIsTheMiddleThreeByThreeBlock) {
 
 TEST(GlowSpriteTest, FallsOffWithTheSquaredDistanceToTheOuterColour) {
     // h = 4, h2 = 16: channel = outer + (2 * (16 - d2) * (centre - outer) + 16) / 32.
-    const GlowSprite sprite = MakeGlowSprite(5, 10, 200, 0, 100, 0, 0);
+    const GlowSprite sprite = MakeGlowSprite(5, {200, 100, 0}, {10, 0, 0});
     ASSERT_TRUE(sprite);
     EXPECT_EQ(Byte(sprite, 5, 4, 4, 2), 200);                         // centre
     EXPECT_EQ(Byte(sprite, 5, 4, 6, 2), 10 + (24 * 190 + 16) / 32);   // distance 2
@@ -51,13 +51,13 @@ TEST(GlowSpriteTest, FallsOffWithTheSquaredDistanceToTheOuterColour) {
 }
 
 TEST(GlowSpriteTest, RefusesARadiusTooLargeToDraw) {
-    EXPECT_TRUE(MakeGlowSprite(300, 0, 1, 0, 1, 0, 1));  // beyond the largest sun glow
-    EXPECT_FALSE(MakeGlowSprite(kMaxGlowRadius + 1, 0, 1, 0, 1, 0, 1));
-    EXPECT_FALSE(MakeGlowSprite(40000, 0, 1, 0, 1, 0, 1));  // its size would wrap a 32-bit count
+    EXPECT_TRUE(MakeGlowSprite(300, {1, 1, 1}));  // beyond the largest sun glow
+    EXPECT_FALSE(MakeGlowSprite(kMaxGlowRadius + 1, {1, 1, 1}));
+    EXPECT_FALSE(MakeGlowSprite(40000, {1, 1, 1}));  // its size would wrap a 32-bit count
 }
 
 TEST(GlowSpriteTest, StoresTheLowByteOfEachChannel) {
-    const GlowSprite sprite = MakeGlowSprite(1, 0, 256 + 7, 0, 0, 0, 0);
+    const GlowSprite sprite = MakeGlowSprite(1, {256 + 7, 0, 0});
     ASSERT_TRUE(sprite);
     EXPECT_EQ(sprite[2], 7);
 }
@@ -116,7 +116,7 @@ TEST(GlowSpriteTest, EveryPixelFollowsTheFallOffAndLiesInItsRowSpan) {
     const int colours[][6] = {{0, 1, 0, 2, 0, 5}, {0, 255, 0, 128, 0, 3}, {10, 200, 0, 100, 7, 7}, {90, 4, 255, 0, 3, 1}};
     for (int r = 2; r <= 24; ++r) {
         for (const auto& c : colours) {
-            const GlowSprite sprite = MakeGlowSprite(r, c[0], c[1], c[2], c[3], c[4], c[5]);
+            const GlowSprite sprite = MakeGlowSprite(r, {c[1], c[3], c[5]}, {c[0], c[2], c[4]});
             ASSERT_TRUE(sprite);
             const int size = GlowSpriteSize(r);
             for (int row = 0; row < size; ++row) {
