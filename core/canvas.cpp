@@ -13,16 +13,16 @@ int32_t ClipTop = 0;
 int32_t ClipRight = 0;
 int32_t ClipBottom = 0;
 
-int CreateCanvas(int width, int height) {
+CanvasResult CreateCanvas(int width, int height) {
     SceneWidth = width;
     SceneHeight = height;
     BuildSineTable();
-    if (canvas.Allocate(width, height) != 0) return -1;
+    if (canvas.Allocate(width, height) != kAllocated) return kCanvasUnavailable;
     ClipLeft = 0;
     ClipTop = 0;
     ClipRight = width - 1;
     ClipBottom = height - 1;
-    return 0;
+    return kCanvasCreated;
 }
 
 void ReleaseCanvas() { canvas.Release(); }

@@ -22,10 +22,12 @@ extern int32_t ClipBottom;
 constexpr int kPictureWidth = 640;
 constexpr int kPictureHeight = 480;
 
+enum CanvasResult { kCanvasCreated = 0, kCanvasUnavailable = -1 };
+
 // Sets the scene extent, builds the sine table and allocates the canvas; on success sets
-// the clip bounds to the whole canvas and returns 0. Returns -1, leaving the clip bounds
-// as they were, when the canvas is already allocated or memory runs out.
-int CreateCanvas(int width, int height);
+// the clip bounds to the whole canvas. kCanvasUnavailable, leaving the clip bounds as
+// they were, when the canvas is already allocated or memory runs out.
+CanvasResult CreateCanvas(int width, int height);
 void ReleaseCanvas();
 
 }  // namespace vorrith

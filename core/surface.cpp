@@ -108,15 +108,15 @@ Surface::Surface()
 
 Surface::~Surface() { Release(); }
 
-int Surface::Allocate(int newWidth, int newHeight) {
-    if (pixels != nullptr) return -2;
+AllocateResult Surface::Allocate(int newWidth, int newHeight) {
+    if (pixels != nullptr) return kAlreadyAllocated;
     width = newWidth;
     height = newHeight;
     stride = (newWidth * 3 + 3) & ~3;
     const long long bytes = static_cast<long long>(stride) * newHeight + 1;
-    if (newWidth < 0 || newHeight < 0) return -1;
+    if (newWidth < 0 || newHeight < 0) return kOutOfMemory;
     pixels = new (std::nothrow) uint8_t[static_cast<size_t>(bytes)];
-    if (pixels == nullptr) return -1;
+    if (pixels == nullptr) return kOutOfMemory;
     std::memset(&header, 0, sizeof header);
     header.biSize = sizeof header;
     header.biWidth = width;
@@ -124,7 +124,7 @@ int Surface::Allocate(int newWidth, int newHeight) {
     header.biPlanes = 1;
     header.biBitCount = 24;
     header.biCompression = kBiRgb;
-    return 0;
+    return kAllocated;
 }
 
 void Surface::Release() {
@@ -132,10 +132,10 @@ void Surface::Release() {
     pixels = nullptr;
 }
 
-int Surface::PutPixelClipped(int x, int y, uint32_t colour) {
-    if (!Contains(x, y)) return -1;
+ClipResult Surface::PutPixelClipped(int x, int y, uint32_t colour) {
+    if (!Contains(x, y)) return kOutside;
     PutPixel(x, y, colour);
-    return 0;
+    return kDrawnInside;
 }
 
 void Surface::FillSpan(int x1, int x2, int y, uint32_t colour) {
@@ -151,10 +151,10 @@ void Surface::BlendPixel(int x, int y, int alpha, uint32_t colour) {
     BlendTruncatingAt(PixelAddress(x, y), colour, alpha);
 }
 
-int Surface::BlendPixelClipped(int x, int y, uint32_t colour, int alpha) {
-    if (!Contains(x, y)) return -1;
+ClipResult Surface::BlendPixelClipped(int x, int y, int alpha, uint32_t colour) {
+    if (!Contains(x, y)) return kOutside;
     if (alpha != 0) BlendTruncatingAt(PixelAddress(x, y), colour, alpha);
-    return 0;
+    return kDrawnInside;
 }
 
 void Surface::AddPixel(int x, int y, int red, int green, int blue) {
@@ -203,7 +203,7 @@ void Surface::BlendMask(int x, int y, int w, int h, const uint8_t* mask, uint32_
     }
 }
 
-void Surface::AddImage(int x, int y, int w, int h, const uint8_t* image, int /*bytesPerPixel*/) {
+void Surface::AddImage(int x, int y, int w, int h, const uint8_t* image) {
     ColumnSpan span;
     if (!ClipBlockColumns(x, w, h, width, span)) return;
     const int rowBytes = 3 * w;

@@ -8,7 +8,7 @@
 //
 // Unclipped primitives (PutPixel, GetPixel, BlendPixel, ScalePixel, BlendMaskRow) trust
 // their callers to stay inside the Surface. Clipped ones draw only what lies inside;
-// PutPixelClipped and BlendPixelClipped return -1 for a point outside, else 0.
+// PutPixelClipped and BlendPixelClipped tell whether the point was outside.
 // Each primitive's rounding is part of the picture: truncating unless noted.
 #pragma once
 
@@ -25,28 +25,33 @@ struct PixelSpan {
     int count;
 };
 
+// The results of Allocate, with the values the platform code expects.
+enum AllocateResult { kAllocated = 0, kOutOfMemory = -1, kAlreadyAllocated = -2 };
+
+// The results of the clipped single-pixel primitives.
+enum ClipResult { kDrawnInside = 0, kOutside = -1 };
+
 class Surface {
 public:
     Surface();
-    virtual ~Surface();
+    ~Surface();
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
-    // 0 on success; -2 if a buffer is already held (nothing changes); -1 when memory
-    // cannot be obtained (sizes are stored, pixels stays null, header unchanged).
-    // The new buffer's contents are not initialised.
-    int Allocate(int width, int height);
+    // kAlreadyAllocated changes nothing. kOutOfMemory stores the sizes but leaves pixels
+    // null and the header unchanged. The new buffer's contents are not initialised.
+    AllocateResult Allocate(int width, int height);
     void Release();
 
     inline void PutPixel(int x, int y, uint32_t colour);
     inline uint32_t GetPixel(int x, int y) const;
-    int PutPixelClipped(int x, int y, uint32_t colour);
+    ClipResult PutPixelClipped(int x, int y, uint32_t colour);
     // Fills row y from x1 to x2 inclusive (either order), clipped to the row.
     void FillSpan(int x1, int x2, int y, uint32_t colour);
     // (dst * (256 - alpha) + src * alpha) >> 8 per channel; alpha 0 ... 256.
     void BlendPixel(int x, int y, int alpha, uint32_t colour);
-    // Same blend, clipped; note the argument order. alpha 0 leaves the pixel.
-    int BlendPixelClipped(int x, int y, uint32_t colour, int alpha);
+    // Same blend, clipped. alpha 0 leaves the pixel.
+    ClipResult BlendPixelClipped(int x, int y, int alpha, uint32_t colour);
     // Adds non-negative increments, saturating at 255. Clipped.
     void AddPixel(int x, int y, int red, int green, int blue);
     // (dst * factor + 128) >> 8 per channel, saturating at 255; factor in 1/256 units.
@@ -60,8 +65,7 @@ public:
     // truncating.
     void BlendMask(int x, int y, int w, int h, const uint8_t* mask, uint32_t colour);
     // Adds a w x h packed blue-green-red image, saturating at 255; clipped.
-    // bytesPerPixel is always 3 and does not change the operation.
-    void AddImage(int x, int y, int w, int h, const uint8_t* image, int bytesPerPixel);
+    void AddImage(int x, int y, int w, int h, const uint8_t* image);
     // AddImage of only one span of pixels per image row (rowSpans[row], inside the row;
     // count 0 for none). For an image that is zero outside its spans the bytes are those
     // of AddImage, with less to add.

@@ -29,7 +29,7 @@ std::unique_ptr<uint8_t[]> MakeSurfaceTexture(int cells) {
     FillNoiseBytes(current.get(), size);
     WarpGrid grid;
     for (int pass = 0; pass < kWarpPasses; ++pass) {
-        if (grid.Build(cells, cells) != 0) return nullptr;
+        if (!grid.Build(cells, cells)) return nullptr;
         for (int warp = 0; warp < kWarpsPerPass; ++warp) {
             grid.Warp(current.get(), side, other.get(), side);
             std::swap(current, other);

@@ -63,12 +63,12 @@ void SampleRowWide(int x, int y, int dx, int dy, const uint8_t* source, int stri
 
 WarpGrid::~WarpGrid() { delete[] points; }
 
-int WarpGrid::Build(int columns, int rows) {
+bool WarpGrid::Build(int columns, int rows) {
     delete[] points;
     cellsX = columns;
     cellsY = rows;
     points = new (std::nothrow) WarpPoint[static_cast<size_t>(rows + 1) * (columns + 1)];
-    if (points == nullptr) return -1;
+    if (points == nullptr) return false;
     for (int i = 0; i <= rows; ++i) {
         for (int j = 0; j <= columns; ++j) {
             const int xDraw = rand();
@@ -82,7 +82,7 @@ int WarpGrid::Build(int columns, int rows) {
             if (i == rows) p.y = kCellUnits * i - kLastPixelUnits;
         }
     }
-    return 0;
+    return true;
 }
 
 // Each output row runs between points interpolated down the cell's left and right

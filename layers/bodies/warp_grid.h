@@ -4,7 +4,7 @@
 // Points are in 1/256 of a pixel; one cell is 4096 units (16 pixels) square. The grid
 // has (cellsY + 1) x (cellsX + 1) points, row by row.
 //
-// Build(cellsX, cellsY)  replaces the points: 0, or -1 when the point array cannot be
+// Build(cellsX, cellsY)  replaces the points; false when the point array cannot be
 //                        allocated (the grid then has none). Draws two rand() values per
 //                        point, edge points included; the outer points are pinned to the
 //                        texture's first and last pixel so every sample stays inside.
@@ -25,11 +25,11 @@ struct WarpPoint {
 class WarpGrid {
 public:
     WarpGrid() = default;
-    virtual ~WarpGrid();
+    ~WarpGrid();
     WarpGrid(const WarpGrid&) = delete;
     WarpGrid& operator=(const WarpGrid&) = delete;
 
-    int Build(int cellsX, int cellsY);
+    bool Build(int cellsX, int cellsY);
     void Warp(const uint8_t* source, int sourceStride, uint8_t* destination, int destinationStride) const;
 
     WarpPoint* points = nullptr;

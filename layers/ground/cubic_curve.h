@@ -9,8 +9,6 @@ namespace vorrith {
 
 class CubicCurve {
 public:
-    virtual ~CubicCurve() = default;
-
     void Set(float p0, float p1, float p2, float p3);
     double Evaluate(float t) const;
 

@@ -1,6 +1,7 @@
 #include "layers/sky/smooth_disc.h"
 
 #include "core/canvas.h"
+#include "core/fixed_point.h"
 
 namespace vorrith {
 namespace {
@@ -21,15 +22,15 @@ struct DiscTrace {
 };
 
 void BlendOutline(const DiscTrace& d, uint32_t colour) {
-    const int alpha = ((d.diameter - d.err) * 256) / d.diameter;
-    canvas.BlendPixelClipped(d.x - d.j, d.top, colour, alpha);
-    canvas.BlendPixelClipped(d.x + d.j, d.top, colour, alpha);
-    canvas.BlendPixelClipped(d.x - d.j, d.bottom, colour, alpha);
-    canvas.BlendPixelClipped(d.x + d.j, d.bottom, colour, alpha);
-    canvas.BlendPixelClipped(d.left - 1, d.up, colour, alpha);
-    canvas.BlendPixelClipped(d.right + 1, d.up, colour, alpha);
-    canvas.BlendPixelClipped(d.left - 1, d.y + d.j, colour, alpha);
-    canvas.BlendPixelClipped(d.right + 1, d.y + d.j, colour, alpha);
+    const int alpha = Fixed8::Ratio(d.diameter - d.err, d.diameter);
+    canvas.BlendPixelClipped(d.x - d.j, d.top, alpha, colour);
+    canvas.BlendPixelClipped(d.x + d.j, d.top, alpha, colour);
+    canvas.BlendPixelClipped(d.x - d.j, d.bottom, alpha, colour);
+    canvas.BlendPixelClipped(d.x + d.j, d.bottom, alpha, colour);
+    canvas.BlendPixelClipped(d.left - 1, d.up, alpha, colour);
+    canvas.BlendPixelClipped(d.right + 1, d.up, alpha, colour);
+    canvas.BlendPixelClipped(d.left - 1, d.y + d.j, alpha, colour);
+    canvas.BlendPixelClipped(d.right + 1, d.y + d.j, alpha, colour);
 }
 
 void FillInnerSpans(const DiscTrace& d, uint32_t colour) {

@@ -29,7 +29,7 @@ TEST(SurfaceAllocation, StrideHeaderAndRefusals) {
     EXPECT_EQ(s.header.biHeight, -480);
     EXPECT_EQ(s.header.biBitCount, 24);
     uint8_t* first = s.pixels;
-    EXPECT_EQ(s.Allocate(10, 10), -2);
+    EXPECT_EQ(s.Allocate(10, 10), kAlreadyAllocated);
     EXPECT_EQ(s.pixels, first);
     EXPECT_EQ(s.width, 640);
     s.Release();
@@ -73,9 +73,9 @@ TEST_F(SurfaceTest, BlendsTruncateOrRoundAsEachPrimitiveSays) {
     EXPECT_EQ(surface.GetPixel(1, 0), 0x808080u);
     surface.BlendPixel(2, 0, 128, 0xFF0001);  // (128*128 + 255*128) >> 8 = 191; (128*128+128)>>8 = 64
     EXPECT_EQ(surface.GetPixel(2, 0), 0xBF4040u);
-    EXPECT_EQ(surface.BlendPixelClipped(3, 0, 0xFFFFFF, 0), 0);
+    EXPECT_EQ(surface.BlendPixelClipped(3, 0, 0, 0xFFFFFF), kDrawnInside);
     EXPECT_EQ(surface.GetPixel(3, 0), 0x808080u);
-    EXPECT_EQ(surface.BlendPixelClipped(-1, 0, 0xFFFFFF, 100), -1);
+    EXPECT_EQ(surface.BlendPixelClipped(-1, 0, 100, 0xFFFFFF), kOutside);
     surface.AddPixel(4, 0, 200, 0, 10);
     EXPECT_EQ(surface.GetPixel(4, 0), 0xFF808Au);
     surface.AddPixel(8, 0, 1, 1, 1);  // outside: nothing
@@ -118,7 +118,7 @@ TEST_F(SurfaceTest, BlendMaskAndAddImageDrawOnlyTheOverlap) {
     std::vector<uint8_t> image(3 * 2 * 3, 0);  // 2 x 3, only the second pixel of each row set
     for (int r = 0; r < 3; ++r) image[r * 6 + 3] = static_cast<uint8_t>(100 + r);
     surface.PutPixel(0, 0, 0x0000C8);
-    surface.AddImage(-1, -1, 2, 3, image.data(), 3);  // row -1 skipped, column -1 clipped
+    surface.AddImage(-1, -1, 2, 3, image.data());  // row -1 skipped, column -1 clipped
     EXPECT_EQ(surface.GetPixel(0, 0), 0x0000FFu);     // 200 + 101 saturates
     EXPECT_EQ(surface.GetPixel(0, 1), 0x000066u);
     EXPECT_EQ(surface.GetPixel(1, 0), 0u);
@@ -140,7 +140,7 @@ TEST(SurfaceAddImageTest, EveryWidthSaturatesEveryByteLikeTheByteLoop) {
         const std::vector<uint8_t> before(surface.pixels, surface.pixels + surface.stride * surface.height);
         std::vector<uint8_t> image(static_cast<size_t>(3 * w * 3));
         for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(i * 91 + 5);
-        surface.AddImage(-1, 0, w, 3, image.data(), 3);
+        surface.AddImage(-1, 0, w, 3, image.data());
         for (int y = 0; y < 3; ++y) {
             for (int x = 0; x < 40; ++x) {
                 for (int c = 0; c < 3; ++c) {
@@ -179,7 +179,7 @@ TEST(SurfaceAddImageSpansTest, MatchesAddImageForAnImageZeroOutsideItsSpans) {
             ASSERT_EQ(spanned.Allocate(16, 10), 0);
             const int bytes = plain.stride * plain.height + 1;
             for (int i = 0; i < bytes; ++i) plain.pixels[i] = spanned.pixels[i] = static_cast<uint8_t>(i * 29 + 200);
-            plain.AddImage(x, y, kSide, kSide, image.data(), 3);
+            plain.AddImage(x, y, kSide, kSide, image.data());
             spanned.AddImageSpans(x, y, kSide, kSide, image.data(), spans);
             ASSERT_TRUE(std::equal(plain.pixels, plain.pixels + bytes, spanned.pixels)) << "at " << x << "," << y;
         }
