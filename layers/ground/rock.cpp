@@ -8,6 +8,7 @@
 #include "core/sine_table.h"
 #include "layers/ground/rock_runs.h"
 #include "layers/shapes/ellipse_shading.h"
+#include "layers/shapes/palette_run.h"
 
 namespace vorrith {
 namespace {
@@ -98,7 +99,7 @@ void DrawFootRow(const Rock& rock, const DrawnRow& last, int y) {
     const int eighth = span / 8;
     const int footIndex = rock.rightIndex - 2 > rock.leftIndex ? rock.rightIndex - 2 : rock.leftIndex + 1;
     ShadeRun(last.low + eighth, last.low + 2 * eighth, y, rock.leftIndex, 1, 1);
-    FillRunDithered(last.low + 2 * eighth + 1, last.high - 2 * eighth - 1, y, rock.leftIndex, footIndex, rock.dither);
+    FillDitheredRun(last.low + 2 * eighth + 1, last.high - 2 * eighth - 1, y, rock.leftIndex, footIndex, rock.dither);
     ShadeRun(last.high - eighth, last.high - 2 * eighth, y, footIndex, 1, 1);
 }
 
@@ -120,7 +121,7 @@ void DrawBody(Rock& rock) {
             last.left = rock.left;
             last.right = rock.right;
             ShadeRun(last.low, rock.left, y, rock.leftIndex, 16 - (rock.leftFixed & 15), 16);
-            FillRunDithered(rock.left + 1, rock.right - 1, y, rock.leftIndex, rock.rightIndex, rock.dither);
+            FillDitheredRun(rock.left + 1, rock.right - 1, y, rock.leftIndex, rock.rightIndex, rock.dither);
             ShadeRun(last.high + 1, rock.right, y, rock.rightIndex, rock.rightFixed & 15, 16);
         }
         previousLeft = rock.left;

@@ -6,16 +6,13 @@
 // ShadeRun(from, to, y, index, num, den): blends along the row from `from` to `to`
 // (leftward when to < from) with a weight that rises evenly to about 256 at `to`; the
 // first pixel's weight is scaled by the coverage num / den.
-// FillRunDithered(from, to, y, fromIndex, toIndex, dither): writes a run of palette
-// colours interpolated from fromIndex to toIndex (20.12 fixed point, clipped to the clip
-// columns), each raised by a random 0 ... dither - 1 entries from one table value but
-// never past toIndex. A one-pixel run (from = to) takes the middle index and no value.
+// The dithered bodies between a rock's edges are palette runs
+// (layers/shapes/palette_run.h).
 #pragma once
 
 namespace vorrith {
 
 void BlendPaletteDot(int x, int y, int index, int halfWeight);
 void ShadeRun(int from, int to, int y, int index, int num, int den);
-void FillRunDithered(int from, int to, int y, int fromIndex, int toIndex, int dither);
 
 }  // namespace vorrith

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "layers/ground/rock_runs.h"
+#include "layers/shapes/palette_run.h"
 #include "tests/layers/ground/ground_test_support.h"
 
 namespace vorrith {
@@ -92,22 +93,22 @@ TEST_F(RockRunsTest, ShadeRunRampsTowardItsLastPixelInEitherDirection) {
 }
 
 TEST_F(RockRunsTest, OnePixelDitheredRunTakesTheMiddleIndexWithoutAValue) {
-    FillRunDithered(50, 50, 400, 130, 141, 6);
+    FillDitheredRun(50, 50, 400, 130, 141, 6);
     EXPECT_EQ(PixelRgb(50, 400), PaletteRgb(135));
     EXPECT_EQ(randomCursor, 0);
-    FillRunDithered(-1, -1, 400, 130, 141, 6);  // outside: nothing, and no crash
-    FillRunDithered(60, 59, 400, 130, 141, 6);  // reversed: nothing
+    FillDitheredRun(-1, -1, 400, 130, 141, 6);  // outside: nothing, and no crash
+    FillDitheredRun(60, 59, 400, 130, 141, 6);  // reversed: nothing
     EXPECT_EQ(CountPixelsNot(kBlack), 1);
     EXPECT_EQ(randomCursor, 0);
 }
 
 TEST_F(RockRunsTest, DitheredRunIsClippedToTheColumnsAndCappedAtItsEndIndex) {
     for (int32_t& v : RandomTable) v = 4095 * 5;  // the largest dither of 6 entries
-    FillRunDithered(-10, 9, 400, 130, 150, 6);
+    FillDitheredRun(-10, 9, 400, 130, 150, 6);
     EXPECT_EQ(randomCursor, 10) << "one value per visible pixel";
     EXPECT_EQ(CountPixelsNot(kBlack), 10);
     for (int x = 0; x < 10; ++x) EXPECT_LE(PixelRgb(x, 400).green, 4 * (150 - 128)) << x;
-    FillRunDithered(635, 660, 402, 130, 131, 2);
+    FillDitheredRun(635, 660, 402, 130, 131, 2);
     EXPECT_EQ(randomCursor, 15);
 }
 
