@@ -1,12 +1,10 @@
 #include "layers/bodies/moons.h"
 
-#include <algorithm>
-
 #include "core/canvas.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
-#include "core/sine_table.h"
+#include "layers/bodies/planet.h"
 #include "layers/bodies/shaded_disc.h"
 #include "layers/bodies/surface_texture.h"
 
@@ -50,13 +48,9 @@ int MoonRowOffset() {
 }
 
 void DrawMoon(const MoonShape& shape, int phase) {
-    const ScenePlan& plan = Plan;
-    const int distance = std::max(shape.distance, shape.radius);
-    const int x = plan.eclipticX - MulQ15(distance, TableCos(plan.eclipticAngle));
-    const int jitter = rand();
-    const int y = plan.eclipticY - MulQ15(distance, TableSin(plan.eclipticAngle)) + jitter % 5 - 2;
-    const int cx = std::clamp(x, ClipLeft, ClipRight);
-    const int cy = std::clamp(y, ClipTop, ClipBottom) + MoonRowOffset();
+    const CanvasPoint onEcliptic = PlaceOnEcliptic(shape.distance, shape.radius);
+    const int cx = onEcliptic.x;
+    const int cy = onEcliptic.y + MoonRowOffset();
     DrawShadedDisc({cx, cy, shape.radius, kMoonPaletteFirst, kMoonPaletteLast, phase, shape.dither});
     const int textureDraw = rand();
     if (textureDraw & 1) DrawSurfaceTexture(cx, cy, shape.radius, PaletteColour(kMoonTextureEntry));
