@@ -18,14 +18,14 @@ constexpr int kSmallestPlanet = 4;
 // Drawn and discarded in some scenes; kept so later pictures stay the same.
 constexpr int kDiscardedDraws = 142;
 
-// One draw in 15 (fewer with a second draw on a sunless sky) burns the discarded draws.
-int DrawSkipChance() {
+// Whether the planet burns kDiscardedDraws. One draw always; without suns a second one,
+// and the draws are burnt when it is a multiple of 4 and the first is not a multiple of
+// 15. Scenes with suns never burn them.
+bool DrawWhetherToDiscard() {
     const int skipDraw = rand();
-    int skip = skipDraw % 15;
-    if (Plan.sunVisible) return 0;
+    if (Plan.sunVisible) return false;
     const int keepDraw = rand();
-    if ((keepDraw & 3) != 0) skip = 0;
-    return skip;
+    return (keepDraw & 3) == 0 && skipDraw % 15 != 0;
 }
 
 }  // namespace
@@ -47,12 +47,12 @@ void DrawPlanet() {
     int radius = radiusDraw % (limit - limit / 5) + limit / 5;
     const int bandDraw = rand();
     const bool banded = (bandDraw & 3) != 0;
-    const int skip = DrawSkipChance();
+    const bool discard = DrawWhetherToDiscard();
     radius = std::max(radius, kSmallestPlanet);
     const int distanceDraw = rand();
     const int distance = radius + (((distanceDraw % (plan.eclipticX - radius)) * 5) >> 2);
     const CanvasPoint centre = PlaceOnEcliptic(distance, radius);
-    if (skip != 0 && radius >= 5) {
+    if (discard && radius >= 5) {
         for (int i = 0; i < kDiscardedDraws; ++i) rand();
     }
     const int phase = plan.sunVisible ? plan.sunSize + 64 : 0;
