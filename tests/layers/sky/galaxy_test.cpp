@@ -13,18 +13,26 @@ namespace {
 
 class GalaxyTest : public SkyLayerTest {};
 
-TEST_F(GalaxyTest, VaryColourScalesEachChannelInOrderAndClamps) {
-    srand(99);
-    const int redPercent = rand() % 60 + 70;
-    rand();
-    const int bluePercent = rand() % 60 + 70;
-    srand(99);
-    int red = 100, green = 1000, blue = 7;
-    VaryColour(red, green, blue);
-    EXPECT_EQ(red, 100 * redPercent / 100);
-    EXPECT_EQ(green, 255);
-    EXPECT_EQ(blue, 7 * bluePercent / 100);
-    EXPECT_EQ(RandomState(), StateAfterDraws(99, 3));
+// Each channel is scaled by 70 ... 129 percent, truncated and clamped to 255; over many
+// seeds the scale reaches both ends, and every call takes three draws.
+TEST_F(GalaxyTest, VaryColourScalesEachChannelBySeventyToOneHundredTwentyNinePercent) {
+    int lowest = 255;
+    int highest = 0;
+    for (uint32_t seed = 0; seed < 400; ++seed) {
+        srand(seed);
+        int red = 100, green = 1000, blue = 200;
+        VaryColour(red, green, blue);
+        EXPECT_EQ(RandomState(), StateAfterDraws(seed, 3));
+        EXPECT_GE(red, 70);
+        EXPECT_LE(red, 129);
+        EXPECT_EQ(green, 255) << "clamped";
+        EXPECT_GE(blue, 140);
+        EXPECT_LE(blue, 255);
+        lowest = std::min(lowest, red);
+        highest = std::max(highest, red);
+    }
+    EXPECT_EQ(lowest, 70);
+    EXPECT_EQ(highest, 129);
 }
 
 TEST_F(GalaxyTest, ColoursStayBelowThreeFiftyAndAreHalvedOnGradientSkies) {

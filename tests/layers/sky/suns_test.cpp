@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/palette.h"
 #include "core/random.h"
 #include "tests/layers/sky/sky_layer_fixture.h"
@@ -47,38 +49,62 @@ TEST_F(SunsTest, MovesTheEclipticLeftOfTheSuns) {
     EXPECT_EQ(Plan.eclipticX, eclipticX - 69);
 }
 
+// Below the centre, straight down: a run of entry 31, the rim's one pixel of entry 16,
+// then the sky. The radius lies between size * 100 / 159 and size * 100 / 40.
 TEST_F(SunsTest, BlackSkySunIsADiscOfEntryThirtyOneInARimOfSixteen) {
-    PlanSuns(0, 1, 20);
-    SetNextTableValues({6});  // main size 12
-    const int32_t cursor = randomCursor;
-    DrawSuns();
-    EXPECT_EQ(randomCursor, cursor + 1);
-    // Replay the draws: glow, then the disc divisor.
-    srand(4242);
-    rand();
-    const int radius = 12 * 100 / (rand() % 120 + 40);
-    EXPECT_EQ(RandomState(), StateAfterDraws(4242, 2));
-    const int x = Plan.sunX, y = Plan.sunY;
-    EXPECT_EQ(PixelRgb(x, y), PaletteRgb(31));
-    EXPECT_EQ(PixelRgb(x + radius - 2, y), PaletteRgb(31));
-    EXPECT_EQ(PixelRgb(x, y + radius - 1), PaletteRgb(16));  // extreme rim pixel, full colour
-    EXPECT_EQ(PixelRgb(x, y + radius + 1), (Rgb{40, 40, 40}));
+    for (uint32_t seed = 1; seed <= 20; ++seed) {
+        PlanSuns(0, 1, 20);
+        srand(seed);
+        SetNextTableValues({6});  // main size 12
+        const int32_t cursor = randomCursor;
+        DrawSuns();
+        EXPECT_EQ(randomCursor, cursor + 1);
+        EXPECT_EQ(RandomState(), StateAfterDraws(seed, 2)) << "the glow's draw, then the disc's";
+        const int x = Plan.sunX, y = Plan.sunY;
+        int row = y;
+        while (PixelRgb(x, row) == PaletteRgb(31)) ++row;
+        const int radius = row - y + 1;
+        EXPECT_GE(radius, 12 * 100 / 159) << seed;
+        EXPECT_LE(radius, 12 * 100 / 40) << seed;
+        EXPECT_EQ(PixelRgb(x, row), PaletteRgb(16)) << seed << ": the extreme rim pixel, full colour";
+        EXPECT_EQ(PixelRgb(x, row + 2), (Rgb{40, 40, 40})) << seed;
+    }
 }
 
+// A companion that would stand past the right edge stands mirrored to the left: the
+// picture with the sun at the right edge is the mirror image, about the sun's column, of
+// the same draws with the sun in the middle of the sky.
 TEST_F(SunsTest, CompanionPastTheRightEdgeIsMirroredToTheLeft) {
-    PlanSuns(0, 2, 20);
-    Plan.sunX = ClipRight - 2;
-    SetNextTableValues({0});
-    // Replay the companion's draws.
-    const int s = (rand() & 3) + 4;
-    const int offset = rand() % (8 * s) + 2 * s;
-    const int y = Plan.sunY + rand() % (4 * s) - 2 * s;
-    srand(4242);
-    DrawSuns();
-    EXPECT_EQ(PixelRgb(Plan.sunX - offset, y), PaletteRgb(31));
-    EXPECT_EQ(PixelRgb(Plan.sunX, Plan.sunY), PaletteRgb(31));
-    // Companion (3 draws), glow, then one disc divisor per sun.
-    EXPECT_EQ(RandomState(), StateAfterDraws(4242, 6));
+    constexpr int kMiddle = 300;
+    constexpr int kReach = 120;  // past the companion's farthest disc
+    int companionPixels = 0;     // entry 31 clear of the main sun's disc
+    for (uint32_t seed = 1; seed <= 10; ++seed) {
+        PlanSuns(0, 2, 20);
+        Plan.sunX = kMiddle;
+        srand(seed);
+        SetNextTableValues({0});
+        DrawSuns();
+        EXPECT_EQ(RandomState(), StateAfterDraws(seed, 6)) << "companion (3), glow, one disc divisor per sun";
+        const std::vector<uint8_t> unmirrored = Snapshot();
+        const auto unmirroredRgb = [&](int x, int y) {
+            const uint8_t* p = unmirrored.data() + y * canvas.stride + 3 * x;
+            return Rgb{p[2], p[1], p[0]};
+        };
+        PlanSuns(0, 2, 20);
+        Plan.sunX = ClipRight - 2;
+        srand(seed);
+        SetNextTableValues({0});
+        DrawSuns();
+        for (int y = 0; y < Plan.horizonRow; ++y) {
+            for (int x = Plan.sunX - kReach; x <= Plan.sunX; ++x) {
+                const Rgb mirrored = unmirroredRgb(kMiddle + (Plan.sunX - x), y);
+                ASSERT_EQ(PixelRgb(x, y), mirrored) << seed << " at " << x << "," << y;
+                companionPixels += x < Plan.sunX - 20 && mirrored == PaletteRgb(31);
+            }
+        }
+        EXPECT_EQ(PixelRgb(Plan.sunX, Plan.sunY), PaletteRgb(31));
+    }
+    EXPECT_GT(companionPixels, 0);
 }
 
 TEST_F(SunsTest, DustGlowTakesFiveCursorPositionsPerDotAndOneDraw) {
