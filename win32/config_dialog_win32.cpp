@@ -157,11 +157,8 @@ INT_PTR OnClose(HWND dialog) {
 
 }  // namespace
 
-int PrepareConfigDialog(HINSTANCE) { return 1; }
-
 int ShowConfigDialog(HWND owner) {
     const HINSTANCE instance = HostInstance();
-    if (PrepareConfigDialog(instance) == 0) return 0;
     const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_CONFIG_DIALOG), owner, ConfigDialogProc, 0);
     return static_cast<int>(result);
 }

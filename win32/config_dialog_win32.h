@@ -7,12 +7,8 @@
 namespace vorrith {
 
 // Runs the modal dialog (resource 2003) owned by owner, which may be null. Returns the
-// dialog's result: 0 when closed, 0 also when PrepareConfigDialog refuses, -1 when the
-// dialog could not be created.
+// dialog's result: 0 when closed, -1 when the dialog could not be created.
 int ShowConfigDialog(HWND owner);
-
-// Called before the dialog opens; 1 lets it open.
-int PrepareConfigDialog(HINSTANCE instance);
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
