@@ -114,6 +114,9 @@ int EndingRules::VerifyPasswordOnClose() {
     }
     if (PasswordCheckThrottled(state_.lastPasswordCheckTick, platform_.Ticks())) return state_.closeAccepted;
     state_.checkingPassword = 1;
+    // Each removal takes out at most one WM_TIMER message, and the system holds one
+    // pending per timer: two removals clear up to two timers' messages, so that none is
+    // handled while the verifier's modal dialog runs its own message loop.
     platform_.RemovePendingTimers();
     platform_.RemovePendingTimers();
     state_.closeAccepted = platform_.SendVerifyRequest() != 0 ? 1 : 0;
