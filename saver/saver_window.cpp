@@ -2,14 +2,9 @@
 
 #include <cstdlib>
 
-namespace vorrith {
+#include "saver/command_line.h"
 
-bool HasFullScreenSwitch(const char* commandLine) {
-    for (const char* p = commandLine; *p != '\0'; ++p) {
-        if (*p == '/' && (p[1] == 's' || p[1] == 'S')) return true;
-    }
-    return false;
-}
+namespace vorrith {
 
 void SaverWindow::OnCreate(const char* commandLine) {
     ClearRenderParams(params_);

@@ -33,11 +33,13 @@ public:
     virtual CursorPoint CursorPosition() = 0;
 };
 
-// The saver window's own check for full-screen mode: anywhere in the whole command line,
-// a '/' directly followed by 's' or 'S'. "-s" or a bare "s" does not count.
-bool HasFullScreenSwitch(const char* commandLine);
-
 constexpr int32_t kMouseGraceMs = 1500;
+// Two mouse rules apply one after the other, on purpose. This window absorbs every move
+// of less than kMouseDeadZone pixels on both axes from where the cursor was last let
+// through, so small jitters never reach the ending rules; a move it lets through ends
+// the saver only when its travel |dx| + |dy| exceeds 4 pixels (ExceedsMouseTravel in
+// saver/ending_rules.h). A 3-pixel move along one axis passes the first rule and is
+// still too short for the second.
 constexpr int32_t kMouseDeadZone = 3;
 
 class SaverWindow {

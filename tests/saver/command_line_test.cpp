@@ -35,6 +35,27 @@ TEST(ParseModeRequest, FullScreenInEveryWritingAndCase) {
     }
 }
 
+// The mode scan and the saver window's own scan read one command line differently on
+// purpose: "-s" and "s" start the full-screen window without what "/s" brings.
+TEST(HasFullScreenSwitch, OnlyASlashFollowedBySWhereTheModeScanTakesAnyWriting) {
+    const struct {
+        const char* commandLine;
+        SaverMode mode;
+        bool fullScreenSwitch;
+    } cases[] = {
+        {"\"C:\\x\\Vorrith.scr\" /s", SaverMode::kFullScreen, true},
+        {"vorrith.scr /S", SaverMode::kFullScreen, true},
+        {"vorrith.scr -s", SaverMode::kFullScreen, false},
+        {"vorrith.scr s", SaverMode::kFullScreen, false},
+        {"vorrith.scr /p 5", SaverMode::kPreview, false},
+        {"c:/saver/vorrith.scr /p 5", SaverMode::kPreview, true},  // a path's "/s" counts too
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseModeRequest(SkipProgramName(c.commandLine)).mode, c.mode) << c.commandLine;
+        EXPECT_EQ(HasFullScreenSwitch(c.commandLine), c.fullScreenSwitch) << c.commandLine;
+    }
+}
+
 TEST(ParseModeRequest, PreviewAndLReadTheParentAfterSpaces) {
     const ModeRequest preview = ParseModeRequest("/p 4242");
     EXPECT_EQ(preview.mode, SaverMode::kPreview);

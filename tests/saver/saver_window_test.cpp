@@ -43,15 +43,6 @@ protected:
     SaverWindow window{platform};
 };
 
-TEST(HasFullScreenSwitch, OnlyASlashFollowedByS) {
-    EXPECT_TRUE(HasFullScreenSwitch("\"C:\\x\\Vorrith.scr\" /s"));
-    EXPECT_TRUE(HasFullScreenSwitch("vorrith.scr /S"));
-    EXPECT_TRUE(HasFullScreenSwitch("c:/saver/vorrith.scr /p 5"));  // a path's "/s" counts too
-    EXPECT_FALSE(HasFullScreenSwitch("vorrith.scr -s"));
-    EXPECT_FALSE(HasFullScreenSwitch("vorrith.scr s"));
-    EXPECT_FALSE(HasFullScreenSwitch("vorrith.scr /p 5"));
-}
-
 TEST_F(SaverWindowTest, FullScreenTriesEveryModeInOrderWhenAllAreRefused) {
     window.OnCreate("vorrith.scr /s");
     const std::vector<std::string> expected{"try 640x480x24", "try 640x480x32", "try 800x600x24",
