@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/canvas.h"
+
 namespace vorrith {
 namespace {
 
@@ -38,10 +40,19 @@ TEST(ConfigLayoutTest, SmallScreenClampsTheTopButNotTheLeft) {
     EXPECT_LT(place.x, 0);
 }
 
+// A control moved to the bottom of the picture keeps its height and ends as far above
+// the picture's bottom row as it began below the client area's top.
 TEST(ConfigLayoutTest, ControlRowMirrorsToTheBottomOfThePicture) {
-    // A control from 11 to 35 ends 445 ... 469: 11 pixels above row 480.
-    EXPECT_EQ(ControlTopAtBottom(35), 445);
-    EXPECT_EQ(ControlTopAtBottom(35) + (35 - 11), 480 - 11);
+    const struct {
+        int top;
+        int bottom;
+    } controls[] = {{11, 35}, {0, 24}, {7, 21}, {100, 101}};
+    for (const auto& c : controls) {
+        const int movedTop = ControlTopAtBottom(c.bottom);
+        const int movedBottom = movedTop + (c.bottom - c.top);
+        EXPECT_EQ(kPictureHeight - movedBottom, c.top) << c.top << " ... " << c.bottom;
+        EXPECT_GE(movedTop, 0);
+    }
 }
 
 }  // namespace

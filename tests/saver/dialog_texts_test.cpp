@@ -29,9 +29,22 @@ TEST(DialogTextsTest, ProposedFileNameCarriesTheImageNumber) {
     EXPECT_EQ(DefaultBmpFileName(32767), "Vorrith32767.Bmp");
 }
 
-TEST(DialogTextsTest, SaveFilterIsOnePairEndedByAnEmptyEntry) {
-    const std::string filter(kBmpFileFilter, sizeof kBmpFileFilter);
-    EXPECT_EQ(filter, std::string("Windows BMP File (*.BMP)\0*.BMP\0\0", 32));
+// The save dialog reads the filter as NUL-ended strings up to an empty one: pairs of a
+// display name that shows its pattern and a pattern of the form "*.EXT".
+TEST(DialogTextsTest, SaveFilterIsPairsOfNameAndPatternEndedByAnEmptyEntry) {
+    std::vector<std::string> entries;
+    const char* end = kBmpFileFilter + sizeof kBmpFileFilter;
+    const char* p = kBmpFileFilter;
+    for (; p < end && *p != '\0'; p += entries.back().size() + 1) entries.emplace_back(p);
+    ASSERT_LT(p, end) << "no empty entry ends the filter";
+    ASSERT_FALSE(entries.empty());
+    ASSERT_EQ(entries.size() % 2, 0u);
+    for (size_t i = 0; i < entries.size(); i += 2) {
+        const std::string& pattern = entries[i + 1];
+        EXPECT_EQ(pattern.rfind("*.", 0), 0u) << pattern;
+        EXPECT_NE(entries[i].find("(" + pattern + ")"), std::string::npos) << entries[i];
+    }
+    EXPECT_NE(std::string(kBmpFileFilter).find("BMP"), std::string::npos);
 }
 
 std::string ReadAboutText() {
