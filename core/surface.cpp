@@ -20,12 +20,6 @@ uint8_t BlendTruncating(int dst, int src, int alpha) {
     return static_cast<uint8_t>(Fixed8::Floor(dst * (Fixed8::kOne - alpha) + src * alpha));
 }
 
-void StoreColour(uint8_t* p, uint32_t colour) {
-    p[0] = BlueOf(colour);
-    p[1] = GreenOf(colour);
-    p[2] = RedOf(colour);
-}
-
 void BlendTruncatingAt(uint8_t* p, uint32_t colour, int alpha) {
     p[0] = BlendTruncating(p[0], BlueOf(colour), alpha);
     p[1] = BlendTruncating(p[1], GreenOf(colour), alpha);

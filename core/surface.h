@@ -91,13 +91,16 @@ constexpr uint32_t MakeColour(int red, int green, int blue) {
            static_cast<uint32_t>(blue);
 }
 
-// The per-pixel primitives are defined here so that the layers' pixel loops inline them.
-inline void Surface::PutPixel(int x, int y, uint32_t colour) {
-    uint8_t* p = PixelAddress(x, y);
+// Stores a colour value into the three bytes of the pixel at p, for loops that walk a
+// row by address.
+inline void StoreColour(uint8_t* p, uint32_t colour) {
     p[0] = BlueOf(colour);
     p[1] = GreenOf(colour);
     p[2] = RedOf(colour);
 }
+
+// The per-pixel primitives are defined here so that the layers' pixel loops inline them.
+inline void Surface::PutPixel(int x, int y, uint32_t colour) { StoreColour(PixelAddress(x, y), colour); }
 
 inline uint32_t Surface::GetPixel(int x, int y) const {
     uint32_t value;

@@ -61,10 +61,7 @@ void FillPhasedPixels(const ClippedRamp& ramp, int y, int highIndex, int phaseIn
         const int index = std::min(Fixed12::Floor(position + dither.Offset(noise)), highIndex);
         const int skyIndex = sky.Next();
         const bool darkSide = Fixed12::Floor(position) < phaseIndex;
-        const uint32_t colour = darkSide ? PaletteColour(skyIndex) : LitPixelColour(index, phaseIndex, skyIndex, fade);
-        p[0] = BlueOf(colour);
-        p[1] = GreenOf(colour);
-        p[2] = RedOf(colour);
+        StoreColour(p, darkSide ? PaletteColour(skyIndex) : LitPixelColour(index, phaseIndex, skyIndex, fade));
     }
     randomCursor = cursor;
 }

@@ -44,10 +44,7 @@ void FillDitheredRun(int x0, int x1, int y, int lowIndex, int highIndex, int dit
     int position = ramp.position;
     for (int x = ramp.first; x <= ramp.last; ++x, position += ramp.step, p += 3) {
         const int noise = RandomTable[cursor++ & kRandomTableMask];
-        const uint32_t colour = PaletteColour(std::min(Fixed12::Floor(position + dither.Offset(noise)), highIndex));
-        p[0] = BlueOf(colour);
-        p[1] = GreenOf(colour);
-        p[2] = RedOf(colour);
+        StoreColour(p, PaletteColour(std::min(Fixed12::Floor(position + dither.Offset(noise)), highIndex)));
     }
     randomCursor = cursor;
 }
