@@ -34,17 +34,6 @@ TEST(ZoomRect, SmallerScreenTruncatesTowardZero) {
     ExpectRect(NativeCentredRect(321, 241), -159, -119, 481, 361);
 }
 
-TEST(FadeLevels, TwentySevenFramesEndingExactlyOnTheNewPicture) {
-    int frames = 0;
-    int last = 0;
-    for (int level = kFirstFadeLevel; level <= kLastFadeLevel; level += kFadeLevelStep) {
-        ++frames;
-        last = level;
-    }
-    EXPECT_EQ(frames, 27);
-    EXPECT_EQ(last, 256);
-}
-
 TEST(DeadlineReached, ComparesSignedSoAWrappedDeadlineIsStillAhead) {
     const struct {
         uint32_t now;
