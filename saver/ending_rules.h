@@ -49,7 +49,9 @@ HostDecision RouteHostMessage(uint32_t message, uintptr_t wParam, const SaverHos
 // the battery's charge or a power setting, which a laptop sends every few minutes, do not.
 bool PowerEventEndsSaver(uintptr_t event);
 
-// Travel |dx| + |dy| strictly above the threshold, compared unsigned.
+// Travel |dx| + |dy| strictly above the threshold, compared unsigned. It judges only
+// the moves the saver window's 3-pixel dead zone lets through (kMouseDeadZone in
+// saver/saver_window.h, which says why there are two rules).
 bool ExceedsMouseTravel(CursorPoint last, CursorPoint now, uint32_t threshold);
 
 // True while a refused password check is younger than 200 ms (tick wrap-around safe).
