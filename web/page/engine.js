@@ -1,0 +1,81 @@
+// The page's side of the drawing worker (engine_worker.js): requests as promises.
+'use strict';
+
+const PICTURE_WIDTH = 640;
+const PICTURE_HEIGHT = 480;
+
+class PictureEngine {
+  // Starts the worker from the page's inline worker script and waits until it can draw.
+  static async load() {
+    const source = document.getElementById('worker-script').textContent;
+    const url = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
+    const engine = new PictureEngine(new Worker(url));
+    try {
+      await engine.request({ type: 'start' });
+    } finally {
+      URL.revokeObjectURL(url);
+    }
+    return engine;
+  }
+
+  constructor(worker) {
+    this.worker = worker;
+    this.nextId = 1;
+    this.waiting = new Map();  // request id -> { resolve, reject }
+    this.wantedPicture = null;  // { n, resolve } not yet sent: a newer one replaces it
+    this.drawing = false;
+    worker.onmessage = (event) => this.answer(event.data);
+    worker.onerror = (event) => this.failAll(event.message || 'The drawing worker stopped.');
+  }
+
+  request(message, transfer = []) {
+    const id = this.nextId++;
+    return new Promise((resolve, reject) => {
+      this.waiting.set(id, { resolve, reject });
+      this.worker.postMessage({ id, ...message }, transfer);
+    });
+  }
+
+  answer({ id, error, ...reply }) {
+    const waiter = this.waiting.get(id);
+    if (!waiter) return;
+    this.waiting.delete(id);
+    if (error === undefined) waiter.resolve(reply);
+    else waiter.reject(new Error(error));
+  }
+
+  failAll(text) {
+    for (const waiter of this.waiting.values()) waiter.reject(new Error(text));
+    this.waiting.clear();
+  }
+
+  // Picture n as ImageData; null when a newer picture was asked for before this one
+  // was drawn (holding an arrow key asks faster than pictures are drawn).
+  picture(n) {
+    if (this.wantedPicture) this.wantedPicture.resolve(null);
+    return new Promise((resolve, reject) => {
+      this.wantedPicture = { n, resolve, reject };
+      this.drawWantedPicture();
+    });
+  }
+
+  async drawWantedPicture() {
+    if (this.drawing || !this.wantedPicture) return;
+    const { n, resolve, reject } = this.wantedPicture;
+    this.wantedPicture = null;
+    this.drawing = true;
+    try {
+      const { rgba } = await this.request({ type: 'picture', n });
+      resolve(new ImageData(new Uint8ClampedArray(rgba), PICTURE_WIDTH, PICTURE_HEIGHT));
+    } catch (error) {
+      reject(error);
+    } finally {
+      this.drawing = false;
+      this.drawWantedPicture();
+    }
+  }
+
+  benchmark(numbers) {
+    return this.request({ type: 'benchmark', numbers });
+  }
+}

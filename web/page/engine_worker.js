@@ -1,0 +1,62 @@
+// The worker's side: the picture library (createVorrithEngine, from the engine script
+// before this one) answers the page's requests, so drawing never holds up the page.
+// A request is { id, type, ... }; the answer { id, ... } or { id, error }.
+'use strict';
+
+const PICTURE_BYTES = 640 * 480 * 4;
+
+const enginePromise = createVorrithEngine().then((module) => {
+  if (module._VorrithStart() === 0) throw new Error('There is not enough memory for a picture.');
+  return module;
+});
+
+// The engine's canvas as RGBA bytes in a buffer of their own, to hand over to the page.
+function canvasRgba(module) {
+  const address = module._VorrithCanvasRgba();
+  // Read through the heap's current buffer: it may have grown since the last call.
+  return module.HEAPU8.slice(address, address + PICTURE_BYTES).buffer;
+}
+
+const requests = {
+  start() {
+    return {};
+  },
+
+  picture(module, { n }) {
+    module._VorrithDrawPicture(n);
+    const rgba = canvasRgba(module);
+    return { reply: { rgba }, transfer: [rgba] };
+  },
+
+  // Times whole pictures: the drawing alone, as the native benchmark measures it, and
+  // with the copy into RGBA that showing a picture adds.
+  benchmark(module, { numbers }) {
+    let slowest = 0;
+    let drawing = 0;
+    const started = performance.now();
+    for (const n of numbers) {
+      const before = performance.now();
+      module._VorrithDrawPicture(n);
+      const took = performance.now() - before;
+      drawing += took;
+      slowest = Math.max(slowest, took);
+      module._VorrithCanvasRgba();
+    }
+    const total = performance.now() - started;
+    return {
+      reply: { pictures: numbers.length, drawMs: drawing / numbers.length, slowestDrawMs: slowest,
+        withCopyMs: total / numbers.length },
+    };
+  },
+};
+
+self.onmessage = async (event) => {
+  const { id, type } = event.data;
+  try {
+    const module = await enginePromise;
+    const { reply = {}, transfer = [] } = requests[type](module, event.data) || {};
+    self.postMessage({ id, ...reply }, transfer);
+  } catch (error) {
+    self.postMessage({ id, error: error.message || String(error) });
+  }
+};

@@ -1,0 +1,41 @@
+// The picture library's face to the page's script: plain C functions that the page calls
+// through the WebAssembly module (exported under these names with a leading underscore).
+//
+// These run in the page's worker, so a picture that takes longer than an animation frame
+// holds up nothing on the page.
+#include <emscripten/emscripten.h>
+
+#include <cstdint>
+
+#include "core/canvas.h"
+#include "scene/scene_driver.h"
+#include "present/frame_buffers.h"
+#include "web/rgba_picture.h"
+
+namespace {
+
+vorrith::RgbaPicture rgba;
+
+}  // namespace
+
+extern "C" {
+
+// Creates the canvas and both fade buffers; the status bits of CreateFrameBuffers
+// (3 when everything exists, 0 when not even the canvas does).
+EMSCRIPTEN_KEEPALIVE int VorrithStart() {
+    return vorrith::CreateFrameBuffers(vorrith::kPictureWidth, vorrith::kPictureHeight, vorrith::kWithFadeBuffers);
+}
+
+// Draws picture imageNumber (0 ... 32767) on the canvas, exactly as the native renderer.
+EMSCRIPTEN_KEEPALIVE void VorrithDrawPicture(int imageNumber) {
+    vorrith::GenerateScene(nullptr, imageNumber, nullptr);
+}
+
+// The canvas as 640 x 480 RGBA bytes, opaque, ready for an ImageData. The pointer stays
+// valid until the next call.
+EMSCRIPTEN_KEEPALIVE const uint8_t* VorrithCanvasRgba() {
+    vorrith::CopyToRgba(vorrith::canvas, rgba);
+    return rgba.bytes.data();
+}
+
+}  // extern "C"
