@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The main job: installs what is missing, builds the native renderer and the Windows
-# screensaver, and renders picture 12345 as Vorrith12345.Bmp in the current folder.
+# The main job: installs what is missing, builds the native renderer, the Windows
+# screensaver and the web page, and renders picture 12345 as Vorrith12345.Bmp in the
+# current folder.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 out="$(pwd)"
@@ -11,3 +12,4 @@ cmake --build "$here/build/native" -j2 --target vorrith-render
 (cd "$out" && "$here/build/native/vorrith-render" 12345)
 echo "Rendered $out/Vorrith12345.Bmp"
 if [ -x "$here/tools/build-windows.sh" ]; then "$here/tools/build-windows.sh"; fi
+"$here/tools/build-web.sh"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails on an #include that points up the folder order, or sideways between folders of
 # one level:  core < layers/shapes < layers/sky|bodies|ground < scene < present <
-# saver, cli < win32 (which alone may include resources/). The include directory is the
+# saver, cli, web < win32 (which alone may include resources/). The include directory is the
 # repository's root, so such a header would compile: this check is what catches it.
 # Usage: tools/check-includes.sh [ROOT]   (default: this repository)
 set -euo pipefail
@@ -15,7 +15,7 @@ level() {
         layers/sky | layers/bodies | layers/ground) echo 2 ;;
         scene) echo 3 ;;
         present) echo 4 ;;
-        saver | cli) echo 5 ;;
+        saver | cli | web) echo 5 ;;
         win32) echo 6 ;;
         *) echo -1 ;;
     esac
@@ -48,7 +48,7 @@ while IFS= read -r file; do
             bad=$((bad + 1))
         fi
     done < <(grep -n -o -E '^[[:space:]]*#[[:space:]]*include[[:space:]]+"[^"]+"' "$file" | sed -E 's/^([0-9]+):.*"([^"]+)"/\1:\2/')
-done < <(find core layers scene present saver cli win32 -name '*.h' -o -name '*.cpp' 2>/dev/null | sort)
+done < <(find core layers scene present saver cli web win32 -name '*.h' -o -name '*.cpp' 2>/dev/null | sort)
 
 if [ "$bad" -gt 0 ]; then
     echo "FAILED: $bad include(s) against the folder order"

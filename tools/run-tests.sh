@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The whole test suite: installs what is missing, then runs the native tests in a normal
-# build and in a sanitised one (any finding fails), and the Windows tests under Wine.
+# build and in a sanitised one (any finding fails), the web page's tests in headless
+# Chromium, and the Windows tests under Wine.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -23,6 +24,7 @@ echo "== fuzz targets: corpus replay and a brief fixed-seed run"
 cmake --build "$here/build/fuzz" -j2
 ctest --test-dir "$here/build/fuzz" -j2 --output-on-failure --timeout 300
 
+"$here/tools/run-web-tests.sh"
 "$here/tools/run-windows-tests.sh"
 echo "== same pictures in the native and the Windows build"
 "$here/tools/compare-builds.sh"

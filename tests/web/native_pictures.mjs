@@ -1,0 +1,82 @@
+// The native renderer's pictures, as hashes of their pixels, to hold the page's
+// canvases against; and the repository's lists of sample and reference image numbers.
+import { execFileSync } from 'node:child_process';
+import { createHash } from 'node:crypto';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+
+export const WIDTH = 640;
+export const HEIGHT = 480;
+
+// SHA-256 of the pixels as R, G, B bytes, rows top to bottom: the form both sides share.
+export function rgbHash(rgb) {
+  return createHash('sha256').update(rgb).digest('hex');
+}
+
+// RGB bytes, top row first, of a 24-bit bottom-up BMP of the picture's size.
+export function bmpRgb(bmp) {
+  const offset = bmp.readUInt32LE(10);
+  const stride = Math.ceil((WIDTH * 3) / 4) * 4;
+  if (bmp.readInt32LE(18) !== WIDTH || bmp.readInt32LE(22) !== HEIGHT || bmp.readUInt16LE(28) !== 24) {
+    throw new Error('not a 640 x 480 24-bit bottom-up BMP');
+  }
+  const rgb = Buffer.alloc(WIDTH * HEIGHT * 3);
+  for (let y = 0; y < HEIGHT; ++y) {
+    const row = offset + (HEIGHT - 1 - y) * stride;
+    for (let x = 0; x < WIDTH; ++x) {
+      const i = row + x * 3;
+      const o = (y * WIDTH + x) * 3;
+      rgb[o] = bmp[i + 2];
+      rgb[o + 1] = bmp[i + 1];
+      rgb[o + 2] = bmp[i];
+    }
+  }
+  return rgb;
+}
+
+// Renders the numbers with the native renderer; a Map from number to RGB hash.
+export function nativeHashes(renderer, numbers) {
+  const folder = mkdtempSync(path.join(tmpdir(), 'vorrith-native-'));
+  try {
+    execFileSync(renderer, ['--out-dir', folder, '--jobs', '2', ...numbers.map(String)], { stdio: 'pipe' });
+    return new Map(numbers.map((n) => [n, rgbHash(bmpRgb(readFileSync(path.join(folder, `Vorrith${n}.Bmp`))))]));
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// The 64 sample numbers that every build's whole-picture comparison uses.
+export function sampleNumbers(repository) {
+  const header = readFileSync(path.join(repository, 'tests/support/sample_images.h'), 'utf8');
+  const list = header.slice(header.indexOf('= {') + 3, header.indexOf('}', header.indexOf('= {')));
+  const numbers = list.split(',').map((s) => Number(s.trim()));
+  if (numbers.length !== 64 || numbers.some((n) => !Number.isInteger(n))) {
+    throw new Error('cannot read the 64 sample numbers');
+  }
+  return numbers;
+}
+
+// The 256 image numbers of the reference checkpoints, in ascending order.
+export function referenceNumbers(repository) {
+  const text = readFileSync(path.join(repository, 'tests/data/checkpoints.txt'), 'utf8');
+  const numbers = new Set();
+  for (const line of text.split('\n')) {
+    if (line !== '' && !line.startsWith('#')) numbers.add(Number.parseInt(line, 10));
+  }
+  return [...numbers].sort((a, b) => a - b);
+}
+
+// The native time per picture for the reference numbers, from the native benchmark;
+// null when it is not built.
+export function nativeMsPerPicture(benchmark, count) {
+  try {
+    const report = JSON.parse(execFileSync(benchmark, [
+      '--benchmark_filter=BM_GenerateSceneReference256$', '--benchmark_format=json', '--benchmark_repetitions=3',
+      '--benchmark_report_aggregates_only=true'], { stdio: ['ignore', 'pipe', 'ignore'] }));
+    const median = report.benchmarks.find((b) => b.aggregate_name === 'median');
+    return median.real_time / count;  // milliseconds per pass over all numbers
+  } catch (error) {
+    return null;
+  }
+}

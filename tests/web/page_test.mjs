@@ -1,0 +1,210 @@
+// The page in headless Chromium: its canvases hold the native renderer's pictures byte
+// for byte, the address names the picture, Save PNG keeps every pixel, and the
+// slideshow runs and ends. Run by tools/run-web-tests.sh after both builds.
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { createServer } from 'node:http';
+import { existsSync, mkdirSync, readFileSync, rmSync } from 'node:fs';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { PNG } from 'pngjs';
+
+import { address, canvasRgbHash, launchBrowser, message, openPage, shownPicture, waitForPicture } from './browser.mjs';
+import { nativeHashes, nativeMsPerPicture, referenceNumbers, rgbHash, sampleNumbers } from './native_pictures.mjs';
+
+const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+const build = process.env.VORRITH_BUILD_DIR || path.join(repository, 'build');
+const pageFile = path.join(build, 'web/index.html');
+const output = path.join(build, 'web/test-output');
+const pageUrl = (hash) => `${pathToFileURL(pageFile).href}${hash}`;
+
+const samples = sampleNumbers(repository);
+let native;
+let chromium;
+let server;
+
+before(async () => {
+  assert.ok(existsSync(pageFile), `${pageFile} is missing: build the page first`);
+  rmSync(output, { recursive: true, force: true });
+  mkdirSync(output, { recursive: true });
+  native = nativeHashes(path.join(build, 'native/vorrith-render'), [12345, 0, 12346, ...samples]);
+  chromium = await launchBrowser();
+  server = createServer((request, response) => {
+    response.setHeader('Content-Type', 'text/html; charset=utf-8');
+    response.end(readFileSync(pageFile));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+});
+
+after(async () => {
+  await chromium?.close();
+  server?.close();
+});
+
+describe('pictures equal the native renderer\'s', () => {
+  const openings = [
+    { from: 'the file system', n: 12345, url: () => pageUrl('#12345') },
+    { from: 'the file system', n: 0, url: () => pageUrl('#0') },
+    { from: 'a web server', n: 12345, url: () => `http://127.0.0.1:${server.address().port}/index.html#12345` },
+  ];
+  for (const { from, n, url } of openings) {
+    test(`#${n} opened from ${from}`, async () => {
+      const page = await openPage(chromium.browser, url());
+      assert.equal(await shownPicture(page), n);
+      assert.equal(await canvasRgbHash(page), native.get(n));
+      if (n === 12345 && from === 'the file system') {
+        await page.screenshot({ path: path.join(output, 'page-12345.png') });
+      }
+      assert.deepEqual(page.problems, []);
+      await page.close();
+    });
+  }
+
+  test('64 sample numbers browsed through the address', async () => {
+    const page = await openPage(chromium.browser, pageUrl('#1'));
+    const differing = [];
+    for (const n of samples) {
+      await page.evaluate((want) => { location.hash = `#${want}`; }, n);
+      await waitForPicture(page, n);
+      if ((await canvasRgbHash(page)) !== native.get(n)) differing.push(n);
+    }
+    assert.deepEqual(differing, [], 'pictures that differ from the native build');
+    await page.close();
+  });
+});
+
+describe('the address names the picture', () => {
+  test('Next, Previous, the arrow keys and Back', async () => {
+    const page = await openPage(chromium.browser, pageUrl('#12345'));
+    const steps = [
+      { act: () => page.click('#next'), want: 12346 },
+      { act: () => page.keyboard.press('ArrowRight'), want: 12347 },
+      { act: () => page.click('#previous'), want: 12346 },
+      { act: () => page.goBack(), want: 12347 },
+      { act: () => page.goBack(), want: 12346 },
+      { act: () => page.goBack(), want: 12345 },
+      { act: () => page.goForward(), want: 12346 },
+    ];
+    for (const { act, want } of steps) {
+      await act();
+      await waitForPicture(page, want);
+      assert.equal(await address(page), `#${want}`);
+    }
+    assert.equal(await canvasRgbHash(page), native.get(12346));
+    await page.close();
+  });
+
+  test('Next after 32767 is 0 and Previous before 0 is 32767', async () => {
+    const page = await openPage(chromium.browser, pageUrl('#32767'));
+    await page.click('#next');
+    await waitForPicture(page, 0);
+    await page.keyboard.press('ArrowLeft');
+    await waitForPicture(page, 32767);
+    assert.equal(await address(page), '#32767');
+    await page.close();
+  });
+
+  test('the number box shows a typed number, or says why not', async () => {
+    const page = await openPage(chromium.browser, pageUrl('#12345'));
+    await page.click('#number', { clickCount: 3 });
+    await page.type('#number', '0\n');
+    await waitForPicture(page, 0);
+    assert.equal(await address(page), '#0');
+    await page.click('#number', { clickCount: 3 });
+    await page.type('#number', '32768\n');
+    assert.match(await message(page), /0 to 32767/);
+    assert.equal(await shownPicture(page), 0);
+    await page.close();
+  });
+
+  test('no number in the address: a random picture, and its number in the address', async () => {
+    const page = await openPage(chromium.browser, pageUrl(''));
+    const n = await shownPicture(page);
+    assert.ok(n >= 0 && n <= 32767);
+    assert.equal(await address(page), `#${n}`);
+    await page.close();
+  });
+
+  const badAddresses = ['#32768', '#40000', '#-1', '#abc', '#12.5', '#1e3', '#%E0%A4%A'];
+  for (const bad of badAddresses) {
+    test(`${bad} says why and keeps the picture`, async () => {
+      const page = await openPage(chromium.browser, pageUrl('#12345'));
+      await page.evaluate((hash) => { location.hash = hash; }, bad);
+      await page.waitForFunction(() => document.getElementById('message').textContent !== '');
+      assert.match(await message(page), /numbered 0 to 32767/);
+      assert.equal(await shownPicture(page), 12345);
+      assert.equal(await address(page), '#12345');
+      await page.close();
+    });
+  }
+
+  test('a bad address on first load shows a random picture and says why', async () => {
+    const page = await openPage(chromium.browser, pageUrl('#99999'));
+    assert.match(await message(page), /99999/);
+    assert.equal(await address(page), `#${await shownPicture(page)}`);
+    await page.close();
+  });
+});
+
+test('Save PNG writes VorrithN.png with the picture\'s pixels and no colour chunks', async () => {
+  const page = await openPage(chromium.browser, pageUrl('#12345'));
+  const downloads = path.join(output, 'downloads');
+  mkdirSync(downloads, { recursive: true });
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await page.click('#save');
+  const file = path.join(downloads, 'Vorrith12345.png');
+  for (let waited = 0; !existsSync(file) && waited < 10000; waited += 100) {
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+  const bytes = readFileSync(file);
+  const png = PNG.sync.read(bytes);
+  assert.equal(png.width, 640);
+  assert.equal(png.height, 480);
+  const rgb = Buffer.alloc(640 * 480 * 3);
+  for (let i = 0, o = 0; i < png.data.length; i += 4, o += 3) {
+    assert.equal(png.data[i + 3], 255, 'every pixel opaque');
+    png.data.copy(rgb, o, i, i + 3);
+  }
+  assert.equal(rgbHash(rgb), native.get(12345));
+  for (const chunk of ['gAMA', 'cHRM', 'sRGB', 'iCCP']) {
+    assert.equal(bytes.indexOf(Buffer.from(chunk)), -1, `${chunk} chunk in the file`);
+  }
+  await page.close();
+});
+
+test('colour chunks are dropped from a PNG and a damaged PNG is refused', async () => {
+  const page = await openPage(chromium.browser, pageUrl('#0'));
+  const cases = [
+    { chunks: ['IHDR', 'gAMA', 'cHRM', 'sRGB', 'iCCP', 'IDAT', 'tEXt', 'IEND'], kept: 'IHDR IDAT tEXt IEND' },
+    { chunks: ['IHDR', 'IDAT', 'IEND'], kept: 'IHDR IDAT IEND' },
+    { chunks: ['IHDR', 'IDAT'], kept: 'damaged' },  // no IEND: the file was cut short
+  ];
+  for (const { chunks, kept } of cases) {
+    const result = await page.evaluate((types) => {
+      const bytes = [137, 80, 78, 71, 13, 10, 26, 10];
+      for (const type of types) bytes.push(0, 0, 0, 2, ...[...type].map((c) => c.charCodeAt(0)), 7, 7, 0, 0, 0, 0);
+      try {
+        const parts = pngWithoutColourChunks(new Uint8Array(bytes));
+        return parts.slice(1).map((part) => String.fromCharCode(...part.subarray(4, 8))).join(' ');
+      } catch (error) {
+        return 'damaged';
+      }
+    }, chunks);
+    assert.equal(result, kept, chunks.join(' '));
+  }
+  await page.close();
+});
+
+test('benchmark: time per picture for the reference numbers, browser against native', async () => {
+  const numbers = referenceNumbers(repository);
+  const page = await openPage(chromium.browser, pageUrl('#0'));
+  await page.evaluate((list) => runPictureBenchmark(list), numbers.slice(0, 16));  // warm up
+  const browser = await page.evaluate((list) => runPictureBenchmark(list), numbers);
+  const nativeMs = nativeMsPerPicture(path.join(build, 'native/bench/vorrith_bench'), numbers.length);
+  const ms = (value) => `${value.toFixed(2)} ms`;
+  console.log(`# ${numbers.length} reference pictures: browser ${ms(browser.drawMs)} per picture (slowest ` +
+    `${ms(browser.slowestDrawMs)}, ${ms(browser.withCopyMs)} with the copy to RGBA), native ` +
+    `${nativeMs === null ? 'not built' : ms(nativeMs)}; page ${Math.round(readFileSync(pageFile).length / 1024)} KiB`);
+  await page.close();
+});
