@@ -31,8 +31,8 @@ RenderStep RenderLoop::Step(uint32_t now) {
 // The next picture is drawn while the previous one is held: the hold counts from the
 // last frame of the fade and includes the time the picture takes.
 RenderStep RenderLoop::Generate() {
-    int imageNumber = -1;
-    GenerateScene(nullptr, imageNumber, &control_);
+    imageNumber_ = -1;
+    GenerateScene(nullptr, imageNumber_, &control_);
     if (StopRequested()) {  // the driver may have left the picture half drawn
         phase_ = Phase::kStopped;
         return {RenderAction::kStopped, {}, deadline_};

@@ -58,6 +58,10 @@ public:
 
     RenderStep Step(uint32_t now);
 
+    // The image number of the picture generated last (-1 before the first), which is the
+    // picture a kShowCanvas action shows. Without reseeding it names the picture exactly.
+    int ImageNumber() const { return imageNumber_; }
+
 private:
     enum class Phase : uint8_t { kGenerate, kHold, kFrameDue, kBlend, kNoCanvas, kStopped };
 
@@ -82,6 +86,7 @@ private:
     int zoomStep_ = 0;
     int zoomDirection_ = 0;
     bool noteShown_ = false;
+    int imageNumber_ = -1;
 };
 
 }  // namespace vorrith

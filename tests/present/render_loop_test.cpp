@@ -7,6 +7,7 @@
 
 #include "present/frame_buffers.h"
 #include "present/render_runner.h"
+#include "tests/support/picture_fixture.h"
 
 namespace vorrith {
 namespace {
@@ -240,6 +241,33 @@ TEST_F(RenderLoopTest, SteppingOnEveryAnimationFrameShowsTheSameFramesAtTheSameT
         } while (step.action != RenderAction::kStopped && DeadlineReached(tick, step.wakeTick));
     }
     EXPECT_EQ(shown, device.presentTicks);
+}
+
+// The web page's slideshow names each picture in the address by the loop's image number:
+// without reseeding, the frame that ends each fade must be exactly that picture.
+TEST_F(RenderLoopTest, WithoutReseedingEachFadeEndsOnThePictureItsNumberNames) {
+    params.control.store(0);
+    struct Shown {
+        int imageNumber;
+        uint64_t canvasHash;
+    };
+    std::vector<Shown> shown;
+    {
+        RenderLoop loop({0, 0, 640, 480}, false, params.control, 0);
+        int frames = 0;
+        for (uint32_t tick = 0; shown.size() < 2; tick += 16) {
+            if (loop.Step(tick).action == RenderAction::kShowCanvas && ++frames % 27 == 0) {
+                shown.push_back({loop.ImageNumber(), CanvasHash()});
+            }
+        }
+    }
+    for (const Shown& picture : shown) {
+        ASSERT_EQ(CreateFrameBuffers(kPictureWidth, kPictureHeight, 0), kCanvasReady);
+        int imageNumber = picture.imageNumber;
+        GenerateScene(nullptr, imageNumber, nullptr);
+        EXPECT_EQ(CanvasHash(), picture.canvasHash) << "picture " << picture.imageNumber;
+        DestroyFrameBuffers();
+    }
 }
 
 }  // namespace
