@@ -20,10 +20,9 @@ vorrith::RgbaPicture rgba;
 
 extern "C" {
 
-// Creates the canvas and both fade buffers; the status bits of CreateFrameBuffers
-// (3 when everything exists, 0 when not even the canvas does).
+// Creates the canvas for browsing; 0 when there is no memory for it.
 EMSCRIPTEN_KEEPALIVE int VorrithStart() {
-    return vorrith::CreateFrameBuffers(vorrith::kPictureWidth, vorrith::kPictureHeight, vorrith::kWithFadeBuffers);
+    return vorrith::CreateFrameBuffers(vorrith::kPictureWidth, vorrith::kPictureHeight, 0);
 }
 
 // Draws picture imageNumber (0 ... 32767) on the canvas, exactly as the native renderer.

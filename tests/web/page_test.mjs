@@ -173,6 +173,63 @@ test('Save PNG writes VorrithN.png with the picture\'s pixels and no colour chun
   await page.close();
 });
 
+describe('the slideshow', () => {
+  const slideshowState = (page) => page.evaluate(() => {
+    const screen = document.getElementById('slideshow-screen');
+    return { hidden: screen.hidden, picture: Number(screen.dataset.picture), frame: Number(screen.dataset.frame || 0) };
+  });
+  const waitForSlideshow = (page, test, argument) => page.waitForFunction(test, { timeout: 15000 }, argument);
+
+  test('fades in pictures in the largest 4:3 area, names them in the address, ends on a key', async () => {
+    const page = await openPage(chromium.browser, pageUrl('#12345'));
+    await page.setViewport({ width: 1280, height: 720 });
+    await page.click('#slideshow');
+    await waitForSlideshow(page, () => Number(document.getElementById('slideshow-screen').dataset.frame) >= 12);
+    await page.screenshot({ path: path.join(output, 'slideshow-midfade.png') });
+    const first = (await slideshowState(page)).picture;
+    await waitForSlideshow(page, (n) => {
+      const { picture } = document.getElementById('slideshow-screen').dataset;
+      return picture !== undefined && Number(picture) !== n;
+    }, first);
+    const second = (await slideshowState(page)).picture;
+    assert.equal(await address(page), `#${second}`);
+    // The first picture ended on the whole 960 x 720 area in the middle of the screen;
+    // the columns beside it stay black.
+    const sides = await page.evaluate(() => {
+      const canvas = document.getElementById('slideshow-canvas');
+      const context = canvas.getContext('2d');
+      const lit = (x, w) => context.getImageData(x, 0, w, canvas.height).data.some((v, i) => i % 4 !== 3 && v !== 0);
+      const margin = (canvas.width - (canvas.height * 4) / 3) / 2;
+      return { margin, left: lit(0, margin), middle: lit(margin, canvas.width - 2 * margin),
+        right: lit(canvas.width - margin, margin) };
+    });
+    assert.deepEqual(sides, { margin: 160, left: false, middle: true, right: false });
+
+    await page.keyboard.press('KeyX');
+    await waitForPicture(page, second);
+    assert.equal((await slideshowState(page)).hidden, true);
+    assert.equal(await page.evaluate(() => document.fullscreenElement), null);
+    assert.equal(await address(page), `#${second}`);
+    assert.equal(await canvasRgbHash(page), nativeHashes(path.join(build, 'native/vorrith-render'), [second]).get(second));
+    await page.goBack();
+    await waitForPicture(page, 12345);
+    assert.deepEqual(page.problems, []);
+    await page.close();
+  });
+
+  test('a click ends it as well', async () => {
+    const page = await openPage(chromium.browser, pageUrl('#12345'));
+    await page.click('#slideshow');
+    await waitForSlideshow(page, () => document.getElementById('slideshow-screen').dataset.frame !== undefined);
+    await page.mouse.click(100, 100);
+    await waitForSlideshow(page, () => document.getElementById('slideshow-screen').hidden);
+    const n = Number(await address(page).then((hash) => hash.slice(1)));
+    await waitForPicture(page, n);
+    assert.deepEqual(page.problems, []);
+    await page.close();
+  });
+});
+
 test('colour chunks are dropped from a PNG and a damaged PNG is refused', async () => {
   const page = await openPage(chromium.browser, pageUrl('#0'));
   const cases = [

@@ -75,6 +75,21 @@ class PictureEngine {
     }
   }
 
+  slideshowStart(width, height, now) {
+    return this.request({ type: 'slideshowStart', width, height, now });
+  }
+
+  // { action, dest, imageNumber, wakeTick, image (ImageData, for the show actions) }
+  async slideshowStep(now) {
+    const { rgba, ...step } = await this.request({ type: 'slideshowStep', now });
+    if (rgba) step.image = new ImageData(new Uint8ClampedArray(rgba), PICTURE_WIDTH, PICTURE_HEIGHT);
+    return step;
+  }
+
+  slideshowStop() {
+    return this.request({ type: 'slideshowStop' });
+  }
+
   benchmark(numbers) {
     return this.request({ type: 'benchmark', numbers });
   }

@@ -4,6 +4,8 @@
 'use strict';
 
 const PICTURE_BYTES = 640 * 480 * 4;
+// The slideshow's actions by their number in web/slideshow_exports.cpp.
+const SLIDESHOW_ACTIONS = ['wait', 'showCanvas', 'showCanvasLowMemory', 'showLowMemoryNote', 'stopped'];
 
 const enginePromise = createVorrithEngine().then((module) => {
   if (module._VorrithStart() === 0) throw new Error('There is not enough memory for a picture.');
@@ -26,6 +28,30 @@ const requests = {
     module._VorrithDrawPicture(n);
     const rgba = canvasRgba(module);
     return { reply: { rgba }, transfer: [rgba] };
+  },
+
+  slideshowStart(module, { width, height, now }) {
+    module._VorrithSlideshowStart(width, height, now);
+  },
+
+  // Steps the slideshow at tick now: { action, dest, imageNumber, wakeTick }, and the
+  // canvas's RGBA bytes when the action shows it.
+  slideshowStep(module, { now }) {
+    const words = module._VorrithSlideshowStep(now) >> 2;
+    const heap = module.HEAP32;
+    const reply = {
+      action: SLIDESHOW_ACTIONS[heap[words]],
+      dest: { left: heap[words + 1], top: heap[words + 2], right: heap[words + 3], bottom: heap[words + 4] },
+      imageNumber: heap[words + 5],
+      wakeTick: heap[words + 6] >>> 0,
+    };
+    if (reply.action !== 'showCanvas' && reply.action !== 'showCanvasLowMemory') return { reply };
+    reply.rgba = canvasRgba(module);
+    return { reply, transfer: [reply.rgba] };
+  },
+
+  slideshowStop(module) {
+    if (module._VorrithSlideshowStop() === 0) throw new Error('There is not enough memory for a picture.');
   },
 
   // Times whole pictures: the drawing alone, as the native benchmark measures it, and

@@ -9,6 +9,7 @@ const numberBox = document.getElementById('number');
 const messageLine = document.getElementById('message');
 
 let engine = null;
+let slideshow = null;
 let wantedNumber = null;  // the picture last asked for, which the address names
 let shownNumber = null;  // the picture on the canvas
 
@@ -77,6 +78,7 @@ function browseToTypedNumber() {
 }
 
 async function savePicture() {
+  if (shownNumber === null) return;  // nothing drawn yet
   const fileName = `Vorrith${shownNumber}.png`;
   try {
     downloadBlob(await picturePngBlob(pictureCanvas), fileName);
@@ -95,11 +97,38 @@ function onKey(event) {
   browseBy(step);
 }
 
+// The slideshow's pictures take over the address: the first as a new step in the history,
+// the others in its place, so that the address names the picture on screen.
+function slideshowShows(n, isFirst) {
+  wantedNumber = n;
+  const change = isFirst ? history.pushState : history.replaceState;
+  if (location.hash !== addressOf(n)) change.call(history, null, '', addressOf(n));
+}
+
+function startSlideshow() {
+  if (slideshow) return;
+  showMessage('');
+  let isFirst = true;
+  slideshow = new Slideshow(engine, {
+    onPicture: (n) => {
+      slideshowShows(n, isFirst);
+      isFirst = false;
+    },
+    onEnd: (error) => {
+      slideshow = null;
+      if (error) showMessage(`The slideshow stopped: ${error.message}`, true);
+      showPicture(wantedNumber);
+    },
+  });
+  slideshow.start();
+}
+
 function connectControls() {
   document.getElementById('previous').addEventListener('click', () => browseBy(-1));
   document.getElementById('next').addEventListener('click', () => browseBy(1));
   document.getElementById('random').addEventListener('click', () => browseTo(randomPictureNumber()));
   document.getElementById('save').addEventListener('click', savePicture);
+  document.getElementById('slideshow').addEventListener('click', startSlideshow);
   document.getElementById('controls').addEventListener('submit', (event) => {
     event.preventDefault();
     browseToTypedNumber();
