@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -37,18 +38,17 @@ BmpHeaders MakeHeaders(const Surface& surface) {
     return headers;
 }
 
-// Rows go bottom-up: a top-down Surface is written from its last row to its first,
+// Rows go bottom-up: a top-down Surface is stored from its last row to its first,
 // any other in buffer order.
-bool WriteRows(const Surface& surface, std::FILE* file) {
+void CopyRows(const Surface& surface, uint8_t* out) {
     const size_t rowBytes = static_cast<size_t>(surface.stride);
     if (surface.header.biHeight >= 0) {
-        const size_t total = rowBytes * surface.height;
-        return std::fwrite(surface.pixels, 1, total, file) == total;
+        std::memcpy(out, surface.pixels, rowBytes * surface.height);
+        return;
     }
-    for (int row = surface.height - 1; row >= 0; --row) {
-        if (std::fwrite(surface.pixels + row * rowBytes, 1, rowBytes, file) != rowBytes) return false;
+    for (int row = surface.height - 1; row >= 0; --row, out += rowBytes) {
+        std::memcpy(out, surface.pixels + row * rowBytes, rowBytes);
     }
-    return true;
 }
 
 // Moves a finished file over its destination. Renaming replaces an existing file on
@@ -69,11 +69,19 @@ bool IsRegularFile(const std::string& name) {
 
 }  // namespace
 
-int WriteBmp(const Surface& surface, const std::string& fileName) {
+std::vector<uint8_t> EncodeBmp(const Surface& surface) {
     const BmpHeaders headers = MakeHeaders(surface);
+    std::vector<uint8_t> bytes(headers.file.bfSize);
+    std::memcpy(bytes.data(), &headers, sizeof headers);
+    CopyRows(surface, bytes.data() + sizeof headers);
+    return bytes;
+}
+
+int WriteBmp(const Surface& surface, const std::string& fileName) {
+    const std::vector<uint8_t> bytes = EncodeBmp(surface);
     std::FILE* file = std::fopen(fileName.c_str(), "wb");
     if (file == nullptr) return -1;
-    bool written = std::fwrite(&headers, sizeof headers, 1, file) == 1 && WriteRows(surface, file);
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     written = std::fclose(file) == 0 && written;
     if (written) return 0;
     if (IsRegularFile(fileName)) std::remove(fileName.c_str());

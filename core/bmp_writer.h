@@ -1,6 +1,9 @@
 // BMP files: a Surface stored as an uncompressed 24-bit bottom-up Windows bitmap with
 // 54 bytes of headers, each row copied with its padding (921,654 bytes for 640 x 480).
 //
+// EncodeBmp: the whole file's bytes, for a platform's safe file replacement
+// (core/file_replacement.h).
+//
 // WriteBmp: 0 when the file was written and closed; -1 when it cannot be opened
 // (nothing written); -2 when a write or the close fails, in which case the partial
 // file is removed (unless the name is not a regular file, such as a device).
@@ -10,7 +13,9 @@
 // old one once it is whole.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/surface.h"
 
@@ -18,6 +23,7 @@ namespace vorrith {
 
 constexpr int kBmpHeadersSize = 54;
 
+std::vector<uint8_t> EncodeBmp(const Surface& surface);
 int WriteBmp(const Surface& surface, const std::string& fileName);
 int WriteBmpReplacing(const Surface& surface, const std::string& fileName);
 // WriteBmp of the canvas.
