@@ -1,24 +1,39 @@
 // vorrith-render: writes Vorrith pictures as BMP files on the command line.
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <iostream>
+#include <csignal>
 #include <string>
 #include <vector>
 
+#include "cli/message_text.h"
 #include "cli/render_job.h"
 #include "cli/render_options.h"
 
+namespace {
+
+// A standard descriptor the caller closed is taken by /dev/null opened for reading, so
+// no file the renderer opens can land there, and writing to it still fails (EBADF).
+void KeepStandardDescriptorsTaken() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) == -1) {
+            const int opened = open("/dev/null", O_RDONLY);
+            if (opened >= 0 && opened != fd) close(opened);
+        }
+    }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    KeepStandardDescriptorsTaken();
+    std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is a failed write, not a silent death
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const vorrith::ParsedRenderOptions parsed = vorrith::ParseRenderOptions(arguments);
     if (!parsed.error.empty()) {
-        std::cerr << "vorrith-render: error: " << parsed.error << " (try --help)\n";
+        vorrith::WriteAll(STDERR_FILENO, "vorrith-render: error: " + parsed.error + " (try --help)\n");
         return 2;
     }
-    if (parsed.options.showHelp) {
-        std::cout << vorrith::kRenderUsage;
-        return 0;
-    }
-    const bool terminal = isatty(STDERR_FILENO) != 0;
-    return vorrith::RunRenderJob(parsed.options, {std::cout, std::cerr, terminal});
+    if (parsed.options.showHelp) return vorrith::WriteAll(STDOUT_FILENO, vorrith::kRenderUsage) == 0 ? 0 : 1;
+    return vorrith::RunRenderJob(parsed.options, isatty(STDERR_FILENO) != 0);
 }

@@ -34,6 +34,14 @@ std::string HexColour(int index) {
     return text;
 }
 
+// The plan can ask for no planet, and the layer choice can skip the planet layer.
+std::string PlanetDrawn(bool noPlanet, int layerChoice) {
+    std::string reasons;
+    if (noPlanet) reasons = "the plan has no planet";
+    if (layerChoice == 2) reasons += std::string(noPlanet ? "; " : "") + "layer choice 2 skips planets and moons";
+    return reasons.empty() ? "drawn" : "not drawn (" + reasons + ")";
+}
+
 void DescribeBands(std::ostringstream& out) {
     static const char* const kBandNames[] = {"suns", "sky", "planet", "moons", "ground"};
     out << "palette bands:\n";
@@ -65,7 +73,7 @@ std::string DescribeScenePlan(int imageNumber) {
         << plan.sunCount << ", first at (" << plan.sunX << ", " << plan.sunY << ")\n"
         << "ecliptic: angle " << plan.eclipticAngle << ", anchor (" << plan.eclipticX << ", " << plan.eclipticY
         << ")\n"
-        << "planet: " << (plan.noPlanet ? "no" : "yes") << "\n"
+        << "planet: " << PlanetDrawn(plan.noPlanet != 0, SceneChoices.layerChoice) << "\n"
         << "layer choice: " << SceneChoices.layerChoice << " (" << LayerChoiceName(SceneChoices.layerChoice)
         << ")\n"
         << "suns first: " << (SceneChoices.sunFirst ? "yes (before the planets)" : "no (after the clouds)")

@@ -1,20 +1,13 @@
-// Carries out a checked vorrith-render command line: renders each picture and writes
-// it, replacing an existing file only with a complete new one.
+// Carries out a checked vorrith-render command line: describes a plan, or draws the
+// pictures in worker processes and writes each safely.
 #pragma once
-
-#include <iosfwd>
 
 #include "cli/render_options.h"
 
 namespace vorrith {
 
-struct RenderStreams {
-    std::ostream& out;
-    std::ostream& err;
-    bool showProgress;  // a batch reports its progress on err
-};
-
-// Returns the process exit code: 0, or 1 after a one-line error on err.
-int RunRenderJob(const RenderOptions& options, RenderStreams streams);
+// Writes on the standard output and error. Returns the process exit code: 0; 1 after
+// one-line errors; 128 + the signal when interrupted by SIGINT or SIGTERM.
+int RunRenderJob(const RenderOptions& options, bool showProgress);
 
 }  // namespace vorrith

@@ -4,19 +4,24 @@
 //   vorrith-render -o PATH NUMBER                          one picture, named file
 //   vorrith-render --random [-o PATH | --out-dir DIR]      a number from the clock
 //   vorrith-render --describe NUMBER                       print the scene plan
+//
+// "--" ends the options. Options that contradict each other, or one given twice, are
+// refused with a message naming both.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/image_number_set.h"
+
 namespace vorrith {
 
 struct RenderOptions {
-    std::vector<int> imageNumbers;  // in the order given, ranges expanded
+    ImageNumberSet imageNumbers;  // each picture once, ranges kept as ranges
     bool randomImage = false;
-    std::optional<std::string> outputPath;  // -o
-    std::string outputFolder = ".";         // --out-dir
+    std::optional<std::string> outputPath;    // -o
+    std::optional<std::string> outputFolder;  // --out-dir; the current folder when absent
     std::optional<int> describeNumber;
     int jobs = 0;  // worker processes for a batch; 0: one per core
     bool showHelp = false;
@@ -31,7 +36,7 @@ struct ParsedRenderOptions {
 
 ParsedRenderOptions ParseRenderOptions(const std::vector<std::string>& arguments);
 
-// Parses a decimal image number 0 ... 32767: digits only, nothing else.
+// Parses a decimal image number 0 ... 32767: digits only, any count of leading zeros.
 std::optional<int> ParseImageNumber(const std::string& text);
 
 // "Vorrith12345.Bmp", the name a picture gets unless -o names it.

@@ -1,93 +1,147 @@
 #include "cli/worker_processes.h"
 
 #include <fcntl.h>
+#include <sys/select.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <thread>
-#include <vector>
+
+#include "cli/interruption.h"
+#include "cli/message_text.h"
 
 namespace vorrith {
-namespace {
 
-constexpr char kItemDone = '.';
-constexpr char kItemFailed = 'x';
+bool WorkerLink::Send(const std::string& line) const { return WriteAll(reportFd_, line + "\n") == 0; }
 
-// The parent closes its end of the stop pipe when the batch has failed; a worker sees
-// end-of-file there and stops between pictures, so no file is cut off half-written.
-bool StopRequested(int stopFd) {
+// The parent closes its end of the stop pipe to stop the workers; a worker then reads
+// end-of-file there.
+bool WorkerLink::StopRequested() const {
     char byte;
-    return read(stopFd, &byte, 1) == 0;
+    return read(stopFd_, &byte, 1) == 0;
 }
 
-[[noreturn]] void RunWorker(size_t first, size_t count, int workers, const std::function<bool(size_t)>& work,
-                            int reportFd, int stopFd) {
-    for (size_t i = first; i < count && !StopRequested(stopFd); i += static_cast<size_t>(workers)) {
-        const bool ok = work(i);
-        std::fflush(nullptr);
-        const char report = ok ? kItemDone : kItemFailed;
-        if (write(reportFd, &report, 1) != 1 || !ok) _exit(1);
+WorkerProcesses::WorkerProcesses() {
+    int stop[2];
+    if (pipe(stop) == 0) {
+        stopRead_ = stop[0];
+        stopWrite_ = stop[1];
+        fcntl(stopRead_, F_SETFL, O_NONBLOCK);
     }
-    _exit(0);
 }
 
-bool WaitForAll(const std::vector<pid_t>& children) {
-    bool allSucceeded = true;
-    for (pid_t child : children) {
-        int status = 0;
-        while (waitpid(child, &status, 0) < 0) {
+WorkerProcesses::~WorkerProcesses() {
+    if (stopRead_ >= 0) close(stopRead_);
+    if (stopWrite_ >= 0) close(stopWrite_);
+    for (const Worker& worker : workers_) {
+        if (worker.reportFd >= 0) close(worker.reportFd);
+    }
+}
+
+bool WorkerProcesses::Start(int count, const std::function<int(int worker, const WorkerLink& link)>& body) {
+    if (stopRead_ < 0) {
+        startError_ = errno;
+        return false;
+    }
+    CatchInterruptions();  // before the first fork, so no signal goes unseen
+    std::fflush(nullptr);  // nothing buffered may be written twice
+    for (int w = 0; w < count; ++w) {
+        int report[2];
+        if (pipe(report) != 0) {
+            startError_ = errno;
+            break;
         }
-        allSucceeded = allSucceeded && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        const pid_t pid = fork();
+        if (pid == 0) {
+            close(report[0]);
+            close(stopWrite_);
+            for (const Worker& other : workers_) close(other.reportFd);  // their EOF must not wait for us
+            EndWorkerOnInterruption();
+            _exit(body(w, WorkerLink(report[1], stopRead_)));
+        }
+        if (pid < 0) startError_ = errno;
+        close(report[1]);
+        if (pid < 0) {
+            close(report[0]);
+            break;
+        }
+        workers_.push_back({pid, report[0], ""});
     }
-    return allSucceeded;
+    close(stopRead_);
+    stopRead_ = -1;
+    return !workers_.empty();
 }
 
-}  // namespace
+void WorkerProcesses::AskToStop() {
+    if (stopWrite_ >= 0) close(stopWrite_);
+    stopWrite_ = -1;
+}
+
+void WorkerProcesses::PassOnInterruption(int signal) {
+    if (interruptionPassedOn_) return;
+    interruptionPassedOn_ = true;
+    AskToStop();
+    for (const Worker& worker : workers_) {
+        if (worker.reportFd >= 0) kill(worker.pid, signal);
+    }
+}
+
+// Reads what the worker sent; false at its end (the pipe closed), after reaping it.
+bool WorkerProcesses::ReadFrom(Worker& worker, int index, const WorkerEvents& events) {
+    char buffer[4096];
+    const ssize_t got = read(worker.reportFd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) return true;
+    if (got > 0) {
+        worker.pending.append(buffer, static_cast<size_t>(got));
+        for (size_t end; (end = worker.pending.find('\n')) != std::string::npos;) {
+            events.onLine(index, worker.pending.substr(0, end));
+            worker.pending.erase(0, end + 1);
+        }
+        return true;
+    }
+    close(worker.reportFd);
+    worker.reportFd = -1;
+    int status = 0;
+    while (waitpid(worker.pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    events.onEnd(index, worker.pid, status);
+    return false;
+}
+
+int WorkerProcesses::Supervise(const WorkerEvents& events) {
+    const sigset_t waitMask = WaitMask();
+    size_t running = workers_.size();
+    while (running > 0) {
+        if (CaughtInterruption() != 0) PassOnInterruption(CaughtInterruption());
+        fd_set readable;
+        FD_ZERO(&readable);
+        int highest = -1;
+        for (const Worker& worker : workers_) {
+            if (worker.reportFd < 0) continue;
+            FD_SET(worker.reportFd, &readable);
+            if (worker.reportFd > highest) highest = worker.reportFd;
+        }
+        if (pselect(highest + 1, &readable, nullptr, nullptr, nullptr, &waitMask) < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        for (size_t w = 0; w < workers_.size(); ++w) {
+            Worker& worker = workers_[w];
+            if (worker.reportFd >= 0 && FD_ISSET(worker.reportFd, &readable) &&
+                !ReadFrom(worker, static_cast<int>(w), events)) {
+                --running;
+            }
+        }
+    }
+    return CaughtInterruption();
+}
 
 int AvailableCores() {
     const unsigned cores = std::thread::hardware_concurrency();
     return cores == 0 ? 1 : static_cast<int>(cores);
-}
-
-bool RunInWorkerProcesses(size_t count, int workers, const std::function<bool(size_t)>& work,
-                          const std::function<void(size_t)>& onProgress) {
-    int fds[2];
-    int stop[2];
-    if (pipe(fds) != 0) return false;
-    if (pipe(stop) != 0 || fcntl(stop[0], F_SETFL, O_NONBLOCK) != 0) {
-        close(fds[0]);
-        close(fds[1]);
-        return false;
-    }
-    std::fflush(nullptr);  // nothing buffered may be written twice
-    std::vector<pid_t> children;
-    for (int w = 0; w < workers && static_cast<size_t>(w) < count; ++w) {
-        const pid_t child = fork();
-        if (child == 0) {
-            close(fds[0]);
-            close(stop[1]);
-            RunWorker(static_cast<size_t>(w), count, workers, work, fds[1], stop[0]);
-        }
-        if (child < 0) break;
-        children.push_back(child);
-    }
-    close(fds[1]);
-    close(stop[0]);
-    size_t done = 0;
-    bool failed = children.empty();
-    char report;
-    while (read(fds[0], &report, 1) == 1) {
-        if (report == kItemFailed) {
-            failed = true;
-            break;
-        }
-        onProgress(++done);
-    }
-    close(stop[1]);
-    close(fds[0]);
-    const bool allSucceeded = WaitForAll(children);
-    return !failed && allSucceeded && done == count;
 }
 
 }  // namespace vorrith

@@ -1,19 +1,73 @@
 // Spreads a batch over worker processes, one per core. The scene state is process-wide
 // (one generator, one canvas), so pictures are drawn in parallel by separate processes,
 // never by threads.
+//
+// Each worker starts as a copy of this process and talks to it in lines over a pipe of
+// its own; only this process writes to the terminal, so lines never mix. Stopping is
+// cooperative (a worker checks between items); an interruption (SIGINT, SIGTERM) is
+// passed on to every worker, which ends at once.
 #pragma once
 
-#include <cstddef>
+#include <sys/types.h>
+
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace vorrith {
 
-// Calls work(i) for every i in 0 ... count - 1, worker w taking w, w + workers, ...
-// Each worker starts from a copy of this process. onProgress(done) runs in this process
-// after every finished item. The first failed item (work returns false) stops every
-// worker; the result is then false. work must report its own error.
-bool RunInWorkerProcesses(size_t count, int workers, const std::function<bool(size_t)>& work,
-                          const std::function<void(size_t)>& onProgress);
+// A worker's end of the conversation.
+class WorkerLink {
+public:
+    WorkerLink(int reportFd, int stopFd) : reportFd_(reportFd), stopFd_(stopFd) {}
+    // Sends one line (without its newline); false when the parent is gone.
+    bool Send(const std::string& line) const;
+    // True once the parent asked the workers to stop (or ended).
+    bool StopRequested() const;
+
+private:
+    int reportFd_;
+    int stopFd_;
+};
+
+struct WorkerEvents {
+    std::function<void(int worker, const std::string& line)> onLine;
+    std::function<void(int worker, pid_t pid, int waitStatus)> onEnd;  // after its last line
+};
+
+class WorkerProcesses {
+public:
+    WorkerProcesses();
+    ~WorkerProcesses();
+    WorkerProcesses(const WorkerProcesses&) = delete;
+    WorkerProcesses& operator=(const WorkerProcesses&) = delete;
+
+    // Starts count workers; worker w runs body(w, link) and exits with its result.
+    // False (with errno set) when no worker could be started.
+    bool Start(int count, const std::function<int(int worker, const WorkerLink& link)>& body);
+    int Started() const { return static_cast<int>(workers_.size()); }
+    int StartError() const { return startError_; }  // errno of the failed pipe or fork
+    // Relays the workers' lines until every worker has ended. Returns the signal that
+    // interrupted the batch (after passing it on and waiting for the workers), or 0.
+    int Supervise(const WorkerEvents& events);
+    // Workers stop after the item they are on.
+    void AskToStop();
+
+private:
+    struct Worker {
+        pid_t pid;
+        int reportFd;
+        std::string pending;  // a line not yet complete
+    };
+    bool ReadFrom(Worker& worker, int index, const WorkerEvents& events);
+    void PassOnInterruption(int signal);
+
+    std::vector<Worker> workers_;
+    int stopRead_ = -1;
+    int stopWrite_ = -1;
+    bool interruptionPassedOn_ = false;
+    int startError_ = 0;
+};
 
 // Cores available to this process, at least 1.
 int AvailableCores();

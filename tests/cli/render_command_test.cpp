@@ -2,43 +2,26 @@
 // written, failed writes leaving nothing behind.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "tests/cli/render_runner.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CommandResult {
-    int exitCode;
-    std::string output;  // stdout and stderr together
-};
-
-CommandResult RunRender(const std::string& arguments, const fs::path& folder) {
-    const std::string command = "cd '" + folder.string() + "' && '" VORRITH_RENDER_PATH "' " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
+using vorrith::RunRender;
 
 size_t FileCount(const fs::path& folder) {
     return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+std::string ReadAll(const fs::path& path) { return vorrith::ReadWholeFile(path); }
 
 class RenderCommandTest : public ::testing::Test {
 protected:
@@ -93,12 +76,12 @@ TEST_F(RenderCommandTest, FailedWriteKeepsTheOldFileAndLeavesNoPartialOne) {
     EXPECT_NE(result.exitCode, 0);
     EXPECT_TRUE(fs::exists("/dev/full"));
     std::ofstream(folder / "Vorrith5.Bmp") << "old picture";
-    fs::create_directories(folder / "Vorrith6.Bmp.partial");  // the temporary name is taken: the write fails
-    std::ofstream(folder / "Vorrith6.Bmp") << "old picture";
+    fs::create_directories(folder / "Vorrith6.Bmp");  // a folder cannot be replaced: the write fails
     // One process, so picture 5 is written before 6 fails and stops the batch.
     EXPECT_NE(RunRender("--jobs 1 5 6", folder).exitCode, 0);
     EXPECT_EQ(fs::file_size(folder / "Vorrith5.Bmp"), 921654u);
-    EXPECT_EQ(ReadAll(folder / "Vorrith6.Bmp"), "old picture");
+    EXPECT_TRUE(fs::is_directory(folder / "Vorrith6.Bmp"));
+    EXPECT_EQ(vorrith::LeftoverFiles(folder), "Vorrith6.Bmp ");
 }
 
 }  // namespace
@@ -118,7 +101,7 @@ TEST_F(RenderCommandTest, WorkerProcessesWriteTheSamePicturesAsOneProcess) {
 }
 
 TEST_F(RenderCommandTest, AFailingWorkerStopsTheBatchWithOneErrorAndNoPartialFiles) {
-    fs::create_directories(folder / "Vorrith3.Bmp.partial");  // makes picture 3 fail
+    fs::create_directories(folder / "Vorrith3.Bmp");  // makes picture 3 fail
     const auto result = RunRender("--jobs 2 1-40", folder);
     EXPECT_NE(result.exitCode, 0);
     EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1) << result.output;
@@ -127,6 +110,7 @@ TEST_F(RenderCommandTest, AFailingWorkerStopsTheBatchWithOneErrorAndNoPartialFil
             EXPECT_EQ(entry.file_size(), 921654u) << entry.path();
         }
     }
+    EXPECT_EQ(vorrith::LeftoverFiles(folder), "Vorrith3.Bmp ");
     EXPECT_LT(FileCount(folder), 41u);
 }
 

@@ -19,9 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const vorrith::ParsedRenderOptions parsed = vorrith::ParseRenderOptions(arguments);
     if (!parsed.error.empty() || parsed.options.showHelp) return 0;
-    for (int n : parsed.options.imageNumbers) {
+    size_t count = 0;
+    parsed.options.imageNumbers.ForEach([&](int n) {
         if (n < 0 || n > 32767) std::abort();
-    }
-    if (parsed.options.outputPath && parsed.options.imageNumbers.size() + parsed.options.randomImage > 1) std::abort();
+        ++count;
+        return true;
+    });
+    if (count != parsed.options.imageNumbers.Count()) std::abort();
+    if (parsed.options.randomImage && count > 0) std::abort();
+    if (parsed.options.outputPath && count + parsed.options.randomImage > 1) std::abort();
     return 0;
 }

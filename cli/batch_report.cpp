@@ -1,0 +1,112 @@
+#include "cli/batch_report.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "cli/file_replacement_posix.h"
+#include "cli/message_text.h"
+#include "cli/render_worker.h"
+
+namespace vorrith {
+namespace {
+
+constexpr size_t kPicturesNamedAtMost = 20;
+
+}  // namespace
+
+BatchReport::BatchReport(const RenderOptions& options, int workers, bool showProgress)
+    : options_(options),
+      workers_(workers),
+      total_(PictureCount(options)),
+      states_(static_cast<size_t>(workers)),
+      status_(STDERR_FILENO, total_, showProgress) {}
+
+bool BatchReport::OnLine(int worker, const std::string& line) {
+    const std::string kind = line.substr(0, 2);
+    const std::string rest = line.size() > 2 ? line.substr(2) : "";
+    WorkerState& state = states_[static_cast<size_t>(worker)];
+    if (kind == "S " && options_.verbose) {
+        status_.Line(rest == std::to_string(kRandomImage) ? "drawing a picture from the clock" : "drawing " + rest);
+    } else if (kind == "T ") {
+        const size_t space = rest.find(' ');
+        state.temporaryInode = std::stoull(rest.substr(0, space));
+        state.temporaryName = rest.substr(space + 1);
+    } else if (kind == "D ") {
+        state.temporaryName.clear();
+        ++state.written;
+        status_.Progress(++written_);
+        if (options_.randomImage && stdoutError_ == 0) stdoutError_ = WriteAll(STDOUT_FILENO, rest + "\n");
+    } else if (kind == "E ") {
+        state.reportedFailure = true;
+        failed_ = true;
+        status_.Line("vorrith-render: error: " + rest);
+        return true;
+    }
+    return false;
+}
+
+bool BatchReport::OnEnd(int worker, long pid, int waitStatus, bool interrupted) {
+    const bool normalEnd = WIFEXITED(waitStatus) && WEXITSTATUS(waitStatus) == 0;
+    WorkerState& state = states_[static_cast<size_t>(worker)];
+    if (!normalEnd && !state.temporaryName.empty()) {
+        const std::string folder = ContainingFolder(DestinationFor(options_, 0));
+        RemoveLeftTemporaryFile(folder + "/" + state.temporaryName, state.temporaryInode);
+    }
+    if (interrupted || normalEnd || state.reportedFailure) return false;
+    failed_ = true;
+    status_.Line("vorrith-render: error: " + DeathMessage(worker, pid, waitStatus));
+    return true;
+}
+
+// "worker 2 (process 812) was killed by signal 9 (Killed); pictures not written: 5, 7"
+std::string BatchReport::DeathMessage(int worker, long pid, int waitStatus) const {
+    std::string text = "worker " + std::to_string(worker + 1) + " (process ";
+    text += std::to_string(pid) + ")";
+    if (WIFSIGNALED(waitStatus)) {
+        const int signal = WTERMSIG(waitStatus);
+        text += " was killed by signal " + std::to_string(signal) + " (" + strsignal(signal) + ")";
+    } else {
+        text += " ended with exit status " + std::to_string(WEXITSTATUS(waitStatus));
+    }
+    return text + "; pictures not written: " + UnwrittenPictures(worker);
+}
+
+// The worker's pictures after the ones it wrote, the first kPicturesNamedAtMost by number.
+std::string BatchReport::UnwrittenPictures(int worker) const {
+    std::string list;
+    size_t index = 0;
+    size_t skipped = states_[static_cast<size_t>(worker)].written;
+    size_t named = 0;
+    size_t unnamed = 0;
+    ForEachPicture(options_, [&](int imageNumber) {
+        if (!IsAssigned(index++, worker, workers_)) return true;
+        if (skipped > 0) {
+            --skipped;
+        } else if (named < kPicturesNamedAtMost) {
+            list += (named++ == 0 ? "" : ", ") +
+                    (imageNumber == kRandomImage ? std::string("the picture from the clock") : std::to_string(imageNumber));
+        } else {
+            ++unnamed;
+        }
+        return true;
+    });
+    if (unnamed > 0) list += " and " + std::to_string(unnamed) + " more";
+    return list;
+}
+
+int BatchReport::Finish(int interruption) {
+    if (interruption != 0) {
+        status_.Line("vorrith-render: interrupted: " + std::to_string(written_) + " of " + std::to_string(total_) +
+                     " pictures written");
+        return 128 + interruption;
+    }
+    if (stdoutError_ != 0) {
+        status_.Line("vorrith-render: error: cannot print the image number: " + SystemReason(stdoutError_));
+        return 1;
+    }
+    return failed_ || written_ != total_ ? 1 : 0;
+}
+
+}  // namespace vorrith

@@ -1,0 +1,51 @@
+// The parent's account of a batch: it hears every worker's lines and end, keeps the
+// progress line, prints each error as one whole line, and knows at the end how many
+// pictures were written and what went wrong.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "cli/render_options.h"
+#include "cli/status_line.h"
+
+namespace vorrith {
+
+class BatchReport {
+public:
+    BatchReport(const RenderOptions& options, int workers, bool showProgress);
+
+    // Both return true when the batch should stop.
+    bool OnLine(int worker, const std::string& line);
+    bool OnEnd(int worker, long pid, int waitStatus, bool interrupted);
+
+    // The exit code after the batch: 0, 1 after a failure, 128 + signal when interrupted.
+    int Finish(int interruption);
+    // A line that is not about one picture (workers that could not start).
+    void Error(const std::string& text) {
+        status_.Line("vorrith-render: error: " + text);
+        failed_ = true;
+    }
+
+private:
+    struct WorkerState {
+        size_t written = 0;
+        bool reportedFailure = false;
+        std::string temporaryName;  // its last temporary file, unless written since
+        unsigned long long temporaryInode = 0;
+    };
+    std::string DeathMessage(int worker, long pid, int waitStatus) const;
+    std::string UnwrittenPictures(int worker) const;
+
+    const RenderOptions& options_;
+    int workers_;
+    size_t total_;
+    size_t written_ = 0;
+    bool failed_ = false;
+    int stdoutError_ = 0;
+    std::vector<WorkerState> states_;
+    StatusLine status_;
+};
+
+}  // namespace vorrith

@@ -1,0 +1,13 @@
+// Checks, before anything is drawn, that pictures can be written where they are to go,
+// so a batch fails at once with the system's reason rather than after its first picture.
+#pragma once
+
+#include <string>
+
+namespace vorrith {
+
+// Why no file can be written at path ("" when it can be tried): a missing or unwritable
+// folder, a folder in the file's place, a name or path too long for the system.
+std::string DestinationProblem(const std::string& path);
+
+}  // namespace vorrith

@@ -1,0 +1,80 @@
+#include "cli/interruption.h"
+
+#include <unistd.h>
+
+#include "cli/file_replacement_posix.h"
+
+namespace vorrith {
+namespace {
+
+volatile sig_atomic_t caughtSignal = 0;
+
+sigset_t InterruptionSignals() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    return signals;
+}
+
+void Install(void (*handler)(int)) {
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    sigaddset(&action.sa_mask, SIGINT);
+    sigaddset(&action.sa_mask, SIGTERM);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+void RecordSignal(int signal) {
+    if (caughtSignal == 0) caughtSignal = signal;
+}
+
+// Ends by the signal itself once the handler returns, so the parent sees what ended it.
+void EndWorker(int signal) {
+    RemoveTemporaryFileNow();
+    struct sigaction fallback {};
+    fallback.sa_handler = SIG_DFL;
+    sigaction(signal, &fallback, nullptr);
+    kill(getpid(), signal);
+}
+
+}  // namespace
+
+SignalsHeld::SignalsHeld() {
+    const sigset_t signals = InterruptionSignals();
+    sigprocmask(SIG_BLOCK, &signals, &previous_);
+}
+
+SignalsHeld::~SignalsHeld() { sigprocmask(SIG_SETMASK, &previous_, nullptr); }
+
+void CatchInterruptions() {
+    const sigset_t signals = InterruptionSignals();
+    sigprocmask(SIG_BLOCK, &signals, nullptr);
+    Install(RecordSignal);
+}
+
+sigset_t WaitMask() {
+    sigset_t mask;
+    sigprocmask(SIG_BLOCK, nullptr, &mask);
+    sigdelset(&mask, SIGINT);
+    sigdelset(&mask, SIGTERM);
+    return mask;
+}
+
+int CaughtInterruption() { return caughtSignal; }
+
+bool InterruptionUnderway() {
+    sigset_t pending;
+    sigpending(&pending);
+    return caughtSignal != 0 || sigismember(&pending, SIGINT) == 1 || sigismember(&pending, SIGTERM) == 1;
+}
+
+void EndWorkerOnInterruption() {
+    Install(EndWorker);
+    const sigset_t signals = InterruptionSignals();
+    sigprocmask(SIG_UNBLOCK, &signals, nullptr);
+}
+
+}  // namespace vorrith

@@ -1,0 +1,38 @@
+// Ctrl-C and SIGTERM during a render. The parent process holds both signals blocked
+// except while it waits (so it notices them at one place) and passes them on to the
+// workers; a worker removes the temporary file it is writing and ends at once.
+#pragma once
+
+#include <signal.h>
+
+namespace vorrith {
+
+// Blocks SIGINT and SIGTERM for its lifetime, then restores the previous mask: the
+// steps inside cannot be cut in two by an interruption.
+class SignalsHeld {
+public:
+    SignalsHeld();
+    ~SignalsHeld();
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+private:
+    sigset_t previous_;
+};
+
+// In the parent: blocks SIGINT and SIGTERM and records them when they arrive while
+// they are unblocked (see WaitMask). Call before starting workers.
+void CatchInterruptions();
+// The mask to wait with (pselect): the current one with SIGINT and SIGTERM open.
+sigset_t WaitMask();
+// The signal caught so far, or 0.
+int CaughtInterruption();
+// True once an interruption was caught or is waiting to be: Ctrl-C reaches every
+// process at once, so a worker may end of it before the parent has seen its own.
+bool InterruptionUnderway();
+
+// In a worker: SIGINT and SIGTERM remove the temporary file being written and end the
+// process by that signal. Unblocks them.
+void EndWorkerOnInterruption();
+
+}  // namespace vorrith

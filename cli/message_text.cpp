@@ -1,0 +1,48 @@
+#include "cli/message_text.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace vorrith {
+
+std::string EscapeControlCharacters(const std::string& text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            escaped += "\\n";
+        } else if (c == '\t') {
+            escaped += "\\t";
+        } else if (c == '\r') {
+            escaped += "\\r";
+        } else if (byte < 0x20 || byte == 0x7f) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", byte);
+            escaped += hex;
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string Quoted(const std::string& text) { return "'" + EscapeControlCharacters(text) + "'"; }
+
+int WriteAll(int fd, const std::string& text) {
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t written = write(fd, text.data() + done, text.size() - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return written < 0 ? errno : EIO;
+        done += static_cast<size_t>(written);
+    }
+    return 0;
+}
+
+std::string SystemReason(int error) { return std::strerror(error); }
+
+}  // namespace vorrith

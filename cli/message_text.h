@@ -1,0 +1,21 @@
+// Text for the renderer's one-line messages and its plain output.
+#pragma once
+
+#include <string>
+
+namespace vorrith {
+
+// text with every control character written as an escape (\n, \t, \x1b ...), so an
+// echoed argument or file name can never break or disguise a message line.
+std::string EscapeControlCharacters(const std::string& text);
+
+// 'text', escaped: how messages quote a user's argument or a file name.
+std::string Quoted(const std::string& text);
+
+// Writes all of text to the file descriptor; 0, or the errno of the failed write.
+int WriteAll(int fd, const std::string& text);
+
+// The system's words for an errno value ("No space left on device").
+std::string SystemReason(int error);
+
+}  // namespace vorrith

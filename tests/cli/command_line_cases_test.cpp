@@ -1,0 +1,72 @@
+// The renderer's command line as careless users type it: every row is a way its promise
+// (one-line errors that tell the truth, each picture once, usable exit codes) was found
+// broken, numbered as in the report that found them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "tests/cli/render_runner.h"
+#include "tests/support/scratch_folder.h"
+
+namespace vorrith {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+const char* const kSmallMemory = "";  // the sanitizer reserves far more address space
+#else
+const char* const kSmallMemory = "ulimit -v 400000;";
+#endif
+
+struct CommandCase {
+    int failure;            // the numbered failure this row guards against
+    std::string before;     // shell words run first, in the scratch folder
+    std::string arguments;  // shell words after the program
+    int exitCode;
+    std::vector<std::string> expected;  // each must be in the output
+    int lines = 1;                      // output lines (a terminal's progress counts none)
+    std::string absent = "\x01";        // must not be in the output
+};
+
+const std::string kLongName = "$(printf 'x%.0s' $(seq 300))";
+
+std::vector<CommandCase> Cases() {
+    return {
+        {2, "", "--dry-run --verbose 5 5 1-5 3-8", 0, {"drawing 5\n", "drawing 8\n"}, 8},
+        {5, kSmallMemory, "--out-dir nowhere $(yes 0-32767 | head -n 4000)", 1, {"'nowhere'"}},
+        {6, "", "-o " + kLongName + " 5", 1, {"File name too long"}},
+        {6, "", "-o " + kLongName + "/" + kLongName + "/x.bmp 5", 1, {"File name too long"}},
+        {8, "", "--describe 5 >/dev/full", 1, {"No space left on device"}},
+        {8, "", "--random >/dev/full", 1, {"No space left on device"}},
+        {9, "", "\"$(printf '5\\n6')\"", 2, {"'5\\n6'"}},
+        {9, "", "-o /dev/full 5", 1, {"'/dev/full': No space left on device"}},
+        {9, "touch plain;", "-o plain/x.bmp 5", 1, {"Not a directory"}},
+        // On a terminal the error line starts a line of its own, not the progress line's end.
+        {9, "mkdir Vorrith3.Bmp; script -qec \"", "--jobs 1 1-3\" /dev/null", 1, {"\nvorrith-render: error"}, 2,
+         "picturesvorrith"},
+        {10, "", "-o a.bmp -o b.bmp 5", 2, {"'a.bmp'", "'b.bmp'"}},
+        {10, "", "-o a.bmp --out-dir . 5", 2, {"-o 'a.bmp'", "--out-dir '.'"}},
+        {10, "", "--random 5", 2, {"--random", "'5'"}},
+        {10, "", "--describe 5 --describe 6", 2, {"'5'", "'6'"}},
+        {10, "", "--describe 5 --out-dir .", 2, {"--describe", "--out-dir"}},
+        {10, "", "-o '' 5", 2, {"-o"}},
+        {10, "", "-o x.bmp -- 5", 0, {}, 0},
+        {10, "", "--describe 000005", 0, {"image number: 5\n"}, 16},
+        {12, "", "--describe 32767", 0, {"planet: not drawn (layer choice 2"}, 16},
+    };
+}
+
+TEST(CommandLineCasesTest, EachErrorIsOneTrueLine) {
+    for (const CommandCase& row : Cases()) {
+        ScratchFolder scratch("command");
+        const RenderRun run = RunRender(row.arguments, scratch.path(), row.before);
+        const std::string label = "failure " + std::to_string(row.failure) + ": " + row.arguments + "\n" + run.output;
+        EXPECT_EQ(run.exitCode, row.exitCode) << label;
+        for (const std::string& text : row.expected) EXPECT_NE(run.output.find(text), std::string::npos) << label;
+        EXPECT_EQ(run.output.find(row.absent), std::string::npos) << label;
+        EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), row.lines) << label;
+    }
+}
+
+}  // namespace
+}  // namespace vorrith

@@ -1,0 +1,116 @@
+// Interrupting the renderer while it writes a file, as Ctrl-C, a service manager and the
+// out-of-memory killer would: every row is a way the promise "nothing half-written is
+// left, and the user is told what happened" was found broken, numbered as in the report.
+//
+// The signal is sent the moment a file appears in the output folder (inotify), that is
+// while a picture is being written, the moment a careless implementation leaves a
+// partial file behind.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <fstream>
+#include <sstream>
+
+#include "tests/cli/render_runner.h"
+#include "tests/support/scratch_folder.h"
+
+namespace vorrith {
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class Target { kRenderer, kProcessGroup, kFirstWorker };
+
+struct SignalCase {
+    int failure;
+    const char* what;
+    int signal;
+    Target target;
+    int exitCode;
+    std::string expected;
+};
+
+// Starts the renderer in a process group of its own, its output going to outputFile.
+pid_t StartRender(const fs::path& folder, const fs::path& outputFile) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setpgid(0, 0);
+        const int out = open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(out, STDOUT_FILENO);
+        dup2(out, STDERR_FILENO);
+        if (chdir(folder.c_str()) != 0) _exit(127);
+        const std::string program = RenderProgram();
+        execl(program.c_str(), program.c_str(), "--jobs", "2", "0-400", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    setpgid(pid, pid);
+    return pid;
+}
+
+// Blocks until a file is created in the folder watched by inotifyFd.
+void WaitForAFileToBeCreated(int inotifyFd) {
+    alignas(inotify_event) char events[4096];
+    while (read(inotifyFd, events, sizeof events) < 0 && errno == EINTR) {
+    }
+}
+
+pid_t FirstChild(pid_t parent) {
+    std::ifstream children("/proc/" + std::to_string(parent) + "/task/" + std::to_string(parent) + "/children");
+    pid_t child = 0;
+    children >> child;
+    return child;
+}
+
+int ExitCode(pid_t pid) {
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status) + 1000;  // a death is no exit code
+}
+
+size_t PicturesIn(const fs::path& folder) {
+    size_t count = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) count += entry.is_regular_file() ? 1 : 0;
+    return count;
+}
+
+TEST(SignalCasesTest, InterruptionsLeaveOnlyWholePicturesAndSaySo) {
+    const SignalCase cases[] = {
+        {7, "SIGINT to the renderer", SIGINT, Target::kRenderer, 130, "interrupted: "},
+        {7, "SIGTERM to the renderer", SIGTERM, Target::kRenderer, 143, "interrupted: "},
+        {7, "Ctrl-C at a terminal: SIGINT to every process", SIGINT, Target::kProcessGroup, 130, "interrupted: "},
+        {4, "a worker killed", SIGKILL, Target::kFirstWorker, 1, "killed by signal 9"},
+    };
+    for (const SignalCase& row : cases) {
+        SCOPED_TRACE("failure " + std::to_string(row.failure) + ": " + row.what);
+        ScratchFolder scratch("signal");
+        const fs::path folder = scratch.path() / "pictures";
+        fs::create_directory(folder);
+        const int watch = inotify_init1(IN_CLOEXEC);
+        ASSERT_GE(inotify_add_watch(watch, folder.c_str(), IN_CREATE), 0);
+        const pid_t renderer = StartRender(folder, scratch.path() / "output");
+        WaitForAFileToBeCreated(watch);
+        close(watch);
+        if (row.target == Target::kRenderer) kill(renderer, row.signal);
+        if (row.target == Target::kProcessGroup) kill(-renderer, row.signal);
+        if (row.target == Target::kFirstWorker) kill(FirstChild(renderer), row.signal);
+        const int exitCode = ExitCode(renderer);
+        const std::string output = ReadWholeFile(scratch.path() / "output");
+        EXPECT_EQ(exitCode, row.exitCode) << output;
+        EXPECT_NE(output.find(row.expected), std::string::npos) << output;
+        EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+        EXPECT_EQ(LeftoverFiles(folder), "");
+        if (row.target != Target::kFirstWorker) {
+            const std::string count = std::to_string(PicturesIn(folder)) + " of 401 pictures written";
+            EXPECT_NE(output.find(count), std::string::npos) << output;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vorrith
