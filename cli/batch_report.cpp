@@ -96,6 +96,11 @@ std::string BatchReport::UnwrittenPictures(int worker) const {
     return list;
 }
 
+void BatchReport::Error(const std::string& text) {
+    status_.Line("vorrith-render: error: " + text);
+    failed_ = true;
+}
+
 int BatchReport::Finish(int interruption) {
     if (interruption != 0) {
         status_.Line("vorrith-render: interrupted: " + std::to_string(written_) + " of " + std::to_string(total_) +

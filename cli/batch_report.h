@@ -23,10 +23,7 @@ public:
     // The exit code after the batch: 0, 1 after a failure, 128 + signal when interrupted.
     int Finish(int interruption);
     // A line that is not about one picture (workers that could not start).
-    void Error(const std::string& text) {
-        status_.Line("vorrith-render: error: " + text);
-        failed_ = true;
-    }
+    void Error(const std::string& text);
 
 private:
     struct WorkerState {

@@ -12,15 +12,9 @@
 namespace vorrith {
 namespace {
 
-int NameLengthError(const std::string& path, const std::string& folder) {
-    const std::string name = path.substr(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
-    errno = 0;
-    const long nameMax = pathconf(folder.c_str(), _PC_NAME_MAX);
-    if (path.size() >= PATH_MAX) return ENAMETOOLONG;
-    if (nameMax > 0 && name.size() > static_cast<size_t>(nameMax)) return ENAMETOOLONG;
-    return 0;
-}
+constexpr size_t kLongestDefaultName = sizeof "Vorrith32767.Bmp" - 1;
 
+// 0 when files can be created in folder, else the errno that says why not.
 int FolderError(const std::string& folder) {
     struct stat status {};
     if (stat(folder.c_str(), &status) != 0) return errno;
@@ -28,23 +22,43 @@ int FolderError(const std::string& folder) {
     return access(folder.c_str(), W_OK | X_OK) != 0 ? errno : 0;
 }
 
+bool NameTooLong(const std::string& folder, size_t nameLength, size_t pathLength) {
+    const long nameMax = pathconf(folder.c_str(), _PC_NAME_MAX);
+    return pathLength >= PATH_MAX || (nameMax > 0 && nameLength > static_cast<size_t>(nameMax));
+}
+
+std::string CannotWrite(const std::string& path, int error) {
+    return "cannot write " + Quoted(path) + ": " + SystemReason(error);
+}
+
+std::string FolderProblem(const std::string& path, const std::string& folder) {
+    const int error = FolderError(folder);
+    if (error == 0) return "";
+    return "cannot write " + Quoted(path) + ": folder " + Quoted(folder) + ": " + SystemReason(error);
+}
+
 }  // namespace
 
 std::string DestinationProblem(const std::string& path) {
-    const std::string folder = ContainingFolder(path);
     struct stat status {};
-    const bool exists = lstat(path.c_str(), &status) == 0;
-    int error = 0;
-    if (exists && S_ISDIR(status.st_mode)) {
-        error = EISDIR;
-    } else if (exists && !S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) {
-        return "";  // a device or pipe is written in place; its folder need not be writable
-    } else {
-        error = FolderError(folder);
-        if (error != 0) return "cannot write " + Quoted(path) + ": folder " + Quoted(folder) + ": " + SystemReason(error);
-        error = NameLengthError(path, folder);
+    if (lstat(path.c_str(), &status) == 0) {
+        if (S_ISDIR(status.st_mode)) return CannotWrite(path, EISDIR);
+        // A device or pipe is written in place; its folder need not be writable.
+        if (!S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) return "";
     }
-    return error == 0 ? "" : "cannot write " + Quoted(path) + ": " + SystemReason(error);
+    const std::string folder = ContainingFolder(path);
+    const std::string problem = FolderProblem(path, folder);
+    if (!problem.empty()) return problem;
+    const size_t slash = path.rfind('/');
+    const size_t nameLength = slash == std::string::npos ? path.size() : path.size() - slash - 1;
+    return NameTooLong(folder, nameLength, path.size()) ? CannotWrite(path, ENAMETOOLONG) : "";
+}
+
+std::string OutputFolderProblem(const std::string& folder) {
+    const int error = FolderError(folder);
+    if (error != 0) return "cannot write into folder " + Quoted(folder) + ": " + SystemReason(error);
+    const size_t longestPath = folder.size() + 1 + kLongestDefaultName;
+    return NameTooLong(folder, kLongestDefaultName, longestPath) ? CannotWrite(folder, ENAMETOOLONG) : "";
 }
 
 }  // namespace vorrith

@@ -10,4 +10,7 @@ namespace vorrith {
 // folder, a folder in the file's place, a name or path too long for the system.
 std::string DestinationProblem(const std::string& path);
 
+// Why no picture can be written into folder under its default name, or "".
+std::string OutputFolderProblem(const std::string& folder);
+
 }  // namespace vorrith

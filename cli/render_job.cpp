@@ -12,7 +12,6 @@
 #include "cli/render_worker.h"
 #include "cli/worker_processes.h"
 #include "core/canvas.h"
-#include "core/random.h"
 #include "present/frame_buffers.h"
 
 namespace vorrith {
@@ -26,8 +25,7 @@ int Fail(const std::string& text) {
 // Refuses, before anything is drawn, a destination that cannot be written.
 std::string CheckDestination(const RenderOptions& options) {
     if (options.outputPath) return DestinationProblem(*options.outputPath);
-    // Every default name has the same folder and at most the longest name's length.
-    return DestinationProblem(DestinationFor(options, kMaxImageNumber));
+    return OutputFolderProblem(options.outputFolder.value_or("."));
 }
 
 int Describe(int imageNumber) {

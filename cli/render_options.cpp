@@ -69,20 +69,20 @@ public:
     // false once an error is set
     bool Take(const std::vector<std::string>& arguments, size_t& i) {
         const std::string& argument = arguments[i];
-        if (optionsEnded_) return Fail(AddNumbers(argument));
+        if (optionsEnded_) return Accept(AddNumbers(argument));
         if (argument == "--") {
             optionsEnded_ = true;
         } else if (argument == "-h" || argument == "--help") {
             options_.showHelp = true;
         } else if (argument == "--random" || argument == "--dry-run" || argument == "--verbose") {
-            return Fail(Remember(argument, argument));
+            return Accept(Remember(argument, argument));
         } else if (TakesValue(argument)) {
-            if (i + 1 >= arguments.size()) return Fail(argument + " needs a value");
-            return Fail(TakeValue(argument, arguments[++i]));
+            if (i + 1 >= arguments.size()) return Accept(argument + " needs a value");
+            return Accept(TakeValue(argument, arguments[++i]));
         } else if (argument.size() > 1 && argument[0] == '-' && (argument[1] < '0' || argument[1] > '9')) {
-            return Fail("unknown option " + Quoted(argument));
+            return Accept("unknown option " + Quoted(argument));
         } else {
-            return Fail(AddNumbers(argument));
+            return Accept(AddNumbers(argument));
         }
         return true;
     }
@@ -105,7 +105,8 @@ public:
     }
 
 private:
-    bool Fail(const std::string& error) {
+    // Records the error of one argument; true when there was none.
+    bool Accept(const std::string& error) {
         parsed_.error = error;
         return error.empty();
     }
