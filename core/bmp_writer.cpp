@@ -1,6 +1,5 @@
 #include "core/bmp_writer.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -51,17 +50,6 @@ void CopyRows(const Surface& surface, uint8_t* out) {
     }
 }
 
-// Moves a finished file over its destination. Renaming replaces an existing file on
-// POSIX systems; Windows refuses with EEXIST, so there the old file is removed first
-// (the new one is already complete). Plain C calls, so the name is read exactly as
-// fopen read it.
-bool MoveOver(const std::string& from, const std::string& to) {
-    errno = 0;
-    if (std::rename(from.c_str(), to.c_str()) == 0) return true;
-    if (errno != EEXIST || std::remove(to.c_str()) != 0) return false;
-    return std::rename(from.c_str(), to.c_str()) == 0;
-}
-
 bool IsRegularFile(const std::string& name) {
     std::error_code error;
     return std::filesystem::is_regular_file(name, error);
@@ -85,21 +73,6 @@ int WriteBmp(const Surface& surface, const std::string& fileName) {
     written = std::fclose(file) == 0 && written;
     if (written) return 0;
     if (IsRegularFile(fileName)) std::remove(fileName.c_str());
-    return -2;
-}
-
-int WriteBmpReplacing(const Surface& surface, const std::string& fileName) {
-    std::error_code error;
-    const auto status = std::filesystem::status(fileName, error);
-    // A device or pipe cannot be replaced by renaming; write to it directly.
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-        return WriteBmp(surface, fileName);
-    }
-    const std::string partialName = fileName + ".partial";
-    const int result = WriteBmp(surface, partialName);
-    if (result != 0) return result;
-    if (MoveOver(partialName, fileName)) return 0;
-    std::remove(partialName.c_str());
     return -2;
 }
 

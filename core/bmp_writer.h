@@ -7,10 +7,6 @@
 // WriteBmp: 0 when the file was written and closed; -1 when it cannot be opened
 // (nothing written); -2 when a write or the close fails, in which case the partial
 // file is removed (unless the name is not a regular file, such as a device).
-//
-// WriteBmpReplacing: the same, but an existing regular file is replaced only by a
-// complete new one: the picture goes to a temporary file beside it, renamed over the
-// old one once it is whole.
 #pragma once
 
 #include <cstdint>
@@ -25,7 +21,6 @@ constexpr int kBmpHeadersSize = 54;
 
 std::vector<uint8_t> EncodeBmp(const Surface& surface);
 int WriteBmp(const Surface& surface, const std::string& fileName);
-int WriteBmpReplacing(const Surface& surface, const std::string& fileName);
 // WriteBmp of the canvas.
 int SaveCanvasBmp(const std::string& fileName);
 

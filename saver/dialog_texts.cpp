@@ -23,6 +23,10 @@ std::string FormatImageTitle(const std::string& pattern, int imageNumber) {
     return title;
 }
 
+std::string SaveFailedMessage(const std::string& reason) {
+    return reason.empty() ? kSaveFailedText : std::string(kSaveFailedText) + "\n\n" + reason;
+}
+
 std::string DefaultBmpFileName(int imageNumber) {
     return "Vorrith" + std::to_string(imageNumber) + ".Bmp";
 }

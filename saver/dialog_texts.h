@@ -24,6 +24,9 @@ constexpr char kWebPageAddress[] = "https://vorrith.example.invalid/";
 // image number filled in. Any other % sequence is kept as it stands.
 std::string FormatImageTitle(const std::string& pattern, int imageNumber);
 
+// What Save As shows when the file could not be written: the failure and its reason.
+std::string SaveFailedMessage(const std::string& reason);
+
 // "Vorrith<number>.Bmp": the file name Save As proposes.
 std::string DefaultBmpFileName(int imageNumber);
 

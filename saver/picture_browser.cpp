@@ -14,7 +14,7 @@ int dialogImageNumber = -1;
 namespace {
 
 constexpr long kHighestImageNumber = 32767;
-constexpr int kNoPictureToSave = -3;
+constexpr char kNoPictureToSave[] = "There is no picture to save yet.";
 
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -65,9 +65,9 @@ int DrawBrowserPicture(int imageNumber) {
 
 bool HasBrowserPicture() { return dialogImageNumber != -1 && canvas.pixels != nullptr; }
 
-int SaveBrowserPicture(const std::string& fileName) {
-    if (!HasBrowserPicture()) return kNoPictureToSave;
-    return WriteBmpReplacing(canvas, fileName);
+FileReplaceResult SaveBrowserPicture(const std::string& fileName, ReplaceFileFunction replace) {
+    if (!HasBrowserPicture()) return {false, kNoPictureToSave};
+    return replace(fileName, EncodeBmp(canvas));
 }
 
 }  // namespace vorrith

@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "core/file_replacement.h"
+
 namespace vorrith {
 
 extern int dialogImageNumber;
@@ -42,9 +44,9 @@ bool EnsureBrowserCanvas();
 int DrawBrowserPicture(int imageNumber);
 bool HasBrowserPicture();
 
-// Writes the picture shown to a BMP file, replacing an existing file only with a
-// complete new one: 0 on success, -1 when the file cannot be opened, -2 when writing
-// failed (nothing is left behind), -3 when there is no picture to save.
-int SaveBrowserPicture(const std::string& fileName);
+// Stores the picture shown as a BMP file through replace, the platform's safe file
+// replacement (core/file_replacement.h), and passes on its result; without a picture
+// nothing is written and the result says so.
+FileReplaceResult SaveBrowserPicture(const std::string& fileName, ReplaceFileFunction replace);
 
 }  // namespace vorrith

@@ -12,6 +12,7 @@
 #include "saver/dialog_texts.h"
 #include "saver/picture_browser.h"
 #include "win32/about_box_win32.h"
+#include "win32/file_replacement_win32.h"
 #include "win32/host_instance_win32.h"
 #include "win32/present_canvas_win32.h"
 
@@ -119,8 +120,9 @@ INT_PTR OnSaveAs(HWND dialog) {
     const std::string proposed = DefaultBmpFileName(dialogImageNumber);
     std::strncpy(fileName, proposed.c_str(), kTextBufferSize - 1);
     if (!AskSaveFileName(dialog, fileName)) return TRUE;
-    if (SaveBrowserPicture(fileName) != 0) {
-        MessageBoxA(dialog, kSaveFailedText, kSaveFailedCaption, MB_OK | MB_TASKMODAL);
+    const FileReplaceResult saved = SaveBrowserPicture(fileName, ReplaceFileSafelyWin32);
+    if (!saved.ok) {
+        MessageBoxA(dialog, SaveFailedMessage(saved.reason).c_str(), kSaveFailedCaption, MB_OK | MB_TASKMODAL);
     }
     return TRUE;
 }

@@ -76,21 +76,8 @@ TEST_F(BmpWriterTest, FailuresAreReportedAndLeaveNothing) {
     EXPECT_EQ(WriteBmp(s, (folder / "plain" / "a.bmp").string()), -1);
     if (fs::exists("/dev/full")) {
         EXPECT_EQ(WriteBmp(s, "/dev/full"), -2);
-        EXPECT_EQ(WriteBmpReplacing(s, "/dev/full"), -2);
         EXPECT_TRUE(fs::exists("/dev/full"));  // a device is never removed
     }
-}
-
-TEST_F(BmpWriterTest, ReplacingKeepsTheOldFileUntilTheNewOneIsWhole) {
-    Surface s;
-    ASSERT_EQ(s.Allocate(4, 4), 0);
-    std::fill(s.pixels, s.pixels + s.stride * s.height, 9);
-    const fs::path file = folder / "picture.bmp";
-    std::ofstream(file) << "old";
-    ASSERT_EQ(WriteBmpReplacing(s, file.string()), 0);
-    EXPECT_EQ(ReadFile(file).size(), 54u + 4 * 12);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-    EXPECT_EQ(WriteBmpReplacing(s, (folder / "nowhere" / "x.bmp").string()), -1);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Save As through the real save dialog: it proposes Vorrith12345.Bmp, and the file it
 // writes is byte for byte the renderer's file of the same picture, replacing an older
-// file of the same name after the user agreed; a file that cannot be written is
-// reported with "Save failed." and leaves the dialog as it was.
+// file of the same name after the user agreed; a file that cannot be replaced is
+// reported with "Save failed." and the reason, and is kept whole.
 #include <cstdio>
 
 #include "tests/e2e/config_dialog_support.h"
@@ -18,6 +18,18 @@ std::string CurrentFolder() {
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, folder);
     return folder;
+}
+
+size_t FolderEntries() {
+    size_t count = 0;
+    WIN32_FIND_DATAA entry;
+    const HANDLE find = FindFirstFileA((CurrentFolder() + "\\*").c_str(), &entry);
+    while (find != INVALID_HANDLE_VALUE) {
+        ++count;
+        if (!FindNextFileA(find, &entry)) break;
+    }
+    if (find != INVALID_HANDLE_VALUE) FindClose(find);
+    return count;
 }
 
 HWND FileNameBox(HWND saveDialog) {
@@ -55,20 +67,37 @@ HWND SaveAs(ConfigDialog& dialog, const std::string& fileName, const std::string
     return save;
 }
 
-// The picture is written beside the target first; a folder in that place makes the
-// write fail without touching anything else.
+// A read-only file cannot be replaced: the user agrees to replace it, the save fails
+// with the system's reason, and the old file stays whole with nothing left beside it.
 void CheckFailedSaveIsReported(ConfigDialog& dialog) {
-    const std::string target = CurrentFolder() + "\\blocked-12345.bmp";
-    CreateDirectoryA((target + ".partial").c_str(), nullptr);
-    REQUIRE(SaveAs(dialog, target, "Vorrith12345.Bmp") != nullptr);
+    const std::string target = CurrentFolder() + "\\kept-12345.bmp";
+    if (FILE* old = std::fopen(target.c_str(), "wb")) {
+        std::fputs("a file the user keeps", old);
+        std::fclose(old);
+    }
+    const std::vector<BYTE> kept = ReadWholeFile(target);
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    const size_t entriesBefore = FolderEntries();
+    const HWND save = SaveAs(dialog, target, "Vorrith12345.Bmp");
+    REQUIRE(save != nullptr);
+    // The question may itself be captioned "Error" (it is under Wine): it must be gone
+    // before the save's own message is looked for.
+    const HWND question = WaitForOverwriteQuestion(dialog.program.processId, save);
+    REQUIRE(question != nullptr);
+    ClickButton(question, IDYES);
+    CHECK(WaitUntil([&] { return !IsWindow(question); }, kDialogWaitMs));
     const HWND error = WaitForProcessDialog(dialog.program.processId, "Error", kDialogWaitMs);
     REQUIRE(error != nullptr);
-    CHECK(StaticTexts(error) == "Save failed.");
+    const std::string text = StaticTexts(error);
+    CHECK(text.rfind("Save failed.", 0) == 0);
+    CHECK(text.size() > std::string("Save failed.").size() + 2);  // and why
     ClickButton(error, IDOK);
     CHECK(WaitUntil([&] { return !IsWindow(error); }, kDialogWaitMs));
-    CHECK(GetFileAttributesA(target.c_str()) == INVALID_FILE_ATTRIBUTES);
+    CHECK(ReadWholeFile(target) == kept);
+    CHECK(FolderEntries() == entriesBefore);
     CHECK(WindowText(dialog.window) == "Image 12345 - Vorrith 1.80");
-    RemoveDirectoryA((target + ".partial").c_str());
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(target.c_str());
 }
 
 }  // namespace
@@ -95,7 +124,6 @@ E2E_SCENARIO(config_save_as_e2e) {
     if (question != nullptr) ClickButton(question, IDYES);
     CHECK(WaitUntil([&] { return ReadWholeFile(target) == expected; }, kDialogWaitMs));
     CHECK(WaitUntil([&] { return !IsWindow(save); }, kDialogWaitMs));
-    CHECK(GetFileAttributesA((target + ".partial").c_str()) == INVALID_FILE_ATTRIBUTES);
     CHECK(WaitForProcessDialog(dialog.program.processId, "Error", 0) == nullptr);
     CheckFailedSaveIsReported(dialog);
     CloseConfigDialog(dialog);

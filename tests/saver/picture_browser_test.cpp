@@ -59,6 +59,18 @@ TEST(TypedDrawTest, NumberOfThePictureShownIsNotDrawnAgain) {
     EXPECT_EQ(other.imageNumber, 12346);
 }
 
+// Save As hands the platform's file replacement the very bytes the renderer writes.
+struct RecordedSave {
+    std::string destination;
+    std::vector<uint8_t> bytes;
+};
+RecordedSave lastSave;
+
+FileReplaceResult RecordSave(const std::string& destination, const std::vector<uint8_t>& bytes) {
+    lastSave = {destination, bytes};
+    return {false, "the disk is full"};
+}
+
 class FixedClock : public MillisecondClock {
 public:
     uint32_t Milliseconds() override { return 74565; }
@@ -73,7 +85,7 @@ protected:
         ClosePictureBrowser();
         SetMillisecondClock(nullptr);
     }
-    static std::vector<char> ReadFile(const fs::path& path) {
+    static std::vector<uint8_t> ReadFile(const fs::path& path) {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
@@ -113,36 +125,23 @@ TEST_F(PictureBrowserTest, WithoutCanvasNothingIsDrawnUntilItCanBeMade) {
     ClosePictureBrowser();
     EXPECT_EQ(DrawBrowserPicture(9), 8);
     EXPECT_FALSE(HasBrowserPicture());
-    EXPECT_EQ(SaveBrowserPicture((folder / "none.bmp").string()), -3);
+    EXPECT_FALSE(SaveBrowserPicture("none.bmp", RecordSave).ok);
     ASSERT_TRUE(EnsureBrowserCanvas());
     EXPECT_TRUE(EnsureBrowserCanvas());
     EXPECT_EQ(DrawBrowserPicture(9), 9);
 }
 
 TEST_F(PictureBrowserTest, SavesTheShownPictureAsTheRendererWouldWriteIt) {
-    EXPECT_EQ(SaveBrowserPicture((folder / "early.bmp").string()), -3);
-    EXPECT_FALSE(fs::exists(folder / "early.bmp"));
+    lastSave = {};
+    EXPECT_FALSE(SaveBrowserPicture("early.bmp", RecordSave).ok);
+    EXPECT_EQ(lastSave.destination, "");  // no picture yet: nothing is written
     DrawBrowserPicture(12345);
-    const fs::path saved = folder / "Vorrith12345.Bmp";
-    ASSERT_EQ(SaveBrowserPicture(saved.string()), 0);
+    const FileReplaceResult result = SaveBrowserPicture("Vorrith12345.Bmp", RecordSave);
+    EXPECT_EQ(result.reason, "the disk is full");  // the platform's reason reaches the dialog
+    EXPECT_EQ(lastSave.destination, "Vorrith12345.Bmp");
     const fs::path reference = folder / "reference.bmp";
     ASSERT_EQ(WriteBmp(canvas, reference.string()), 0);
-    EXPECT_EQ(ReadFile(saved), ReadFile(reference));
-}
-
-TEST_F(PictureBrowserTest, SavingOverAFileReplacesItWhole) {
-    const fs::path saved = folder / "picture.bmp";
-    { std::ofstream(saved) << "an older, shorter file"; }
-    DrawBrowserPicture(7);
-    ASSERT_EQ(SaveBrowserPicture(saved.string()), 0);
-    EXPECT_EQ(fs::file_size(saved), 921654u);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-}
-
-TEST_F(PictureBrowserTest, SaveIntoAMissingFolderFailsAndCreatesNothing) {
-    DrawBrowserPicture(7);
-    EXPECT_EQ(SaveBrowserPicture((folder / "missing" / "x.bmp").string()), -1);
-    EXPECT_FALSE(fs::exists(folder / "missing"));
+    EXPECT_EQ(lastSave.bytes, ReadFile(reference));
 }
 
 }  // namespace

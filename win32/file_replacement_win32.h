@@ -1,0 +1,18 @@
+// The safe file replacement of core/file_replacement.h with Win32 calls: CreateFileW
+// with CREATE_NEW beside the destination, WriteFile, FlushFileBuffers, the old file's
+// attributes, MoveFileExW with MOVEFILE_REPLACE_EXISTING. Paths go through the \\?\ form,
+// so a temporary name never fails for being longer than MAX_PATH.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/file_replacement.h"
+
+namespace vorrith {
+
+// destination is in the program's ANSI code page, as the save dialog returns it.
+FileReplaceResult ReplaceFileSafelyWin32(const std::string& destination, const std::vector<uint8_t>& bytes);
+
+}  // namespace vorrith
