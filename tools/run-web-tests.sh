@@ -14,4 +14,4 @@ if [ ! -d node_modules ] || ! npm ls --silent >/dev/null 2>&1; then
     npm ci --no-audit --no-fund --silent
 fi
 echo "== web page tests"
-node --test --test-reporter=spec page_test.mjs
+node --test --test-reporter=tap page_test.mjs
