@@ -24,4 +24,14 @@ case "$kind" in
          configure=(emcmake cmake) ;;  # Emscripten's wrapper adds its toolchain
     *) echo "tools/configure.sh: unknown build kind '$kind'" >&2; exit 2 ;;
 esac
+
+# CMake keeps the compiler of a folder's first configure: when the toolchain file now
+# names another one (a changed thread model), start the folder's cache afresh.
+recorded=("$dir"/CMakeFiles/*/CMakeCXXCompiler.cmake)
+if [[ "$kind" == win-* ]] && [ -f "${recorded[0]}" ]; then
+    compiler="$(sed -n 's/^set(CMAKE_CXX_COMPILER \(.*\))$/\1/p' "$here/cmake/toolchain-mingw-${kind#win-}.cmake")"
+    if ! grep -q "^set(CMAKE_CXX_COMPILER \".*/$compiler\")" "${recorded[@]}"; then
+        rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+    fi
+fi
 "${configure[@]}" -S "$here" -B "$dir" -G Ninja "${options[@]}" >/dev/null
