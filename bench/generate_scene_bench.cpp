@@ -34,7 +34,7 @@ void BM_GenerateSceneReference256(benchmark::State& state) {
     for (auto _ : state) {
         for (int n : numbers) {
             int imageNumber = n;
-            vorrith::GenerateScene(nullptr, imageNumber, nullptr);
+            vorrith::GenerateScene(imageNumber, nullptr);
             benchmark::DoNotOptimize(vorrith::canvas.pixels);
         }
     }

@@ -159,8 +159,6 @@ private:
 
 std::optional<int> ParseImageNumber(const std::string& text) { return ParseDecimal(text, kMaxImageNumber); }
 
-std::string DefaultPictureName(int imageNumber) { return "Vorrith" + std::to_string(imageNumber) + ".Bmp"; }
-
 ParsedRenderOptions ParseRenderOptions(const std::vector<std::string>& arguments) {
     ParsedRenderOptions parsed;
     Parser parser(parsed);

@@ -39,9 +39,6 @@ ParsedRenderOptions ParseRenderOptions(const std::vector<std::string>& arguments
 // Parses a decimal image number 0 ... 32767: digits only, any count of leading zeros.
 std::optional<int> ParseImageNumber(const std::string& text);
 
-// "Vorrith12345.Bmp", the name a picture gets unless -o names it.
-std::string DefaultPictureName(int imageNumber);
-
 extern const char* const kRenderUsage;
 
 }  // namespace vorrith

@@ -11,7 +11,7 @@ namespace {
 
 // Draws one picture and writes it; an error message, or "".
 std::string RenderAndWrite(const RenderOptions& options, int imageNumber, const WorkerLink& link) {
-    GenerateScene(nullptr, imageNumber, nullptr);
+    GenerateScene(imageNumber, nullptr);
     const std::string written = "D " + std::to_string(imageNumber);
     if (options.dryRun) {
         link.Send(written);

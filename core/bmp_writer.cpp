@@ -9,6 +9,9 @@
 #include "core/canvas.h"
 
 namespace vorrith {
+
+std::string DefaultPictureName(int imageNumber) { return "Vorrith" + std::to_string(imageNumber) + ".Bmp"; }
+
 namespace {
 
 #pragma pack(push, 2)

@@ -21,6 +21,8 @@ constexpr int kBmpHeadersSize = 54;
 
 std::vector<uint8_t> EncodeBmp(const Surface& surface);
 int WriteBmp(const Surface& surface, const std::string& fileName);
+// The name a picture is saved under unless the user gives one: "Vorrith12345.Bmp".
+std::string DefaultPictureName(int imageNumber);
 // WriteBmp of the canvas.
 int SaveCanvasBmp(const std::string& fileName);
 

@@ -32,7 +32,7 @@ RenderStep RenderLoop::Step(uint32_t now) {
 // last frame of the fade and includes the time the picture takes.
 RenderStep RenderLoop::Generate() {
     imageNumber_ = -1;
-    GenerateScene(nullptr, imageNumber_, &control_);
+    GenerateScene(imageNumber_, &control_);
     if (StopRequested()) {  // the driver may have left the picture half drawn
         phase_ = Phase::kStopped;
         return {RenderAction::kStopped, {}, deadline_};

@@ -27,8 +27,4 @@ std::string SaveFailedMessage(const std::string& reason) {
     return reason.empty() ? kSaveFailedText : std::string(kSaveFailedText) + "\n\n" + reason;
 }
 
-std::string DefaultBmpFileName(int imageNumber) {
-    return "Vorrith" + std::to_string(imageNumber) + ".Bmp";
-}
-
 }  // namespace vorrith

@@ -27,7 +27,4 @@ std::string FormatImageTitle(const std::string& pattern, int imageNumber);
 // What Save As shows when the file could not be written: the failure and its reason.
 std::string SaveFailedMessage(const std::string& reason);
 
-// "Vorrith<number>.Bmp": the file name Save As proposes.
-std::string DefaultBmpFileName(int imageNumber);
-
 }  // namespace vorrith

@@ -4,6 +4,7 @@
 
 #include "core/bmp_writer.h"
 #include "core/canvas.h"
+#include "core/random.h"
 #include "present/frame_buffers.h"
 #include "scene/scene_driver.h"
 
@@ -13,7 +14,6 @@ int dialogImageNumber = -1;
 
 namespace {
 
-constexpr long kHighestImageNumber = 32767;
 constexpr char kNoPictureToSave[] = "There is no picture to save yet.";
 
 bool IsSpace(char c) {
@@ -38,7 +38,7 @@ long ParseImageNumberText(const char* text) {
 
 TypedDraw DecideTypedDraw(const char* text, int shownImageNumber) {
     const long number = ParseImageNumberText(text);
-    if (number < 0 || number > kHighestImageNumber) return {TypedDrawAction::kRejectNumber, 0};
+    if (number < 0 || number > kMaxImageNumber) return {TypedDrawAction::kRejectNumber, 0};
     const int imageNumber = static_cast<int>(number);
     if (imageNumber == shownImageNumber) return {TypedDrawAction::kKeepPicture, imageNumber};
     return {TypedDrawAction::kDrawPicture, imageNumber};
@@ -59,7 +59,7 @@ bool EnsureBrowserCanvas() {
 int DrawBrowserPicture(int imageNumber) {
     if (canvas.pixels == nullptr) return dialogImageNumber;
     dialogImageNumber = imageNumber;
-    GenerateScene(nullptr, dialogImageNumber, nullptr);
+    GenerateScene(dialogImageNumber, nullptr);
     return dialogImageNumber;
 }
 

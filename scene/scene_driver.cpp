@@ -68,7 +68,7 @@ void PlanScene(int imageNumber) {
     SceneChoices.sunFirst = rand() & 1;
 }
 
-void GenerateScene(void* /*window*/, int& imageNumber, const ControlWord* control) {
+void GenerateScene(int& imageNumber, const ControlWord* control) {
     ClearCanvas();
     if (CheckpointSaysStop(control)) return;
     if (imageNumber == -1) imageNumber = ImageNumberFromTicks(TickCount());

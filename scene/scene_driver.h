@@ -32,8 +32,9 @@ extern LayerChoices SceneChoices;
 // draws the two layer choices: everything of a scene before its first layer.
 void PlanScene(int imageNumber);
 
-// window is the caller's window handle; it is not used.
-void GenerateScene(void* window, int& imageNumber, const ControlWord* control);
+// Draws the picture of imageNumber (-1: one chosen from the clock, written back) on the
+// canvas. control, when given, is read between steps: it can stop the drawing or reseed.
+void GenerateScene(int& imageNumber, const ControlWord* control);
 
 // Drawing steps as numbered in the driver's order; the observer hears each one that ran.
 enum SceneStep {

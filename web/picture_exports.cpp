@@ -27,7 +27,7 @@ EMSCRIPTEN_KEEPALIVE int VorrithStart() {
 
 // Draws picture imageNumber (0 ... 32767) on the canvas, exactly as the native renderer.
 EMSCRIPTEN_KEEPALIVE void VorrithDrawPicture(int imageNumber) {
-    vorrith::GenerateScene(nullptr, imageNumber, nullptr);
+    vorrith::GenerateScene(imageNumber, nullptr);
 }
 
 // The canvas as 640 x 480 RGBA bytes, opaque, ready for an ImageData. The pointer stays

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/bmp_writer.h"
 #include "saver/config_layout.h"
 #include "saver/dialog_ids.h"
 #include "saver/dialog_texts.h"
@@ -117,7 +118,7 @@ bool AskSaveFileName(HWND dialog, char (&fileName)[kTextBufferSize]) {
 INT_PTR OnSaveAs(HWND dialog) {
     if (!HasBrowserPicture()) return TRUE;
     char fileName[kTextBufferSize] = "";
-    const std::string proposed = DefaultBmpFileName(dialogImageNumber);
+    const std::string proposed = DefaultPictureName(dialogImageNumber);
     std::strncpy(fileName, proposed.c_str(), kTextBufferSize - 1);
     if (!AskSaveFileName(dialog, fileName)) return TRUE;
     const FileReplaceResult saved = SaveBrowserPicture(fileName, ReplaceFileSafelyWin32);

@@ -54,7 +54,6 @@ TEST(RenderOptionsTest, CombinationsThatCannotWork) {
     EXPECT_EQ(*Parse({"--describe", "12345"}).options.describeNumber, 12345);
 }
 
-TEST(RenderOptionsTest, DefaultName) { EXPECT_EQ(DefaultPictureName(12345), "Vorrith12345.Bmp"); }
 
 }  // namespace
 }  // namespace vorrith

@@ -80,5 +80,10 @@ TEST_F(BmpWriterTest, FailuresAreReportedAndLeaveNothing) {
     }
 }
 
+TEST(DefaultPictureNameTest, NamesTheFileAfterTheImageNumber) {
+    EXPECT_EQ(DefaultPictureName(0), "Vorrith0.Bmp");
+    EXPECT_EQ(DefaultPictureName(32767), "Vorrith32767.Bmp");
+}
+
 }  // namespace
 }  // namespace vorrith

@@ -264,7 +264,7 @@ TEST_F(RenderLoopTest, WithoutReseedingEachFadeEndsOnThePictureItsNumberNames) {
     for (const Shown& picture : shown) {
         ASSERT_EQ(CreateFrameBuffers(kPictureWidth, kPictureHeight, 0), kCanvasReady);
         int imageNumber = picture.imageNumber;
-        GenerateScene(nullptr, imageNumber, nullptr);
+        GenerateScene(imageNumber, nullptr);
         EXPECT_EQ(CanvasHash(), picture.canvasHash) << "picture " << picture.imageNumber;
         DestroyFrameBuffers();
     }

@@ -24,11 +24,6 @@ TEST(DialogTextsTest, TitlePatternOnlyFillsOneNumberAndKeepsOtherPercentSigns) {
     EXPECT_EQ(FormatImageTitle("no number", 7), "no number");
 }
 
-TEST(DialogTextsTest, ProposedFileNameCarriesTheImageNumber) {
-    EXPECT_EQ(DefaultBmpFileName(7), "Vorrith7.Bmp");
-    EXPECT_EQ(DefaultBmpFileName(32767), "Vorrith32767.Bmp");
-}
-
 // The save dialog reads the filter as NUL-ended strings up to an empty one: pairs of a
 // display name that shows its pattern and a pattern of the form "*.EXT".
 TEST(DialogTextsTest, SaveFilterIsPairsOfNameAndPatternEndedByAnEmptyEntry) {

@@ -33,7 +33,7 @@ std::map<int, Observed> RenderUpTo(int imageNumber, int lastStep) {
         observed[step] = {CanvasHash(), RandomState(), randomCursor};
         if (step >= lastStep) control.store(kStopRequest);
     });
-    GenerateScene(nullptr, imageNumber, &control);
+    GenerateScene(imageNumber, &control);
     SetSceneStepObserver(nullptr);
     return observed;
 }

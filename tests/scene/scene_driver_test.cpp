@@ -49,7 +49,7 @@ TEST_F(SceneDriverTest, SameNumberGivesTheSamePictureWhateverCameBefore) {
 
 TEST_F(SceneDriverTest, MinusOneDerivesTheNumberFromTheClock) {
     int imageNumber = -1;
-    GenerateScene(nullptr, imageNumber, nullptr);
+    GenerateScene(imageNumber, nullptr);
     EXPECT_EQ(imageNumber, 5402);
     const uint64_t derived = CanvasHash();
     RenderPicture(5402);
@@ -61,7 +61,7 @@ TEST_F(SceneDriverTest, StopOnEntryLeavesBlackAndDoesNotSeed) {
     srand(99);
     ControlWord control{kStopRequest};
     int imageNumber = -1;
-    GenerateScene(nullptr, imageNumber, &control);
+    GenerateScene(imageNumber, &control);
     EXPECT_EQ(imageNumber, -1);
     EXPECT_EQ(RandomState(), 99u);
     for (int y = 0; y < canvas.height; y += 37) EXPECT_EQ(canvas.GetPixel(y, y), 0u);
@@ -74,11 +74,11 @@ TEST_F(SceneDriverTest, ReseedRequestReadsTheClockAtEveryCheckpoint) {
     SetSceneStepObserver([&](int step) {
         if (step == kStepSky) statesAfterSky.push_back(RandomState());
     });
-    GenerateScene(nullptr, imageNumber, &control);
+    GenerateScene(imageNumber, &control);
     EXPECT_EQ(clock.reads, 6);
     // The first reseed comes before the image number's seed, which overrides it: the
     // sky follows from the number alone.
-    GenerateScene(nullptr, imageNumber, nullptr);
+    GenerateScene(imageNumber, nullptr);
     ASSERT_EQ(statesAfterSky.size(), 2u);
     EXPECT_EQ(statesAfterSky[0], statesAfterSky[1]);
 }
@@ -91,7 +91,7 @@ TEST_F(SceneDriverTest, StopAfterAStepEndsAtTheNextCheckpoint) {
         if (step == kStepClouds) control.store(kStopRequest);
     });
     int imageNumber = 12345;
-    GenerateScene(nullptr, imageNumber, &control);
+    GenerateScene(imageNumber, &control);
     ASSERT_FALSE(steps.empty());
     EXPECT_EQ(steps.back(), kStepClouds);
 }

@@ -17,7 +17,7 @@ uint64_t CanvasHash() {
     return hash;
 }
 
-void RenderPicture(int imageNumber) { GenerateScene(nullptr, imageNumber, nullptr); }
+void RenderPicture(int imageNumber) { GenerateScene(imageNumber, nullptr); }
 
 Rgb PaletteRgb(int index) { return {Palette[index].red, Palette[index].green, Palette[index].blue}; }
 
