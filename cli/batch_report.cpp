@@ -37,7 +37,7 @@ bool BatchReport::OnLine(int worker, const std::string& line) {
         state.temporaryName.clear();
         ++state.written;
         status_.Progress(++written_);
-        if (options_.randomImage && stdoutError_ == 0) stdoutError_ = WriteAll(STDOUT_FILENO, rest + "\n");
+        if (options_.randomImage) PrintRandomNumber(rest);
     } else if (kind == "E ") {
         state.reportedFailure = true;
         failed_ = true;
@@ -94,6 +94,15 @@ std::string BatchReport::UnwrittenPictures(int worker) const {
     });
     if (unnamed > 0) list += " and " + std::to_string(unnamed) + " more";
     return list;
+}
+
+// The picture itself may be on the standard output: the number then goes with the messages.
+void BatchReport::PrintRandomNumber(const std::string& number) {
+    if (WritesToStandardOutput(options_)) {
+        status_.Line("vorrith-render: image number " + number);
+    } else if (stdoutError_ == 0) {
+        stdoutError_ = WriteAll(STDOUT_FILENO, number + "\n");
+    }
 }
 
 void BatchReport::Error(const std::string& text) {

@@ -32,6 +32,7 @@ private:
         std::string temporaryName;  // its last temporary file, unless written since
         unsigned long long temporaryInode = 0;
     };
+    void PrintRandomNumber(const std::string& number);
     std::string DeathMessage(int worker, long pid, int waitStatus) const;
     std::string UnwrittenPictures(int worker) const;
 

@@ -32,10 +32,13 @@ std::string EscapeControlCharacters(const std::string& text) {
 
 std::string Quoted(const std::string& text) { return "'" + EscapeControlCharacters(text) + "'"; }
 
-int WriteAll(int fd, const std::string& text) {
+int WriteAll(int fd, const std::string& text) { return WriteAll(fd, text.data(), text.size()); }
+
+int WriteAll(int fd, const void* bytes, size_t size) {
+    const char* data = static_cast<const char*>(bytes);
     size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t written = write(fd, text.data() + done, text.size() - done);
+    while (done < size) {
+        const ssize_t written = write(fd, data + done, size - done);
         if (written < 0 && errno == EINTR) continue;
         if (written <= 0) return written < 0 ? errno : EIO;
         done += static_cast<size_t>(written);

@@ -1,6 +1,7 @@
 // Text for the renderer's one-line messages and its plain output.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace vorrith {
@@ -14,6 +15,7 @@ std::string Quoted(const std::string& text);
 
 // Writes all of text to the file descriptor; 0, or the errno of the failed write.
 int WriteAll(int fd, const std::string& text);
+int WriteAll(int fd, const void* bytes, size_t size);
 
 // The system's words for an errno value ("No space left on device").
 std::string SystemReason(int error);

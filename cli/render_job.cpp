@@ -2,15 +2,12 @@
 
 #include <unistd.h>
 
-#include <algorithm>
-
-#include "cli/batch_report.h"
 #include "cli/destination_check.h"
-#include "cli/interruption.h"
 #include "cli/message_text.h"
 #include "cli/plan_description.h"
 #include "cli/render_worker.h"
-#include "cli/worker_processes.h"
+#include "cli/sheet_job.h"
+#include "cli/worker_batch.h"
 #include "core/canvas.h"
 #include "present/frame_buffers.h"
 
@@ -24,6 +21,9 @@ int Fail(const std::string& text) {
 
 // Refuses, before anything is drawn, a destination that cannot be written.
 std::string CheckDestination(const RenderOptions& options) {
+    if (WritesToStandardOutput(options)) {
+        return isatty(STDOUT_FILENO) ? "will not write a picture to a terminal: redirect the standard output" : "";
+    }
     if (options.outputPath) return DestinationProblem(*options.outputPath);
     return OutputFolderProblem(options.outputFolder.value_or("."));
 }
@@ -43,30 +43,6 @@ private:
     bool ready_;
 };
 
-int RenderBatch(const RenderOptions& options, bool showProgress) {
-    const size_t pictures = PictureCount(options);
-    const int wanted = options.jobs > 0 ? options.jobs : AvailableCores();
-    const int workers = static_cast<int>(std::min<size_t>(static_cast<size_t>(wanted), pictures));
-    BatchReport report(options, workers, showProgress);
-    WorkerProcesses processes;
-    const bool started = processes.Start(workers, [&](int worker, const WorkerLink& link) {
-        return RenderAssignedPictures(options, worker, workers, link);
-    });
-    if (!started || processes.Started() < workers) {
-        report.Error("cannot start " + std::to_string(workers) + " worker processes: " +
-                     SystemReason(processes.StartError()));
-        processes.AskToStop();
-    }
-    WorkerEvents events;
-    events.onLine = [&](int worker, const std::string& line) {
-        if (report.OnLine(worker, line)) processes.AskToStop();
-    };
-    events.onEnd = [&](int worker, pid_t pid, int status) {
-        if (report.OnEnd(worker, pid, status, InterruptionUnderway())) processes.AskToStop();
-    };
-    return report.Finish(processes.Supervise(events));
-}
-
 }  // namespace
 
 int RunRenderJob(const RenderOptions& options, bool showProgress) {
@@ -75,7 +51,10 @@ int RunRenderJob(const RenderOptions& options, bool showProgress) {
     if (options.describeNumber) return Describe(*options.describeNumber);
     const std::string destinationError = CheckDestination(options);
     if (!destinationError.empty()) return Fail(destinationError);
-    return RenderBatch(options, showProgress);
+    if (options.sheet) return RunSheetJob(options, showProgress);
+    return RunWorkerBatch(options, showProgress, [&](int worker, int workers, const WorkerLink& link) {
+        return RenderAssignedPictures(options, worker, workers, link);
+    });
 }
 
 }  // namespace vorrith

@@ -4,6 +4,10 @@
 //   vorrith-render -o PATH NUMBER                          one picture, named file
 //   vorrith-render --random [-o PATH | --out-dir DIR]      a number from the clock
 //   vorrith-render --describe NUMBER                       print the scene plan
+//   vorrith-render --sheet LIST -o FILE.png                thumbnails of many pictures
+//
+// Pictures are BMP unless a .png destination or --format png asks for PNG; -o - writes
+// the one picture to the standard output. --size WxH resamples to a wallpaper size.
 //
 // "--" ends the options. Options that contradict each other, or one given twice, are
 // refused with a message naming both.
@@ -17,6 +21,20 @@
 
 namespace vorrith {
 
+enum class PictureFormat { kBmp, kPng };
+// How a picture meets a size of another shape: whole inside it with black bars, or
+// covering it with the overhang cropped; 4:3 is kept either way.
+enum class FitMode { kFit, kFill };
+enum class ScaleFilter { kSmooth, kNearest };
+
+struct PictureSize {
+    int width;
+    int height;
+};
+
+constexpr int kLargestOutputSide = 16384;
+constexpr char kStandardOutputName[] = "-";
+
 struct RenderOptions {
     ImageNumberSet imageNumbers;  // each picture once, ranges kept as ranges
     bool randomImage = false;
@@ -27,7 +45,17 @@ struct RenderOptions {
     bool showHelp = false;
     bool dryRun = false;   // draw every picture but write nothing (sweeps, timing)
     bool verbose = false;  // name each image number on stderr before drawing it
+    PictureFormat format = PictureFormat::kBmp;  // resolved from --format and -o's name
+    std::optional<PictureSize> size;             // --size; the picture's own when absent
+    FitMode fitMode = FitMode::kFit;
+    ScaleFilter filter = ScaleFilter::kSmooth;
+    bool sheet = false;    // imageNumbers are the thumbnails of one contact sheet
+    int sheetColumns = 0;  // 0: as many as make the sheet roughly square
+    int thumbWidth = 160;
 };
+
+// True when the one picture goes to the standard output (-o -).
+bool WritesToStandardOutput(const RenderOptions& options);
 
 struct ParsedRenderOptions {
     RenderOptions options;

@@ -2,16 +2,15 @@
 
 #include "cli/file_replacement_posix.h"
 #include "cli/message_text.h"
-#include "core/bmp_writer.h"
+#include "cli/picture_output.h"
 #include "core/canvas.h"
 #include "scene/scene_driver.h"
 
 namespace vorrith {
 namespace {
 
-// Draws one picture and writes it; an error message, or "".
-std::string RenderAndWrite(const RenderOptions& options, int imageNumber, const WorkerLink& link) {
-    GenerateScene(imageNumber, nullptr);
+// Writes the picture drawn; an error message, or "".
+std::string WritePicture(const RenderOptions& options, int imageNumber, const WorkerLink& link) {
     const std::string written = "D " + std::to_string(imageNumber);
     if (options.dryRun) {
         link.Send(written);
@@ -23,8 +22,10 @@ std::string RenderAndWrite(const RenderOptions& options, int imageNumber, const 
         link.Send("T " + std::to_string(inode) + " " + name);
     };
     observer.onReplaced = [&] { link.Send(written); };
-    const FileReplaceResult result = ReplaceFileSafely(destination, EncodeBmp(canvas), observer);
-    return result.ok ? "" : "cannot write " + Quoted(destination) + ": " + result.reason;
+    const std::vector<uint8_t> bytes = EncodeRequestedPicture(options, canvas);
+    if (bytes.empty()) return "not enough memory for the picture at the size asked for";
+    const FileReplaceResult result = StorePicture(destination, bytes, observer);
+    return result.ok ? "" : "cannot write " + DestinationInWords(destination) + ": " + result.reason;
 }
 
 }  // namespace
@@ -47,24 +48,32 @@ bool IsAssigned(size_t pictureIndex, int worker, int workers) {
 
 std::string DestinationFor(const RenderOptions& options, int imageNumber) {
     if (options.outputPath) return *options.outputPath;
-    if (!options.outputFolder) return DefaultPictureName(imageNumber);
+    const std::string name = PictureFileName(options.format, imageNumber);
+    if (!options.outputFolder) return name;
     const std::string& folder = *options.outputFolder;
-    return (folder.back() == '/' ? folder : folder + "/") + DefaultPictureName(imageNumber);
+    return (folder.back() == '/' ? folder : folder + "/") + name;
 }
 
-int RenderAssignedPictures(const RenderOptions& options, int worker, int workers, const WorkerLink& link) {
+int DrawAssignedPictures(const RenderOptions& options, int worker, int workers, const WorkerLink& link,
+                         const DrawnPictureAction& action) {
     int exitCode = 0;
     size_t index = 0;
     ForEachPicture(options, [&](int imageNumber) {
         if (!IsAssigned(index++, worker, workers)) return true;
         if (link.StopRequested() || !link.Send("S " + std::to_string(imageNumber))) return false;
-        const std::string error = RenderAndWrite(options, imageNumber, link);
+        GenerateScene(imageNumber, nullptr);
+        const std::string error = action(imageNumber, index - 1);
         if (error.empty()) return true;
         link.Send("E " + error);
         exitCode = 1;
         return false;
     });
     return exitCode;
+}
+
+int RenderAssignedPictures(const RenderOptions& options, int worker, int workers, const WorkerLink& link) {
+    return DrawAssignedPictures(options, worker, workers, link,
+                                [&](int imageNumber, size_t) { return WritePicture(options, imageNumber, link); });
 }
 
 }  // namespace vorrith

@@ -26,7 +26,16 @@ bool IsAssigned(size_t pictureIndex, int worker, int workers);
 
 std::string DestinationFor(const RenderOptions& options, int imageNumber);
 
-// The worker's whole life; its exit code (0, or 1 after an "E" line).
+// What is done with each picture once drawn on the canvas: an error message, or "" after
+// sending "D N". index is the picture's place in the batch.
+using DrawnPictureAction = std::function<std::string(int imageNumber, size_t index)>;
+
+// Draws the worker's pictures and hands each to action; the worker's exit code (0, or 1
+// after an "E" line).
+int DrawAssignedPictures(const RenderOptions& options, int worker, int workers, const WorkerLink& link,
+                         const DrawnPictureAction& action);
+
+// The worker's whole life in a batch of files.
 int RenderAssignedPictures(const RenderOptions& options, int worker, int workers, const WorkerLink& link);
 
 }  // namespace vorrith

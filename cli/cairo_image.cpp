@@ -1,0 +1,41 @@
+#include "cli/cairo_image.h"
+
+namespace vorrith {
+
+CairoSurface MakeCairoImage(int width, int height) {
+    CairoSurface image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
+    if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
+    return image;
+}
+
+CairoSurface CairoImageOf(const PixelRows& picture) {
+    CairoSurface image = MakeCairoImage(picture.width, picture.height);
+    if (!image) return nullptr;
+    uint8_t* data = cairo_image_surface_get_data(image.get());
+    const size_t stride = static_cast<size_t>(cairo_image_surface_get_stride(image.get()));
+    for (int y = 0; y < picture.height; ++y) {
+        const uint8_t* in = picture.pixels + static_cast<size_t>(y) * picture.stride;
+        auto* out = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
+        for (int x = 0; x < picture.width; ++x, in += 3) out[x] = uint32_t{in[2]} << 16 | uint32_t{in[1]} << 8 | in[0];
+    }
+    cairo_surface_mark_dirty(image.get());
+    return image;
+}
+
+void CopyCairoRows(cairo_surface_t* image, int rows, uint8_t* out, size_t outStride) {
+    cairo_surface_flush(image);
+    const uint8_t* data = cairo_image_surface_get_data(image);
+    const size_t stride = static_cast<size_t>(cairo_image_surface_get_stride(image));
+    const int width = cairo_image_surface_get_width(image);
+    for (int y = 0; y < rows; ++y) {
+        const auto* in = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+        uint8_t* row = out + static_cast<size_t>(y) * outStride;
+        for (int x = 0; x < width; ++x, row += 3) {
+            row[0] = static_cast<uint8_t>(in[x]);
+            row[1] = static_cast<uint8_t>(in[x] >> 8);
+            row[2] = static_cast<uint8_t>(in[x] >> 16);
+        }
+    }
+}
+
+}  // namespace vorrith

@@ -1,0 +1,49 @@
+#include "cli/picture_output.h"
+
+#include <unistd.h>
+
+#include <new>
+
+#include "cli/message_text.h"
+#include "cli/picture_scaling.h"
+#include "cli/png_encoder.h"
+#include "core/bmp_writer.h"
+
+namespace vorrith {
+namespace {
+
+std::vector<uint8_t> Encode(PictureFormat format, const Surface& picture) {
+    return format == PictureFormat::kPng ? EncodePng(picture) : EncodeBmp(picture);
+}
+
+}  // namespace
+
+std::string PictureFileName(PictureFormat format, int imageNumber) {
+    const std::string bmpName = DefaultPictureName(imageNumber);
+    if (format == PictureFormat::kBmp) return bmpName;
+    return bmpName.substr(0, bmpName.rfind('.')) + ".png";
+}
+
+std::vector<uint8_t> EncodeRequestedPicture(const RenderOptions& options, const Surface& picture) try {
+    if (!options.size) return Encode(options.format, picture);
+    Surface resized;
+    if (!ResamplePicture(picture, *options.size, options.fitMode, options.filter, resized)) return {};
+    return Encode(options.format, resized);
+} catch (const std::bad_alloc&) {
+    return {};
+}
+
+FileReplaceResult StorePicture(const std::string& destination, const std::vector<uint8_t>& bytes,
+                               const ReplaceObserver& observer) {
+    if (destination != kStandardOutputName) return ReplaceFileSafely(destination, bytes, observer);
+    const int error = WriteAll(STDOUT_FILENO, bytes.data(), bytes.size());
+    if (error != 0) return {false, SystemReason(error)};
+    if (observer.onReplaced) observer.onReplaced();
+    return {};
+}
+
+std::string DestinationInWords(const std::string& destination) {
+    return destination == kStandardOutputName ? "the standard output" : Quoted(destination);
+}
+
+}  // namespace vorrith

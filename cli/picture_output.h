@@ -1,0 +1,29 @@
+// What a drawn picture becomes and where it goes: resampled to the size asked for,
+// encoded as BMP or PNG, and stored through the safe file replacement, or written to the
+// standard output for -o -.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cli/file_replacement_posix.h"
+#include "cli/render_options.h"
+#include "core/surface.h"
+
+namespace vorrith {
+
+// "Vorrith12345.Bmp", or "Vorrith12345.png" for a batch in PNG.
+std::string PictureFileName(PictureFormat format, int imageNumber);
+
+// The file's bytes; empty when memory ran out.
+std::vector<uint8_t> EncodeRequestedPicture(const RenderOptions& options, const Surface& picture);
+
+// Stores bytes at destination ("-": the standard output); observer as for ReplaceFileSafely.
+FileReplaceResult StorePicture(const std::string& destination, const std::vector<uint8_t>& bytes,
+                               const ReplaceObserver& observer);
+
+// "'sky.png'", or "the standard output".
+std::string DestinationInWords(const std::string& destination);
+
+}  // namespace vorrith

@@ -1,0 +1,89 @@
+#include "cli/picture_scaling.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "cli/cairo_image.h"
+
+namespace vorrith {
+namespace {
+
+// The output is drawn in bands of rows, so a large wallpaper needs little memory beyond
+// its own pixels. Pixel values do not depend on the band: each is sampled on its own.
+constexpr int kBandRows = 256;
+
+// numerator / denominator rounded to the nearest integer, at least 1.
+int RoundedQuotient(int64_t numerator, int64_t denominator) {
+    return static_cast<int>(std::max<int64_t>(1, (2 * numerator + denominator) / (2 * denominator)));
+}
+
+PixelRows RowsOf(const Surface& surface) {
+    return {surface.pixels, surface.width, surface.height, static_cast<size_t>(surface.stride)};
+}
+
+void CopyPicture(const Surface& picture, Surface& out) {
+    for (int y = 0; y < picture.height; ++y) {
+        std::memcpy(out.PixelAddress(0, y), picture.PixelAddress(0, y), static_cast<size_t>(picture.width) * 3);
+    }
+}
+
+// Paints the picture into band, whose top row is output row bandTop.
+bool PaintBand(cairo_surface_t* band, cairo_surface_t* source, const Surface& picture, PixelRect place, int bandTop,
+               ScaleFilter filter) {
+    CairoContext context(cairo_create(band));
+    cairo_t* cr = context.get();
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_paint(cr);
+    cairo_translate(cr, place.left, place.top - bandTop);
+    cairo_scale(cr, static_cast<double>(place.width) / picture.width,
+                static_cast<double>(place.height) / picture.height);
+    cairo_set_source_surface(cr, source, 0, 0);
+    cairo_pattern_t* pattern = cairo_get_source(cr);
+    cairo_pattern_set_filter(pattern, filter == ScaleFilter::kNearest ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
+    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);  // edges keep their own colour, not the bars'
+    cairo_rectangle(cr, 0, 0, picture.width, picture.height);
+    cairo_fill(cr);
+    return cairo_status(cr) == CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace
+
+PixelRect PlacePicture(int pictureWidth, int pictureHeight, PictureSize output, FitMode mode) {
+    const int64_t outputWidthScaled = int64_t{output.width} * pictureHeight;
+    const int64_t outputHeightScaled = int64_t{output.height} * pictureWidth;
+    // The side that limits: for a fit the relatively shorter one, for a fill the longer.
+    const bool widthLimits = mode == FitMode::kFit ? outputWidthScaled <= outputHeightScaled
+                                                   : outputWidthScaled >= outputHeightScaled;
+    PixelRect place{};
+    if (widthLimits) {
+        place.width = output.width;
+        place.height = RoundedQuotient(int64_t{output.width} * pictureHeight, pictureWidth);
+    } else {
+        place.height = output.height;
+        place.width = RoundedQuotient(int64_t{output.height} * pictureWidth, pictureHeight);
+    }
+    place.left = (output.width - place.width) / 2;
+    place.top = (output.height - place.height) / 2;
+    return place;
+}
+
+bool ResamplePicture(const Surface& picture, PictureSize size, FitMode mode, ScaleFilter filter, Surface& out) {
+    if (out.Allocate(size.width, size.height) != kAllocated) return false;
+    if (size.width == picture.width && size.height == picture.height) {
+        CopyPicture(picture, out);
+        return true;
+    }
+    const PixelRect place = PlacePicture(picture.width, picture.height, size, mode);
+    const CairoSurface source = CairoImageOf(RowsOf(picture));
+    const CairoSurface band = MakeCairoImage(size.width, std::min(kBandRows, size.height));
+    if (!source || !band) return false;
+    for (int top = 0; top < size.height; top += kBandRows) {
+        if (!PaintBand(band.get(), source.get(), picture, place, top, filter)) return false;
+        CopyCairoRows(band.get(), std::min(kBandRows, size.height - top), out.PixelAddress(0, top),
+                      static_cast<size_t>(out.stride));
+    }
+    return true;
+}
+
+}  // namespace vorrith

@@ -1,0 +1,26 @@
+// PNG files of 24-bit pictures, encoded losslessly with libpng: 8-bit RGB, no
+// interlacing, and no colour-space chunks (gAMA, cHRM, iCCP, sRGB), so that every viewer
+// shows the stored bytes as they are, the same colours as the BMP of the picture.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "core/surface.h"
+
+namespace vorrith {
+
+// A picture of blue-green-red pixels, row 0 at the top, rows stride bytes apart.
+struct PixelRows {
+    const uint8_t* pixels;
+    int width;
+    int height;
+    size_t stride;
+};
+
+// The whole file's bytes; empty when memory ran out.
+std::vector<uint8_t> EncodePng(const PixelRows& picture);
+std::vector<uint8_t> EncodePng(const Surface& surface);
+
+}  // namespace vorrith

@@ -1,0 +1,61 @@
+#include "cli/sheet_drawing.h"
+
+#include <cstring>
+#include <string>
+
+#include "cli/cairo_image.h"
+#include "cli/picture_scaling.h"
+
+namespace vorrith {
+namespace {
+
+void SetColour(cairo_t* cr, uint32_t colour) {
+    cairo_set_source_rgb(cr, (colour >> 16 & 0xFF) / 255.0, (colour >> 8 & 0xFF) / 255.0, (colour & 0xFF) / 255.0);
+}
+
+// Draws text centred on the strip, over the background.
+void DrawCentredText(cairo_t* cr, const std::string& text, int width, int height) {
+    SetColour(cr, kSheetBackground);
+    cairo_paint(cr);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, text.c_str(), &extents);
+    // Whole pixels, so that every label's digits are rendered alike.
+    const double x = static_cast<int>((width - extents.width) / 2 - extents.x_bearing);
+    const double y = static_cast<int>((height - extents.height) / 2 - extents.y_bearing);
+    cairo_move_to(cr, x, y);
+    SetColour(cr, kLabelColour);
+    cairo_show_text(cr, text.c_str());
+}
+
+}  // namespace
+
+bool PlaceThumbnail(const Surface& picture, const SheetLayout& layout, size_t index, ScaleFilter filter,
+                    SheetPixels& sheet) {
+    Surface thumbnail;
+    const PictureSize size{layout.thumbWidth, layout.thumbHeight};
+    if (!ResamplePicture(picture, size, FitMode::kFit, filter, thumbnail)) return false;
+    const int left = layout.CellLeft(index);
+    const int top = layout.CellTop(index);
+    for (int y = 0; y < size.height; ++y) {
+        std::memcpy(sheet.At(left, top + y), thumbnail.PixelAddress(0, y), static_cast<size_t>(size.width) * 3);
+    }
+    return true;
+}
+
+bool DrawLabels(const SheetLayout& layout, const std::vector<int>& imageNumbers, SheetPixels& sheet) {
+    const CairoSurface strip = MakeCairoImage(layout.thumbWidth, layout.labelHeight);
+    if (!strip) return false;
+    const CairoContext context(cairo_create(strip.get()));
+    cairo_t* cr = context.get();
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(cr, layout.labelFontSize);
+    for (size_t i = 0; i < imageNumbers.size(); ++i) {
+        DrawCentredText(cr, std::to_string(imageNumbers[i]), layout.thumbWidth, layout.labelHeight);
+        if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) return false;
+        CopyCairoRows(strip.get(), layout.labelHeight, sheet.At(layout.CellLeft(i), layout.CellTop(i) + layout.thumbHeight),
+                      sheet.stride());
+    }
+    return true;
+}
+
+}  // namespace vorrith

@@ -1,0 +1,73 @@
+#include "cli/sheet_job.h"
+
+#include <unistd.h>
+
+#include <vector>
+
+#include "cli/interruption.h"
+#include "cli/message_text.h"
+#include "cli/picture_output.h"
+#include "cli/render_worker.h"
+#include "cli/sheet_drawing.h"
+#include "cli/worker_batch.h"
+#include "core/canvas.h"
+
+namespace vorrith {
+namespace {
+
+int Fail(const std::string& text) {
+    WriteAll(STDERR_FILENO, "vorrith-render: error: " + text + "\n");
+    return 1;
+}
+
+std::string SizeInWords(const SheetLayout& layout) {
+    return std::to_string(layout.width) + "x" + std::to_string(layout.height) + " pixels";
+}
+
+std::vector<int> SheetNumbers(const RenderOptions& options) {
+    std::vector<int> numbers;
+    ForEachPicture(options, [&](int imageNumber) {
+        numbers.push_back(imageNumber);
+        return true;
+    });
+    return numbers;
+}
+
+int DrawThumbnails(const RenderOptions& options, const SheetLayout& layout, SheetPixels& sheet, int worker,
+                   int workers, const WorkerLink& link) {
+    return DrawAssignedPictures(options, worker, workers, link, [&](int imageNumber, size_t index) {
+        const std::string number = std::to_string(imageNumber);
+        if (!PlaceThumbnail(canvas, layout, index, options.filter, sheet)) {
+            return "not enough memory for the thumbnail of " + number;
+        }
+        link.Send("D " + number);
+        return std::string();
+    });
+}
+
+int LabelAndWrite(const RenderOptions& options, const SheetLayout& layout, SheetPixels& sheet) {
+    // From here this process writes the file as a worker would: an interruption removes
+    // its temporary file and ends it.
+    EndWorkerOnInterruption();
+    if (!DrawLabels(layout, SheetNumbers(options), sheet)) return Fail("cannot draw the sheet's labels");
+    const std::vector<uint8_t> bytes = EncodePng(sheet.Rows());
+    if (bytes.empty()) return Fail("not enough memory to encode a sheet of " + SizeInWords(layout));
+    if (options.dryRun) return 0;
+    const std::string& destination = *options.outputPath;
+    const FileReplaceResult result = StorePicture(destination, bytes, {});
+    return result.ok ? 0 : Fail("cannot write " + DestinationInWords(destination) + ": " + result.reason);
+}
+
+}  // namespace
+
+int RunSheetJob(const RenderOptions& options, bool showProgress) {
+    const SheetLayout layout = LayoutSheet(PictureCount(options), options.thumbWidth, options.sheetColumns);
+    SheetPixels sheet(layout);
+    if (!sheet.ok()) return Fail("not enough memory for a sheet of " + SizeInWords(layout));
+    const int drawn = RunWorkerBatch(options, showProgress, [&](int worker, int workers, const WorkerLink& link) {
+        return DrawThumbnails(options, layout, sheet, worker, workers, link);
+    });
+    return drawn != 0 ? drawn : LabelAndWrite(options, layout, sheet);
+}
+
+}  // namespace vorrith

@@ -1,0 +1,36 @@
+#include "cli/worker_batch.h"
+
+#include <algorithm>
+
+#include "cli/batch_report.h"
+#include "cli/interruption.h"
+#include "cli/message_text.h"
+#include "cli/render_worker.h"
+
+namespace vorrith {
+
+int RunWorkerBatch(const RenderOptions& options, bool showProgress, const BatchWorkerBody& body) {
+    const size_t pictures = PictureCount(options);
+    const int wanted = options.jobs > 0 ? options.jobs : AvailableCores();
+    const int workers = static_cast<int>(std::min<size_t>(static_cast<size_t>(wanted), pictures));
+    BatchReport report(options, workers, showProgress);
+    WorkerProcesses processes;
+    const bool started = processes.Start(workers, [&](int worker, const WorkerLink& link) {
+        return body(worker, workers, link);
+    });
+    if (!started || processes.Started() < workers) {
+        report.Error("cannot start " + std::to_string(workers) + " worker processes: " +
+                     SystemReason(processes.StartError()));
+        processes.AskToStop();
+    }
+    WorkerEvents events;
+    events.onLine = [&](int worker, const std::string& line) {
+        if (report.OnLine(worker, line)) processes.AskToStop();
+    };
+    events.onEnd = [&](int worker, pid_t pid, int status) {
+        if (report.OnEnd(worker, pid, status, InterruptionUnderway())) processes.AskToStop();
+    };
+    return report.Finish(processes.Supervise(events));
+}
+
+}  // namespace vorrith

@@ -1,0 +1,19 @@
+// Runs a batch's pictures in worker processes, one per core unless --jobs says otherwise,
+// with the parent's account of it: progress on a terminal, each error as one line, an
+// interruption passed on to the workers.
+#pragma once
+
+#include <functional>
+
+#include "cli/render_options.h"
+#include "cli/worker_processes.h"
+
+namespace vorrith {
+
+// A worker's whole life: worker w of workers; its exit code.
+using BatchWorkerBody = std::function<int(int worker, int workers, const WorkerLink& link)>;
+
+// The exit code: 0 when every picture was done; 1 after a failure; 128 + the signal.
+int RunWorkerBatch(const RenderOptions& options, bool showProgress, const BatchWorkerBody& body);
+
+}  // namespace vorrith
