@@ -1,9 +1,11 @@
 // The renderer's command line as careless users type it: every row is a way its promise
 // (one-line errors that tell the truth, each picture once, usable exit codes) was found
-// broken, numbered as in the report that found them.
+// broken, numbered as in the report that found them (17: pictures to keep and share, where
+// bad values and contradictions are refused before anything is drawn).
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "tests/cli/render_runner.h"
@@ -53,6 +55,22 @@ std::vector<CommandCase> Cases() {
         {10, "", "-o x.bmp -- 5", 0, {}, 0},
         {10, "", "--describe 000005", 0, {"image number: 5\n"}, 16},
         {12, "", "--describe 32767", 0, {"planet: not drawn (layer choice 2"}, 16},
+        {17, "", "--size 0x100 5", 2, {"'0x100'"}},
+        {17, "", "--size 16385x100 5", 2, {"'16385x100'"}},
+        {17, "", "--format gif 5", 2, {"'gif'"}},
+        {17, "", "--size 99x99 --filter cubic 5", 2, {"'cubic'"}},
+        {17, "", "--fill 5", 2, {"--fill needs --size"}},
+        {17, "", "-o x.bmp --format png 5", 2, {"-o 'x.bmp'", "--format 'png'"}},
+        {17, "", "--sheet 0-5", 2, {"--sheet needs -o"}},
+        {17, "", "--sheet 0-5 -o s.png --size 99x99", 2, {"--sheet '0-5'", "--size '99x99'"}},
+        {17, "", "--sheet 0-5 -o s.bmp", 2, {"always PNG"}},
+        {17, "", "--sheet 0-5,x -o s.png", 2, {"'x'"}},
+        {17, "", "--sheet 0-32767 --columns 1 -o s.png", 2, {"on a side"}},
+        {17, "", "--thumb 20 --sheet 0-5 -o s.png", 2, {"'20'"}},
+        {17, "", "--sheet 0-5 -o /dev/full", 1, {"'/dev/full': No space left on device"}},
+        {17, "", "--format png -o - 5 >/dev/full", 1, {"the standard output: No space left on device"}},
+        {17, "script -qec \"", "-o - 5\" /dev/null", 1, {"terminal"}},
+        {17, "", "--random --format png -o - >/dev/null", 0, {"image number "}},
     };
 }
 
@@ -65,6 +83,9 @@ TEST(CommandLineCasesTest, EachErrorIsOneTrueLine) {
         for (const std::string& text : row.expected) EXPECT_NE(run.output.find(text), std::string::npos) << label;
         EXPECT_EQ(run.output.find(row.absent), std::string::npos) << label;
         EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), row.lines) << label;
+        if (row.exitCode == 2) {
+            EXPECT_TRUE(std::filesystem::is_empty(scratch.path())) << label;  // nothing drawn or written
+        }
     }
 }
 

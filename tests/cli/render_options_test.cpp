@@ -54,6 +54,13 @@ TEST(RenderOptionsTest, CombinationsThatCannotWork) {
     EXPECT_EQ(*Parse({"--describe", "12345"}).options.describeNumber, 12345);
 }
 
+TEST(RenderOptionsTest, FormatFollowsTheNameOrTheOption) {
+    EXPECT_EQ(Parse({"-o", "sky.PNG", "5"}).options.format, PictureFormat::kPng);
+    EXPECT_EQ(Parse({"-o", "sky", "--format", "png", "5"}).options.format, PictureFormat::kPng);
+    EXPECT_EQ(Parse({"-o", "sky.png", "--format", "png", "5"}).error, "");
+    EXPECT_EQ(Parse({"-o", "sky", "5"}).options.format, PictureFormat::kBmp);
+    EXPECT_EQ(Parse({"--sheet", "1-4", "-o", "sheet"}).options.format, PictureFormat::kPng);
+}
 
 }  // namespace
 }  // namespace vorrith
