@@ -22,9 +22,10 @@ void AppendBytes(png_structp png, png_bytep data, size_t length) {
 void NoFlush(png_structp) {}
 
 // libpng reports errors by longjmp back here; nothing in this frame needs destroying.
-bool WriteRows(png_structp png, png_infop info, const PixelRows& picture, std::vector<uint8_t>* out) {
+bool WriteRows(png_structp png, png_infop info, const PixelRows& picture, int level, std::vector<uint8_t>* out) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, out, AppendBytes, NoFlush);
+    png_set_compression_level(png, level);
     png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
@@ -38,11 +39,12 @@ bool WriteRows(png_structp png, png_infop info, const PixelRows& picture, std::v
 
 }  // namespace
 
-std::vector<uint8_t> EncodePng(const PixelRows& picture) {
+std::vector<uint8_t> EncodePng(const PixelRows& picture, PngEffort effort) {
+    const int level = effort == PngEffort::kQuick ? 3 : 6;  // zlib's levels; 6 is its default
     std::vector<uint8_t> bytes;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
-    const bool written = info != nullptr && WriteRows(png, info, picture, &bytes);
+    const bool written = info != nullptr && WriteRows(png, info, picture, level, &bytes);
     png_destroy_write_struct(&png, &info);
     if (!written) return {};
     return bytes;

@@ -50,7 +50,7 @@ int LabelAndWrite(const RenderOptions& options, const SheetLayout& layout, Sheet
     // its temporary file and ends it.
     EndWorkerOnInterruption();
     if (!DrawLabels(layout, SheetNumbers(options), sheet)) return Fail("cannot draw the sheet's labels");
-    const std::vector<uint8_t> bytes = EncodePng(sheet.Rows());
+    const std::vector<uint8_t> bytes = EncodePng(sheet.Rows(), PngEffort::kQuick);
     if (bytes.empty()) return Fail("not enough memory to encode a sheet of " + SizeInWords(layout));
     if (options.dryRun) return 0;
     const std::string& destination = *options.outputPath;

@@ -71,6 +71,10 @@ std::vector<CommandCase> Cases() {
         {17, "", "--format png -o - 5 >/dev/full", 1, {"the standard output: No space left on device"}},
         {17, "script -qec \"", "-o - 5\" /dev/null", 1, {"terminal"}},
         {17, "", "--random --format png -o - >/dev/null", 0, {"image number "}},
+        // The README's own lines; od shows the PNG's width and height in hex.
+        {17, "", "12345 -o x.png && od -An -tx1 -j16 -N8 x.png", 0, {" 00 00 02 80 00 00 01 e0\n"}},
+        {17, "", "--size 3840x2160 -o w.png 7 && od -An -tx1 -j16 -N8 w.png", 0, {" 00 00 0f 00 00 00 08 70\n"}},
+        {17, "", "--sheet 0-63 -o s.png && od -An -tx1 -j16 -N8 s.png", 0, {" 00 00 05 48 00 00 04 c0\n"}},
     };
 }
 
