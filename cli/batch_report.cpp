@@ -112,8 +112,9 @@ void BatchReport::Error(const std::string& text) {
 
 int BatchReport::Finish(int interruption) {
     if (interruption != 0) {
-        status_.Line("vorrith-render: interrupted: " + std::to_string(written_) + " of " + std::to_string(total_) +
-                     " pictures written");
+        const std::string count = std::to_string(written_) + " of " + std::to_string(total_);
+        status_.Line(options_.sheet ? "vorrith-render: interrupted after " + count + " thumbnails: no sheet written"
+                                    : "vorrith-render: interrupted: " + count + " pictures written");
         return 128 + interruption;
     }
     if (stdoutError_ != 0) {

@@ -1,6 +1,7 @@
 #include "cli/render_options.h"
 
 #include <map>
+#include <utility>
 
 #include "cli/message_text.h"
 #include "cli/sheet_layout.h"
@@ -183,8 +184,14 @@ private:
     }
 
     std::string CheckSheet() {
-        for (const char* other : {"NUMBER", "--random", "--out-dir", "--size"}) {
-            if (Given(other)) return Contradiction("--sheet", other) + ": a sheet is one picture of its list";
+        const std::pair<const char*, const char*> contradictions[] = {
+            {"NUMBER", "the sheet shows the pictures of its own list"},
+            {"--random", "the sheet shows the pictures of its own list"},
+            {"--out-dir", "a sheet is one file, named by -o"},
+            {"--size", "a sheet's size follows from --thumb and --columns"},
+        };
+        for (const auto& [other, reason] : contradictions) {
+            if (Given(other)) return Contradiction("--sheet", other) + ": " + reason;
         }
         if (!Given("-o")) return "--sheet needs -o FILE: a sheet is one PNG file";
         if (Given("--format") && options_.format != PictureFormat::kPng) {
