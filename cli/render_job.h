@@ -1,5 +1,5 @@
 // Carries out a checked vorrith-render command line: describes a plan, or draws the
-// pictures in worker processes and writes each safely.
+// pictures in worker processes and writes each safely, or makes a contact sheet of them.
 #pragma once
 
 #include "cli/render_options.h"

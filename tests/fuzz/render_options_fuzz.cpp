@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/render_options.h"
+#include "cli/sheet_layout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> arguments(1);
@@ -27,6 +28,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     });
     if (count != parsed.options.imageNumbers.Count()) std::abort();
     if (parsed.options.randomImage && count > 0) std::abort();
-    if (parsed.options.outputPath && count + parsed.options.randomImage > 1) std::abort();
+    const vorrith::RenderOptions& options = parsed.options;
+    if (options.sheet) {
+        // One PNG file of at most kLargestSheetSide pixels on a side.
+        if (!options.outputPath || options.format != vorrith::PictureFormat::kPng || options.size) std::abort();
+        const auto layout = vorrith::LayoutSheet(count, options.thumbWidth, options.sheetColumns);
+        if (layout.width > vorrith::kLargestSheetSide || layout.height > vorrith::kLargestSheetSide) std::abort();
+    } else if (options.outputPath && count + options.randomImage > 1) {
+        std::abort();
+    }
+    if (options.size && (options.size->width < 1 || options.size->height < 1 ||
+                         options.size->width > vorrith::kLargestOutputSide ||
+                         options.size->height > vorrith::kLargestOutputSide)) {
+        std::abort();
+    }
     return 0;
 }
