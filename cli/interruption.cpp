@@ -2,12 +2,15 @@
 
 #include <unistd.h>
 
+#include <cstring>
+
 #include "cli/file_replacement_posix.h"
 
 namespace vorrith {
 namespace {
 
 volatile sig_atomic_t caughtSignal = 0;
+const char* volatile farewellLine = nullptr;
 
 sigset_t InterruptionSignals() {
     sigset_t signals;
@@ -34,6 +37,10 @@ void RecordSignal(int signal) {
 // Ends by the signal itself once the handler returns, so the parent sees what ended it.
 void EndWorker(int signal) {
     RemoveTemporaryFileNow();
+    if (farewellLine != nullptr) {
+        const ssize_t ignored = write(STDERR_FILENO, farewellLine, strlen(farewellLine));
+        (void)ignored;
+    }
     struct sigaction fallback {};
     fallback.sa_handler = SIG_DFL;
     sigaction(signal, &fallback, nullptr);
@@ -70,6 +77,13 @@ bool InterruptionUnderway() {
     sigpending(&pending);
     return caughtSignal != 0 || sigismember(&pending, SIGINT) == 1 || sigismember(&pending, SIGTERM) == 1;
 }
+
+void EndOnInterruptionSaying(const char* farewell) {
+    farewellLine = farewell;
+    EndWorkerOnInterruption();
+}
+
+void IgnoreInterruptions() { Install(SIG_IGN); }
 
 void EndWorkerOnInterruption() {
     Install(EndWorker);

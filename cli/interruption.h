@@ -34,5 +34,11 @@ bool InterruptionUnderway();
 // In a worker: SIGINT and SIGTERM remove the temporary file being written and end the
 // process by that signal. Unblocks them.
 void EndWorkerOnInterruption();
+// The same for the parent once its workers are done and it writes a file itself; the
+// handler first writes farewell (kept, not copied) on standard error.
+void EndOnInterruptionSaying(const char* farewell);
+// Once the work is done (its file in place), a late interruption changes nothing: SIGINT
+// and SIGTERM are ignored from then on, any pending one discarded.
+void IgnoreInterruptions();
 
 }  // namespace vorrith

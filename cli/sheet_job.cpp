@@ -48,13 +48,15 @@ int DrawThumbnails(const RenderOptions& options, const SheetLayout& layout, Shee
 int LabelAndWrite(const RenderOptions& options, const SheetLayout& layout, SheetPixels& sheet) {
     // From here this process writes the file as a worker would: an interruption removes
     // its temporary file and ends it.
-    EndWorkerOnInterruption();
+    EndOnInterruptionSaying("vorrith-render: interrupted while writing the sheet: no sheet written\n");
     if (!DrawLabels(layout, SheetNumbers(options), sheet)) return Fail("cannot draw the sheet's labels");
     const std::vector<uint8_t> bytes = EncodePng(sheet.Rows(), PngEffort::kQuick);
     if (bytes.empty()) return Fail("not enough memory to encode a sheet of " + SizeInWords(layout));
     if (options.dryRun) return 0;
     const std::string& destination = *options.outputPath;
-    const FileReplaceResult result = StorePicture(destination, bytes, {});
+    ReplaceObserver observer;
+    observer.onReplaced = IgnoreInterruptions;  // the sheet is written: nothing left to stop
+    const FileReplaceResult result = StorePicture(destination, bytes, observer);
     return result.ok ? 0 : Fail("cannot write " + DestinationInWords(destination) + ": " + result.reason);
 }
 
