@@ -24,14 +24,36 @@ TEST(ParseWindowHandle, ReadsDecimalDigitsUpToTheFirstOther) {
     EXPECT_EQ(ParseWindowHandle(""), 0u);
 }
 
-TEST(ParseModeRequest, EmptyTextOpensConfigurationWithoutOwner) {
-    EXPECT_EQ(ParseModeRequest("").mode, SaverMode::kConfigure);
-    EXPECT_EQ(ParseModeRequest(" -/ ").mode, SaverMode::kConfigure);
-}
-
-TEST(ParseModeRequest, FullScreenInEveryWritingAndCase) {
-    for (const char* text : {"/s", "-S", "s", "/S", "  //s extra"}) {
-        EXPECT_EQ(ParseModeRequest(text).mode, SaverMode::kFullScreen) << text;
+// The mode letter in any writing and case; the window handle only where the mode takes one
+// (after blanks for /p, /l and /a; after a colon for /c).
+TEST(ParseModeRequest, ModeAndWindowOfEachWriting) {
+    const struct {
+        const char* text;
+        SaverMode mode;
+        uintptr_t window;
+    } cases[] = {
+        {"", SaverMode::kConfigure, 0},
+        {" -/ ", SaverMode::kConfigure, 0},
+        {"/s", SaverMode::kFullScreen, 0},
+        {"-S", SaverMode::kFullScreen, 0},
+        {"s", SaverMode::kFullScreen, 0},
+        {"  //s extra", SaverMode::kFullScreen, 0},
+        {"/p 4242", SaverMode::kPreview, 4242},
+        {"/L   4242", SaverMode::kPreview, 4242},
+        {"/p", SaverMode::kPreview, 0},
+        {"/p 0", SaverMode::kPreview, 0},
+        {"/c:1234", SaverMode::kConfigureOwned, 1234},
+        {"/c", SaverMode::kConfigureOwned, 0},
+        {"/c 1234", SaverMode::kConfigureOwned, 0},
+        {"/a 77", SaverMode::kChangePassword, 77},
+        {"/x", SaverMode::kUnknown, 0},
+        {"\xE9", SaverMode::kUnknown, 0},
+        {"5", SaverMode::kUnknown, 0},
+    };
+    for (const auto& c : cases) {
+        const ModeRequest request = ParseModeRequest(c.text);
+        EXPECT_EQ(request.mode, c.mode) << c.text;
+        EXPECT_EQ(request.window, c.window) << c.text;
     }
 }
 
@@ -54,34 +76,6 @@ TEST(HasFullScreenSwitch, OnlyASlashFollowedBySWhereTheModeScanTakesAnyWriting) 
         EXPECT_EQ(ParseModeRequest(SkipProgramName(c.commandLine)).mode, c.mode) << c.commandLine;
         EXPECT_EQ(HasFullScreenSwitch(c.commandLine), c.fullScreenSwitch) << c.commandLine;
     }
-}
-
-TEST(ParseModeRequest, PreviewAndLReadTheParentAfterSpaces) {
-    const ModeRequest preview = ParseModeRequest("/p 4242");
-    EXPECT_EQ(preview.mode, SaverMode::kPreview);
-    EXPECT_EQ(preview.window, 4242u);
-    const ModeRequest l = ParseModeRequest("/L   4242");
-    EXPECT_EQ(l.mode, SaverMode::kPreview);
-    EXPECT_EQ(l.window, 4242u);
-    EXPECT_EQ(ParseModeRequest("/p").window, 0u);
-    EXPECT_EQ(ParseModeRequest("/p 0").window, 0u);
-}
-
-TEST(ParseModeRequest, ConfigurationOwnerOnlyAfterAColon) {
-    const ModeRequest owned = ParseModeRequest("/c:1234");
-    EXPECT_EQ(owned.mode, SaverMode::kConfigureOwned);
-    EXPECT_EQ(owned.window, 1234u);
-    EXPECT_EQ(ParseModeRequest("/c").window, 0u);
-    EXPECT_EQ(ParseModeRequest("/c 1234").window, 0u);
-}
-
-TEST(ParseModeRequest, PasswordChangeAndUnknownLetters) {
-    const ModeRequest change = ParseModeRequest("/a 77");
-    EXPECT_EQ(change.mode, SaverMode::kChangePassword);
-    EXPECT_EQ(change.window, 77u);
-    EXPECT_EQ(ParseModeRequest("/x").mode, SaverMode::kUnknown);
-    EXPECT_EQ(ParseModeRequest("\xE9").mode, SaverMode::kUnknown);
-    EXPECT_EQ(ParseModeRequest("5").mode, SaverMode::kUnknown);
 }
 
 }  // namespace
