@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/clock.h"
 #include "present/render_loop.h"
 
 namespace vorrith {
@@ -41,13 +42,13 @@ void Show(RenderDevice& device, const RenderStep& step, const ScreenRect& client
 
 int RunRenderLoop(RenderParams& params, RenderDevice& device) {
     const ScreenRect client = device.ClientRect();
-    RenderLoop loop(client, params.fullScreen != 0, params.control, device.Ticks());
+    RenderLoop loop(client, params.fullScreen != 0, params.control, TickCount());
     device.Begin(client);
     for (;;) {
-        const RenderStep step = loop.Step(device.Ticks());
+        const RenderStep step = loop.Step(TickCount());
         if (step.action == RenderAction::kStopped) break;
         Show(device, step, client);
-        const uint32_t sleep = SleepBeforeStep(device.Ticks(), step.wakeTick);
+        const uint32_t sleep = SleepBeforeStep(TickCount(), step.wakeTick);
         if (sleep > 0) device.Wait(sleep);
     }
     device.End();

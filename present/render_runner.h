@@ -37,7 +37,6 @@ public:
     virtual void DrawLowMemory(const ScreenRect& client) = 0;
     // After the last drawing, before the frame buffers are released.
     virtual void End() = 0;
-    virtual uint32_t Ticks() = 0;
     // Sleeps for up to milliseconds (never 0); may return early once a stop is requested.
     virtual void Wait(uint32_t milliseconds) = 0;
 };

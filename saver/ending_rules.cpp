@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/clock.h"
 #include "saver/window_messages.h"
 
 namespace vorrith {
@@ -112,7 +113,7 @@ int EndingRules::VerifyPasswordOnClose() {
         state_.closeAccepted = 1;
         return 1;
     }
-    if (PasswordCheckThrottled(state_.lastPasswordCheckTick, platform_.Ticks())) return state_.closeAccepted;
+    if (PasswordCheckThrottled(state_.lastPasswordCheckTick, TickCount())) return state_.closeAccepted;
     state_.checkingPassword = 1;
     // Each removal takes out at most one WM_TIMER message, and the system holds one
     // pending per timer: two removals clear up to two timers' messages, so that none is
@@ -122,7 +123,7 @@ int EndingRules::VerifyPasswordOnClose() {
     state_.closeAccepted = platform_.SendVerifyRequest() != 0 ? 1 : 0;
     state_.checkingPassword = 0;
     if (!state_.closeAccepted) platform_.HideCursor();
-    state_.lastPasswordCheckTick = platform_.Ticks();
+    state_.lastPasswordCheckTick = TickCount();
     return state_.closeAccepted;
 }
 

@@ -63,7 +63,6 @@ public:
     virtual void PostClose() = 0;
     virtual void HideCursor() = 0;
     virtual CursorPoint CursorPosition() = 0;
-    virtual uint32_t Ticks() = 0;
     // Drops the window's pending WM_TIMER messages.
     virtual void RemovePendingTimers() = 0;
     // Sends the verify-password request to the window and returns its answer.

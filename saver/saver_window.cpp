@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/clock.h"
 #include "saver/command_line.h"
 
 namespace vorrith {
@@ -13,7 +14,7 @@ void SaverWindow::OnCreate(const char* commandLine) {
         modeSwitched_ = SwitchToSaverDisplayMode(platform_) >= 0;
         platform_.ShowMaximisedOnTop();
         platform_.BringToTop();
-        graceEndTick_ = static_cast<int32_t>(platform_.Ticks() + kMouseGraceMs);
+        graceEndTick_ = static_cast<int32_t>(TickCount() + kMouseGraceMs);
     }
     anchorCursorPos_ = platform_.CursorPosition();
 }
@@ -29,7 +30,7 @@ void SaverWindow::OnPaint(uintptr_t window) {
 }
 
 bool SaverWindow::OnMouseMove() {
-    const int32_t sinceGraceEnd = static_cast<int32_t>(platform_.Ticks() - static_cast<uint32_t>(graceEndTick_));
+    const int32_t sinceGraceEnd = static_cast<int32_t>(TickCount() - static_cast<uint32_t>(graceEndTick_));
     if (fullScreenMode_ && sinceGraceEnd < 0) {
         anchorCursorPos_ = platform_.CursorPosition();
         return false;

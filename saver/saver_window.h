@@ -29,7 +29,6 @@ public:
     virtual bool StartRenderThread(RenderParams& params) = 0;
     // Waits without a time limit for the render thread to end, then forgets it.
     virtual void JoinRenderThread() = 0;
-    virtual uint32_t Ticks() = 0;
     virtual CursorPoint CursorPosition() = 0;
 };
 

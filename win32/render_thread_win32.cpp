@@ -51,7 +51,6 @@ public:
         DrawTextA(dc.get(), "Low Memory !", -1, &area, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }
     void End() override {}
-    uint32_t Ticks() override { return GetTickCount(); }
     void Wait(uint32_t milliseconds) override {
         if (wake_ == nullptr || WaitForSingleObject(wake_, milliseconds) == WAIT_FAILED) ::Sleep(milliseconds);
     }

@@ -40,7 +40,6 @@ public:
         GetCursorPos(&cursor);
         return {cursor.x, cursor.y};
     }
-    uint32_t Ticks() override { return GetTickCount(); }
     void RemovePendingTimers() override {
         MSG pending;
         PeekMessageA(&pending, window_, WM_TIMER, WM_TIMER, PM_REMOVE | PM_NOYIELD);

@@ -46,7 +46,6 @@ public:
         CloseHandle(thread_);
         thread_ = nullptr;
     }
-    uint32_t Ticks() override { return GetTickCount(); }
     CursorPoint CursorPosition() override {
         POINT cursor{};
         GetCursorPos(&cursor);

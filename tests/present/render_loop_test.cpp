@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/clock.h"
 #include "present/frame_buffers.h"
 #include "present/render_runner.h"
 #include "tests/support/picture_fixture.h"
@@ -12,19 +13,22 @@
 namespace vorrith {
 namespace {
 
-// A window of a given size on a fake clock. The tick count starts at `start` and moves
+// A window of a given size on a fake clock, installed as the program's clock. The tick count starts at `start` and moves
 // in steps of tickStep ms, as the system's does; a wait ends at the first step after it
 // ran out. onPresent may look at the canvas and stop the loop; onWait runs after a wait.
-class FakeRenderDevice : public RenderDevice {
+class FakeRenderDevice : public RenderDevice, public MillisecondClock {
 public:
     FakeRenderDevice(RenderParams& params, int width, int height, uint32_t start = 1000, uint32_t tickStep = 1)
-        : params_(params), client_{0, 0, width, height}, start_(start), tickStep_(tickStep) {}
+        : params_(params), client_{0, 0, width, height}, start_(start), tickStep_(tickStep) {
+        SetMillisecondClock(this);
+    }
+    ~FakeRenderDevice() override { SetMillisecondClock(nullptr); }
 
     ScreenRect ClientRect() override { return client_; }
     void Begin(const ScreenRect&) override { ++begins; }
     void Present(const ScreenRect& dest) override {
         presented.push_back(dest);
-        presentTicks.push_back(Ticks());
+        presentTicks.push_back(Milliseconds());
         if (onPresent) onPresent();
     }
     void DrawLowMemory(const ScreenRect&) override { ++lowMemoryNotes; }
@@ -32,7 +36,7 @@ public:
         ++ends;
         endElapsed = elapsed;
     }
-    uint32_t Ticks() override { return start_ + static_cast<uint32_t>(elapsed / tickStep_ * tickStep_); }
+    uint32_t Milliseconds() override { return start_ + static_cast<uint32_t>(elapsed / tickStep_ * tickStep_); }
     void Wait(uint32_t milliseconds) override {
         waits.push_back(milliseconds);
         elapsed = (elapsed + milliseconds + tickStep_ - 1) / tickStep_ * tickStep_;

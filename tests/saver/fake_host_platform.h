@@ -9,15 +9,17 @@
 
 #include "saver/ending_rules.h"
 #include "saver/password_services.h"
+#include "tests/support/fake_clock.h"
 
 namespace vorrith {
 
-class FakeHostPlatform : public SaverHostPlatform {
+// Also the program's clock while it lives: `now` is what the rules read as the time.
+class FakeHostPlatform : public SaverHostPlatform, public InstalledFakeClock {
 public:
+    FakeHostPlatform() : InstalledFakeClock(5000) {}
     void PostClose() override { ++closesPosted; }
     void HideCursor() override { ++cursorHidden; }
     CursorPoint CursorPosition() override { return cursor; }
-    uint32_t Ticks() override { return now; }
     void RemovePendingTimers() override { ++timerSweeps; }
     intptr_t SendVerifyRequest() override {
         ++prompts;
@@ -25,7 +27,6 @@ public:
     }
 
     CursorPoint cursor{100, 100};
-    uint32_t now = 5000;
     intptr_t verifyAnswer = 0;
     int closesPosted = 0;
     int cursorHidden = 0;

@@ -9,7 +9,7 @@
 
 #include "core/bmp_writer.h"
 #include "core/canvas.h"
-#include "core/clock.h"
+#include "tests/support/fake_clock.h"
 #include "tests/support/picture_fixture.h"
 #include "tests/support/scratch_folder.h"
 
@@ -71,11 +71,6 @@ FileReplaceResult RecordSave(const std::string& destination, const std::vector<u
     return {false, "the disk is full"};
 }
 
-class FixedClock : public MillisecondClock {
-public:
-    uint32_t Milliseconds() override { return 74565; }
-};
-
 class PictureBrowserTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -83,7 +78,6 @@ protected:
     }
     void TearDown() override {
         ClosePictureBrowser();
-        SetMillisecondClock(nullptr);
     }
     static std::vector<uint8_t> ReadFile(const fs::path& path) {
         std::ifstream in(path, std::ios::binary);
@@ -112,8 +106,7 @@ TEST_F(PictureBrowserTest, DrawnPictureIsThePictureOfItsNumber) {
 }
 
 TEST_F(PictureBrowserTest, RandomPictureTakesItsNumberFromTheClock) {
-    FixedClock clock;
-    SetMillisecondClock(&clock);
+    InstalledFakeClock clock(74565);
     EXPECT_EQ(DrawBrowserPicture(-1), 5402);
     EXPECT_EQ(dialogImageNumber, 5402);
     // Draw with the number now in the title does nothing.

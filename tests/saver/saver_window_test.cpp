@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/fake_clock.h"
+
 namespace vorrith {
 namespace {
 
 // Records every call in order; modes listed in acceptedModes are accepted.
-class FakeSaverPlatform : public SaverWindowPlatform {
+class FakeSaverPlatform : public SaverWindowPlatform, public InstalledFakeClock {
 public:
+    FakeSaverPlatform() : InstalledFakeClock(10000) {}
     bool TrySetMode(const DisplayMode& mode) override {
         events.push_back("try " + std::to_string(mode.width) + "x" + std::to_string(mode.height) + "x" +
                          std::to_string(mode.bitsPerPixel));
@@ -24,14 +27,12 @@ public:
         return threadStarts;
     }
     void JoinRenderThread() override { events.push_back("join " + std::to_string(watched->control.load())); }
-    uint32_t Ticks() override { return now; }
     CursorPoint CursorPosition() override { return cursor; }
 
     std::vector<std::string> events;
     int acceptFromTry = -1;
     int tries = 0;
     bool threadStarts = true;
-    uint32_t now = 10000;
     CursorPoint cursor{50, 50};
     RenderParams* watched = nullptr;
 };
