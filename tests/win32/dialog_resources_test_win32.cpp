@@ -9,6 +9,7 @@
 #include <string>
 
 #include "saver/dialog_ids.h"
+#include "tests/win32/program_resources_fixture.h"
 
 namespace vorrith {
 namespace {
@@ -31,20 +32,8 @@ struct ExtendedDialogHeader {
 };
 #pragma pack(pop)
 
-class DialogResourcesTest : public ::testing::Test {
+class DialogResourcesTest : public ProgramResourcesTest {
 protected:
-    void SetUp() override {
-        program = LoadLibraryExA(VORRITH_SCR_PATH, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(program, nullptr) << VORRITH_SCR_PATH;
-    }
-    void TearDown() override { FreeLibrary(program); }
-
-    std::string Resource(LPCSTR name, LPCSTR type) {
-        const HRSRC found = FindResourceA(program, name, type);
-        if (found == nullptr) return {};
-        const auto* bytes = static_cast<const char*>(LockResource(LoadResource(program, found)));
-        return std::string(bytes, SizeofResource(program, found));
-    }
     template <typename Header>
     Header DialogHeader(int id) {
         const std::string bytes = Resource(MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));  // RT_DIALOG
@@ -56,8 +45,6 @@ protected:
     HWND CreateHidden(int id, DLGPROC procedure) {
         return CreateDialogParamA(program, MAKEINTRESOURCEA(id), nullptr, procedure, 0);
     }
-
-    HMODULE program = nullptr;
 };
 
 INT_PTR CALLBACK KeepDefaults(HWND, UINT, WPARAM, LPARAM) { return FALSE; }

@@ -7,32 +7,10 @@
 #include <string>
 
 #include "resources/resource_ids.h"
+#include "tests/win32/program_resources_fixture.h"
 
 namespace vorrith {
 namespace {
-
-class ProgramResourcesTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        program = LoadLibraryExA(VORRITH_SCR_PATH, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(program, nullptr) << VORRITH_SCR_PATH;
-    }
-    void TearDown() override { FreeLibrary(program); }
-
-    std::string String(UINT id) {
-        char text[260] = {};
-        LoadStringA(program, id, text, sizeof text);
-        return text;
-    }
-    std::string Resource(LPCSTR name, LPCSTR type) {
-        const HRSRC found = FindResourceA(program, name, type);
-        if (found == nullptr) return {};
-        const auto* bytes = static_cast<const char*>(LockResource(LoadResource(program, found)));
-        return std::string(bytes, SizeofResource(program, found));
-    }
-
-    HMODULE program = nullptr;
-};
 
 TEST_F(ProgramResourcesTest, StringTableNamesTheProductAndTitles) {
     EXPECT_EQ(String(IDS_PRODUCT_NAME), "Vorrith");
