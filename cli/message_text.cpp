@@ -46,6 +46,11 @@ int WriteAll(int fd, const void* bytes, size_t size) {
     return 0;
 }
 
+int FailWith(const std::string& text) {
+    WriteAll(STDERR_FILENO, "vorrith-render: error: " + text + "\n");
+    return 1;
+}
+
 std::string SystemReason(int error) { return std::strerror(error); }
 
 }  // namespace vorrith

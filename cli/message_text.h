@@ -17,6 +17,10 @@ std::string Quoted(const std::string& text);
 int WriteAll(int fd, const std::string& text);
 int WriteAll(int fd, const void* bytes, size_t size);
 
+// Prints "vorrith-render: error: text" on the standard error; returns 1, the exit
+// code of a run that failed while running.
+int FailWith(const std::string& text);
+
 // The system's words for an errno value ("No space left on device").
 std::string SystemReason(int error);
 

@@ -14,11 +14,6 @@
 namespace vorrith {
 namespace {
 
-int Fail(const std::string& text) {
-    WriteAll(STDERR_FILENO, "vorrith-render: error: " + text + "\n");
-    return 1;
-}
-
 // Refuses, before anything is drawn, a destination that cannot be written.
 std::string CheckDestination(const RenderOptions& options) {
     if (WritesToStandardOutput(options)) {
@@ -30,7 +25,7 @@ std::string CheckDestination(const RenderOptions& options) {
 
 int Describe(int imageNumber) {
     const int error = WriteAll(STDOUT_FILENO, DescribeScenePlan(imageNumber));
-    return error == 0 ? 0 : Fail("cannot print the description: " + SystemReason(error));
+    return error == 0 ? 0 : FailWith("cannot print the description: " + SystemReason(error));
 }
 
 class FrameBuffersInUse {
@@ -47,10 +42,10 @@ private:
 
 int RunRenderJob(const RenderOptions& options, bool showProgress) {
     FrameBuffersInUse buffers;
-    if (!buffers.ready()) return Fail("not enough memory for the picture");
+    if (!buffers.ready()) return FailWith("not enough memory for the picture");
     if (options.describeNumber) return Describe(*options.describeNumber);
     const std::string destinationError = CheckDestination(options);
-    if (!destinationError.empty()) return Fail(destinationError);
+    if (!destinationError.empty()) return FailWith(destinationError);
     if (options.sheet) return RunSheetJob(options, showProgress);
     return RunWorkerBatch(options, showProgress, [&](int worker, int workers, const WorkerLink& link) {
         return RenderAssignedPictures(options, worker, workers, link);

@@ -15,11 +15,6 @@
 namespace vorrith {
 namespace {
 
-int Fail(const std::string& text) {
-    WriteAll(STDERR_FILENO, "vorrith-render: error: " + text + "\n");
-    return 1;
-}
-
 std::string SizeInWords(const SheetLayout& layout) {
     return std::to_string(layout.width) + "x" + std::to_string(layout.height) + " pixels";
 }
@@ -49,15 +44,15 @@ int LabelAndWrite(const RenderOptions& options, const SheetLayout& layout, Sheet
     // From here this process writes the file as a worker would: an interruption removes
     // its temporary file and ends it.
     EndOnInterruptionSaying("vorrith-render: interrupted while writing the sheet: no sheet written\n");
-    if (!DrawLabels(layout, SheetNumbers(options), sheet)) return Fail("cannot draw the sheet's labels");
+    if (!DrawLabels(layout, SheetNumbers(options), sheet)) return FailWith("cannot draw the sheet's labels");
     const std::vector<uint8_t> bytes = EncodePng(sheet.Rows(), PngEffort::kQuick);
-    if (bytes.empty()) return Fail("not enough memory to encode a sheet of " + SizeInWords(layout));
+    if (bytes.empty()) return FailWith("not enough memory to encode a sheet of " + SizeInWords(layout));
     if (options.dryRun) return 0;
     const std::string& destination = *options.outputPath;
     ReplaceObserver observer;
     observer.onReplaced = IgnoreInterruptions;  // the sheet is written: nothing left to stop
     const FileReplaceResult result = StorePicture(destination, bytes, observer);
-    return result.ok ? 0 : Fail("cannot write " + DestinationInWords(destination) + ": " + result.reason);
+    return result.ok ? 0 : FailWith("cannot write " + DestinationInWords(destination) + ": " + result.reason);
 }
 
 }  // namespace
@@ -65,7 +60,7 @@ int LabelAndWrite(const RenderOptions& options, const SheetLayout& layout, Sheet
 int RunSheetJob(const RenderOptions& options, bool showProgress) {
     const SheetLayout layout = LayoutSheet(PictureCount(options), options.thumbWidth, options.sheetColumns);
     SheetPixels sheet(layout);
-    if (!sheet.ok()) return Fail("not enough memory for a sheet of " + SizeInWords(layout));
+    if (!sheet.ok()) return FailWith("not enough memory for a sheet of " + SizeInWords(layout));
     const int drawn = RunWorkerBatch(options, showProgress, [&](int worker, int workers, const WorkerLink& link) {
         return DrawThumbnails(options, layout, sheet, worker, workers, link);
     });
