@@ -1,5 +1,7 @@
 #include "present/render_geometry.h"
 
+#include <algorithm>
+
 #include "core/canvas.h"
 
 namespace vorrith {
@@ -11,6 +13,22 @@ ScreenRect CentredRect(int32_t cw, int32_t ch, int32_t w, int32_t h) {
     return {left, top, left + w, top + h};
 }
 
+// The frame's size at a zoom step, growing from native size to aw x ah (direction 0)
+// or shrinking back (direction 1), centred in cw x ch.
+ScreenRect ZoomWithin(int32_t cw, int32_t ch, int32_t aw, int32_t ah, int step, int direction) {
+    int32_t dx = ((aw - kPictureWidth) * step) / kZoomSteps;
+    int32_t dy = ((ah - kPictureHeight) * step) / kZoomSteps;
+    if (direction == 1) {
+        dx = aw - kPictureWidth - dx;
+        dy = ah - kPictureHeight - dy;
+    }
+    return CentredRect(cw, ch, kPictureWidth + dx, kPictureHeight + dy);
+}
+
+ScreenRect Offset(const ScreenRect& r, int32_t x, int32_t y) {
+    return {r.left + x, r.top + y, r.right + x, r.bottom + y};
+}
+
 }  // namespace
 
 ScreenRect NativeCentredRect(int32_t cw, int32_t ch) {
@@ -18,13 +36,52 @@ ScreenRect NativeCentredRect(int32_t cw, int32_t ch) {
 }
 
 ScreenRect ZoomRect(int32_t cw, int32_t ch, int step, int direction) {
-    int32_t dx = ((cw - kPictureWidth) * step) / kZoomSteps;
-    int32_t dy = ((ch - kPictureHeight) * step) / kZoomSteps;
-    if (direction == 1) {
-        dx = cw - kPictureWidth - dx;
-        dy = ch - kPictureHeight - dy;
+    return ZoomWithin(cw, ch, cw, ch, step, direction);
+}
+
+ScreenRect VirtualScreenRect(const ScreenRect* monitors, int count) {
+    if (count <= 0) return {0, 0, 0, 0};
+    ScreenRect all = monitors[0];
+    for (int i = 1; i < count; ++i) {
+        all.left = std::min(all.left, monitors[i].left);
+        all.top = std::min(all.top, monitors[i].top);
+        all.right = std::max(all.right, monitors[i].right);
+        all.bottom = std::max(all.bottom, monitors[i].bottom);
     }
-    return CentredRect(cw, ch, kPictureWidth + dx, kPictureHeight + dy);
+    return all;
+}
+
+// 64-bit products: a monitor of 2^16 pixels on a side must not overflow the comparison.
+ScreenRect PictureAreaRect(const ScreenRect& monitor) {
+    const int32_t mw = monitor.right - monitor.left;
+    const int32_t mh = monitor.bottom - monitor.top;
+    const bool wide = int64_t{mw} * kPictureHeight >= int64_t{mh} * kPictureWidth;
+    const int32_t aw = wide ? static_cast<int32_t>(int64_t{mh} * kPictureWidth / kPictureHeight) : mw;
+    const int32_t ah = wide ? mh : static_cast<int32_t>(int64_t{mw} * kPictureHeight / kPictureWidth);
+    return Offset(CentredRect(mw, mh, aw, ah), monitor.left, monitor.top);
+}
+
+ScreenRect MonitorZoomRect(const ScreenRect& monitor, int step, int direction) {
+    const ScreenRect area = PictureAreaRect(monitor);
+    const ScreenRect frame = ZoomWithin(monitor.right - monitor.left, monitor.bottom - monitor.top,
+                                        area.right - area.left, area.bottom - area.top, step, direction);
+    return Offset(frame, monitor.left, monitor.top);
+}
+
+ScreenRect RelativeTo(const ScreenRect& rect, const ScreenRect& origin) {
+    return Offset(rect, -origin.left, -origin.top);
+}
+
+ScreenRect PlaceFrame(const FramePlacement& placement, const ScreenRect& area) {
+    switch (placement.fit) {
+    case FrameFit::kNative:
+        return Offset(NativeCentredRect(area.right - area.left, area.bottom - area.top), area.left, area.top);
+    case FrameFit::kZoom:
+        return MonitorZoomRect(area, placement.zoomStep, placement.zoomDirection);
+    case FrameFit::kWhole:
+        break;
+    }
+    return area;
 }
 
 }  // namespace vorrith

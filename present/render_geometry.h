@@ -31,6 +31,36 @@ ScreenRect NativeCentredRect(int32_t cw, int32_t ch);
 // The frame rectangle at zoom step 0 ... 26 in a cw x ch client area.
 ScreenRect ZoomRect(int32_t cw, int32_t ch, int step, int direction);
 
+// Several monitors: the full-screen window covers the virtual screen, the smallest
+// rectangle holding every monitor (an empty list gives an empty rectangle). Monitors
+// are in screen coordinates, which may be negative left of or above the primary.
+ScreenRect VirtualScreenRect(const ScreenRect* monitors, int count);
+
+// The largest 4:3 rectangle centred on a monitor: the picture's shape is kept on wide
+// and tall monitors, and the rest of the monitor stays black.
+ScreenRect PictureAreaRect(const ScreenRect& monitor);
+
+// The frame rectangle at zoom step 0 ... 26 on one monitor, in the coordinates the
+// monitor is given in: between the picture's native size and the monitor's picture
+// area, centred on the monitor. On a 4:3 monitor at the origin this is ZoomRect.
+ScreenRect MonitorZoomRect(const ScreenRect& monitor, int step, int direction);
+
+// A monitor in the full-screen window's client coordinates.
+ScreenRect RelativeTo(const ScreenRect& rect, const ScreenRect& origin);
+
+// Where a frame goes within an area (a monitor, or the whole client area), so that one
+// frame can be placed on every monitor: stretched over the whole area, at native size
+// centred, or at a zoom step within the area's 4:3 picture area.
+enum class FrameFit : uint8_t { kWhole, kNative, kZoom };
+
+struct FramePlacement {
+    FrameFit fit;
+    int zoomStep;
+    int zoomDirection;
+};
+
+ScreenRect PlaceFrame(const FramePlacement& placement, const ScreenRect& area);
+
 // Tick counts wrap every 49.7 days, so deadlines are compared by their signed
 // difference: a deadline up to 24.8 days ahead is ahead even when it wrapped past 2^32.
 inline int32_t TicksUntil(uint32_t now, uint32_t deadline) { return static_cast<int32_t>(deadline - now); }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 namespace vorrith {
 namespace {
 
@@ -50,6 +54,91 @@ TEST(DeadlineReached, ComparesSignedSoAWrappedDeadlineIsStillAhead) {
     for (const auto& c : cases) {
         EXPECT_EQ(DeadlineReached(c.now, c.deadline), c.reached) << std::hex << c.now << " " << c.deadline;
     }
+}
+
+
+struct MonitorLayout {
+    const char* name;
+    std::vector<ScreenRect> monitors;
+    ScreenRect window;
+    std::vector<ScreenRect> areas;  // each monitor's picture area, screen coordinates
+};
+
+const MonitorLayout kLayouts[] = {
+    {"one 4:3", {{0, 0, 1024, 768}}, {0, 0, 1024, 768}, {{0, 0, 1024, 768}}},
+    {"one 16:9", {{0, 0, 1920, 1080}}, {0, 0, 1920, 1080}, {{240, 0, 1680, 1080}}},
+    {"side by side, mixed sizes",
+     {{0, 0, 800, 600}, {800, 0, 1824, 768}},
+     {0, 0, 1824, 768},
+     {{0, 0, 800, 600}, {800, 0, 1824, 768}}},
+    {"stacked, tall portrait below", {{0, 0, 1280, 1024}, {0, 1024, 1080, 2944}},
+     {0, 0, 1280, 2944},
+     {{0, 32, 1280, 992}, {0, 1579, 1080, 2389}}},
+    {"negative origins", {{0, 0, 1920, 1080}, {-1280, -200, 0, 824}},
+     {-1280, -200, 1920, 1080},
+     {{240, 0, 1680, 1080}, {-1280, -168, 0, 792}}},
+    {"21:9 left of the primary", {{-3440, 0, 0, 1440}, {0, 0, 2560, 1440}},
+     {-3440, 0, 2560, 1440},
+     {{-2680, 0, -760, 1440}, {320, 0, 2240, 1440}}},
+};
+
+TEST(MonitorLayout, WindowCoversEveryMonitorAndEachPictureAreaIsTheLargestCentred4By3) {
+    for (const MonitorLayout& layout : kLayouts) {
+        SCOPED_TRACE(layout.name);
+        const ScreenRect window = VirtualScreenRect(layout.monitors.data(), static_cast<int>(layout.monitors.size()));
+        ExpectRect(window, layout.window.left, layout.window.top, layout.window.right, layout.window.bottom);
+        for (size_t i = 0; i < layout.monitors.size(); ++i) {
+            const ScreenRect& want = layout.areas[i];
+            ExpectRect(PictureAreaRect(layout.monitors[i]), want.left, want.top, want.right, want.bottom);
+            // The zoom starts at native size and ends on the whole area, both centred.
+            const ScreenRect& m = layout.monitors[i];
+            const int cx = m.left + (m.right - m.left - 640) / 2;
+            const int cy = m.top + (m.bottom - m.top - 480) / 2;
+            ExpectRect(MonitorZoomRect(m, 0, 0), cx, cy, cx + 640, cy + 480);
+            ExpectRect(MonitorZoomRect(m, kZoomSteps, 0), want.left, want.top, want.right, want.bottom);
+            ExpectRect(MonitorZoomRect(m, 0, 1), want.left, want.top, want.right, want.bottom);
+        }
+    }
+}
+
+// Every frame keeps the picture's shape within a pixel and stays inside its area.
+TEST(MonitorLayout, FramesStay4By3InsideTheArea) {
+    for (const MonitorLayout& layout : kLayouts) {
+        for (const ScreenRect& m : layout.monitors) {
+            const ScreenRect area = PictureAreaRect(m);
+            for (int step = 0; step <= kZoomSteps; ++step) {
+                const ScreenRect r = MonitorZoomRect(m, step, 0);
+                SCOPED_TRACE(std::string(layout.name) + " step " + std::to_string(step));
+                EXPECT_LE(std::abs((r.right - r.left) * 3 - (r.bottom - r.top) * 4), 4 * 3);
+                EXPECT_GE(r.left, area.left);
+                EXPECT_GE(r.top, area.top);
+                EXPECT_LE(r.right, area.right);
+                EXPECT_LE(r.bottom, area.bottom);
+            }
+        }
+    }
+}
+
+// On a 4:3 monitor at the origin, the single-screen rectangles; elsewhere, the same
+// rectangles moved with the monitor.
+TEST(MonitorLayout, A4By3MonitorZoomsExactlyAsTheSingleScreenDoes) {
+    const ScreenRect monitors[] = {{0, 0, 640, 480}, {0, 0, 800, 600}, {0, 0, 1024, 768}, {-1600, 300, 0, 1500}};
+    for (const ScreenRect& m : monitors) {
+        const int w = m.right - m.left;
+        const int h = m.bottom - m.top;
+        for (int direction = 0; direction <= 1; ++direction) {
+            for (int step = 0; step <= kZoomSteps; ++step) {
+                const ScreenRect want = ZoomRect(w, h, step, direction);
+                ExpectRect(MonitorZoomRect(m, step, direction), want.left + m.left, want.top + m.top,
+                           want.right + m.left, want.bottom + m.top);
+            }
+        }
+    }
+}
+
+TEST(MonitorLayout, NoMonitorsGiveAnEmptyWindowAndClientCoordinatesStartAtTheWindow) {
+    ExpectRect(VirtualScreenRect(nullptr, 0), 0, 0, 0, 0);
+    ExpectRect(RelativeTo({-1280, -168, 0, 792}, {-1280, -200, 1920, 1080}), 0, 32, 1280, 992);
 }
 
 }  // namespace
