@@ -1,0 +1,15 @@
+#include "saver/display_mode_setting.h"
+
+namespace vorrith {
+
+bool ReadChangeDisplayMode(SettingsStore& store) {
+    uint32_t value = 1;
+    if (!store.ReadDword(kChangeDisplayModeValue, value)) return true;
+    return value != 0;
+}
+
+bool WriteChangeDisplayMode(SettingsStore& store, bool change) {
+    return store.WriteDword(kChangeDisplayModeValue, change ? 1u : 0u);
+}
+
+}  // namespace vorrith
