@@ -6,15 +6,19 @@
 
 namespace vorrith {
 
+int ScaleToDpi(int pixels, int dpi) { return (pixels * dpi + kBaseDpi / 2) / kBaseDpi; }
+
 WindowPlacement PlaceConfigDialog(const DialogRect& workArea, const DialogRect& window,
-                                  const DialogRect& client) {
-    const int width = std::max(window.Width() - client.Width() + kPictureWidth, window.Width());
-    const int height = std::max(window.Height() - client.Height() + kPictureHeight, window.Height());
+                                  const DialogRect& client, int dpi) {
+    const int pictureWidth = ScaleToDpi(kPictureWidth, dpi);
+    const int pictureHeight = ScaleToDpi(kPictureHeight, dpi);
+    const int width = std::max(window.Width() - client.Width() + pictureWidth, window.Width());
+    const int height = std::max(window.Height() - client.Height() + pictureHeight, window.Height());
     const int x = workArea.left + (workArea.Width() - width) / 2;
     const int y = std::max(workArea.top + (workArea.Height() - height) / 2, workArea.top);
     return {x, y, width, height};
 }
 
-int ControlTopAtBottom(int controlBottom) { return kPictureHeight - controlBottom; }
+int ControlTopAtBottom(int controlBottom, int dpi) { return ScaleToDpi(kPictureHeight, dpi) - controlBottom; }
 
 }  // namespace vorrith

@@ -1,9 +1,16 @@
 // Placement of the configuration dialog: the window grows so that its client area is
-// 640 x 480 (never shrinking), sits centred in the work area but not above its top,
-// and the row of controls moves from the top of the client area to its bottom.
+// the picture, 640 x 480 scaled by the dialog's DPI (never shrinking), sits centred in
+// the work area but not above its top, and the row of controls moves from the top of
+// the client area to its bottom. The controls scale with the dialog's font on their
+// own, so at 150 % the dialog looks as at 100 %, only larger.
 #pragma once
 
 namespace vorrith {
+
+constexpr int kBaseDpi = 96;  // 100 %
+
+// pixels at 100 % scaled to dpi, rounded to the nearest pixel.
+int ScaleToDpi(int pixels, int dpi);
 
 struct DialogRect {
     int left, top, right, bottom;
@@ -16,10 +23,10 @@ struct WindowPlacement {
 };
 
 WindowPlacement PlaceConfigDialog(const DialogRect& workArea, const DialogRect& window,
-                                  const DialogRect& client);
+                                  const DialogRect& client, int dpi = kBaseDpi);
 
 // New top of a control whose client rectangle ends at controlBottom: as far above
 // the picture's bottom row as it was below the client area's top.
-int ControlTopAtBottom(int controlBottom);
+int ControlTopAtBottom(int controlBottom, int dpi = kBaseDpi);
 
 }  // namespace vorrith

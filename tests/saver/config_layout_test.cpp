@@ -55,5 +55,30 @@ TEST(ConfigLayoutTest, ControlRowMirrorsToTheBottomOfThePicture) {
     }
 }
 
+// At 150 and 200 % the frame, caption and control row are the template's scaled by the
+// system; the picture becomes 960 x 720 and 1280 x 960, and the row keeps its margin.
+TEST(ConfigLayoutTest, PictureAndControlRowScaleWithTheDpi) {
+    const struct {
+        int dpi;
+        DialogRect window;
+        DialogRect client;
+        int controlBottom;
+        int width, height, controlTop;
+    } cases[] = {
+        {96, kTemplateWindow, kTemplateClient, 35, 646, 505, 445},
+        {144, {0, 0, 666, 206}, {0, 0, 657, 168}, 53, 969, 758, 667},
+        {192, {0, 0, 888, 274}, {0, 0, 876, 224}, 70, 1292, 1010, 890},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        const WindowPlacement place = PlaceConfigDialog({0, 0, 3840, 2160}, c.window, c.client, c.dpi);
+        EXPECT_EQ(place.width, c.width);
+        EXPECT_EQ(place.height, c.height);
+        EXPECT_EQ(ControlTopAtBottom(c.controlBottom, c.dpi), c.controlTop);
+    }
+    EXPECT_EQ(ScaleToDpi(480, 120), 600);  // 125 %
+    EXPECT_EQ(ScaleToDpi(15, 144), 23);    // 22.5 rounds up
+}
+
 }  // namespace
 }  // namespace vorrith
