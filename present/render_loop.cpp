@@ -25,7 +25,7 @@ RenderStep RenderLoop::Step(uint32_t now) {
     case Phase::kNoCanvas: return NoCanvas(now);
     case Phase::kStopped: break;
     }
-    return {RenderAction::kStopped, {}, now};
+    return {RenderAction::kStopped, {}, now, {}};
 }
 
 // The next picture is drawn while the previous one is held: the hold counts from the
@@ -35,7 +35,7 @@ RenderStep RenderLoop::Generate() {
     GenerateScene(imageNumber_, &control_);
     if (StopRequested()) {  // the driver may have left the picture half drawn
         phase_ = Phase::kStopped;
-        return {RenderAction::kStopped, {}, deadline_};
+        return {RenderAction::kStopped, {}, deadline_, {}};
     }
     phase_ = Phase::kHold;
     return WaitForDeadline();
@@ -46,8 +46,8 @@ RenderStep RenderLoop::EndHold(uint32_t now) {
     if (bufferStatus_ == kCanvasReady) {  // no fade buffers: each picture at once, noted
         deadline_ = now + kPictureHoldMs;
         phase_ = Phase::kGenerate;
-        const ScreenRect dest = fullScreen_ ? NativeCentredRect(Width(), Height()) : client_;
-        return {RenderAction::kShowCanvasLowMemory, dest, now};
+        const FramePlacement placement{fullScreen_ ? FrameFit::kNative : FrameFit::kWhole, 0, 0};
+        return Show(RenderAction::kShowCanvasLowMemory, placement, now);
     }
     RotateFrameBuffers();
     fadeLevel_ = kFirstFadeLevel;
@@ -58,7 +58,8 @@ RenderStep RenderLoop::EndHold(uint32_t now) {
 // Each frame is blended first and shown at its deadline, so the blend counts within the
 // frame period.
 RenderStep RenderLoop::Blend() {
-    frameRect_ = fullScreen_ ? ZoomRect(Width(), Height(), zoomStep_, zoomDirection_) : client_;
+    framePlacement_ = fullScreen_ ? FramePlacement{FrameFit::kZoom, zoomStep_, zoomDirection_}
+                                  : FramePlacement{FrameFit::kWhole, 0, 0};
     ++zoomStep_;
     CrossFade(fadeLevel_);
     phase_ = Phase::kFrameDue;
@@ -76,14 +77,14 @@ RenderStep RenderLoop::ShowFrame(uint32_t now) {
         deadline_ = now + kPictureHoldMs;
         phase_ = Phase::kGenerate;
     }
-    return {RenderAction::kShowCanvas, frameRect_, now};
+    return Show(RenderAction::kShowCanvas, framePlacement_, now);
 }
 
 // Nothing can be drawn: the note once, then idle until the stop bit.
 RenderStep RenderLoop::NoCanvas(uint32_t now) {
     const RenderAction action = noteShown_ ? RenderAction::kWait : RenderAction::kShowLowMemoryNote;
     noteShown_ = true;
-    return {action, {}, now + kHoldPollMs};
+    return {action, {}, now + kHoldPollMs, {}};
 }
 
 }  // namespace vorrith

@@ -43,12 +43,14 @@ struct RenderStep {
     RenderAction action;
     ScreenRect dest;    // for the kShowCanvas actions, in client coordinates
     uint32_t wakeTick;  // the tick count at which to step again
+    FramePlacement placement;  // dest is this placement within the client area; a
+                               // driver with several monitors places it on each
 };
 
 class RenderLoop {
 public:
     // client: the client rectangle, taken once. fullScreen zooms the fades between
-    // native size and the whole client area. control: read for the stop bit (bit 0) and
+    // native size and the client area's largest centred 4:3 rectangle. control: read for the stop bit (bit 0) and
     // handed to the scene driver (bit 1 reseeds). startTick: the first picture is due
     // then, that is at once.
     RenderLoop(const ScreenRect& client, bool fullScreen, const ControlWord& control, uint32_t startTick);
@@ -70,10 +72,11 @@ private:
     RenderStep ShowFrame(uint32_t now);
     RenderStep Blend();
     RenderStep NoCanvas(uint32_t now);
-    RenderStep WaitForDeadline() const { return {RenderAction::kWait, {}, deadline_}; }
+    RenderStep WaitForDeadline() const { return {RenderAction::kWait, {}, deadline_, {}}; }
+    RenderStep Show(RenderAction action, const FramePlacement& placement, uint32_t now) const {
+        return {action, PlaceFrame(placement, client_), now, placement};
+    }
     bool StopRequested() const { return (control_.load() & kStopRequest) != 0; }
-    int32_t Width() const { return client_.right - client_.left; }
-    int32_t Height() const { return client_.bottom - client_.top; }
 
     const ControlWord& control_;
     const ScreenRect client_;
@@ -81,7 +84,7 @@ private:
     int bufferStatus_;
     Phase phase_;
     uint32_t deadline_;
-    ScreenRect frameRect_{};  // where the blended frame goes
+    FramePlacement framePlacement_{};  // where the blended frame goes
     int fadeLevel_ = 0;
     int zoomStep_ = 0;
     int zoomDirection_ = 0;

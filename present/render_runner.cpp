@@ -11,6 +11,7 @@ void ClearRenderParams(RenderParams& params) {
     params.window = 0;
     params.control.store(0);
     params.fullScreen = 0;
+    params.displayChanges.store(0);
 }
 
 uint32_t SleepBeforeStep(uint32_t now, uint32_t wakeTick) {
@@ -20,17 +21,34 @@ uint32_t SleepBeforeStep(uint32_t now, uint32_t wakeTick) {
 
 namespace {
 
-void Show(RenderDevice& device, const RenderStep& step, const ScreenRect& client) {
+// What the frames are placed in: each monitor full screen, otherwise the client area.
+struct Screen {
+    ScreenRect client;
+    std::vector<ScreenRect> areas;
+};
+
+Screen ReadScreen(RenderDevice& device, bool fullScreen) {
+    Screen screen{device.ClientRect(), {}};
+    if (fullScreen) screen.areas = device.Monitors();
+    if (screen.areas.empty()) screen.areas.push_back(screen.client);
+    return screen;
+}
+
+void PresentOnEvery(RenderDevice& device, const RenderStep& step, const Screen& screen) {
+    for (const ScreenRect& area : screen.areas) device.Present(PlaceFrame(step.placement, area));
+}
+
+void Show(RenderDevice& device, const RenderStep& step, const Screen& screen) {
     switch (step.action) {
     case RenderAction::kShowCanvas:
-        device.Present(step.dest);
+        PresentOnEvery(device, step, screen);
         break;
     case RenderAction::kShowCanvasLowMemory:
-        device.Present(step.dest);
-        device.DrawLowMemory(client);
+        PresentOnEvery(device, step, screen);
+        device.DrawLowMemory(screen.client);
         break;
     case RenderAction::kShowLowMemoryNote:
-        device.DrawLowMemory(client);
+        device.DrawLowMemory(screen.client);
         break;
     case RenderAction::kWait:
     case RenderAction::kStopped:
@@ -41,13 +59,20 @@ void Show(RenderDevice& device, const RenderStep& step, const ScreenRect& client
 }  // namespace
 
 int RunRenderLoop(RenderParams& params, RenderDevice& device) {
-    const ScreenRect client = device.ClientRect();
-    RenderLoop loop(client, params.fullScreen != 0, params.control, TickCount());
-    device.Begin(client);
+    const bool fullScreen = params.fullScreen != 0;
+    Screen screen = ReadScreen(device, fullScreen);
+    uint32_t displayChangesSeen = params.displayChanges.load();
+    RenderLoop loop(screen.client, fullScreen, params.control, TickCount());
+    device.Begin(screen.client);
     for (;;) {
+        if (params.displayChanges.load() != displayChangesSeen) {
+            displayChangesSeen = params.displayChanges.load();
+            screen = ReadScreen(device, fullScreen);
+            device.Begin(screen.client);
+        }
         const RenderStep step = loop.Step(TickCount());
         if (step.action == RenderAction::kStopped) break;
-        Show(device, step, client);
+        Show(device, step, screen);
         const uint32_t sleep = SleepBeforeStep(TickCount(), step.wakeTick);
         if (sleep > 0) device.Wait(sleep);
     }

@@ -7,7 +7,9 @@
 // back it with a fake clock.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <vector>
 
 #include "present/render_geometry.h"
 #include "scene/scene_driver.h"
@@ -15,11 +17,13 @@
 namespace vorrith {
 
 // Handed by the saver window to the render thread. The window's thread writes the
-// control word (2 before the thread starts, 1 to stop it); the thread only reads it.
+// control word (2 before the thread starts, 1 to stop it) and counts display changes
+// (resolution, monitors added or removed); the thread only reads them.
 struct RenderParams {
     uintptr_t window;
     ControlWord control;
     uint8_t fullScreen;
+    std::atomic<uint32_t> displayChanges;
 };
 
 // Clears every field, as the saver window does before filling the block.
@@ -29,6 +33,9 @@ class RenderDevice {
 public:
     virtual ~RenderDevice() = default;
     virtual ScreenRect ClientRect() = 0;
+    // The monitors the client area shows, in client coordinates; empty when it is not
+    // known, and then the client area counts as one monitor.
+    virtual std::vector<ScreenRect> Monitors() = 0;
     // Before the first picture: blackens the client area.
     virtual void Begin(const ScreenRect& client) = 0;
     // Stretches the whole canvas onto dest.
@@ -47,7 +54,9 @@ public:
 uint32_t SleepBeforeStep(uint32_t now, uint32_t wakeTick);
 
 // Runs until the stop bit is seen; frame buffers are created at start and released at
-// the end. Returns 0.
+// the end. Full screen, each frame goes on every monitor, the same picture on each;
+// after a display change the geometry is read again and the client area blackened.
+// Returns 0.
 int RunRenderLoop(RenderParams& params, RenderDevice& device);
 
 }  // namespace vorrith

@@ -1,6 +1,7 @@
 #include "win32/render_thread_win32.h"
 
 #include "present/render_runner.h"
+#include "win32/monitors_win32.h"
 #include "win32/present_canvas_win32.h"
 
 namespace vorrith {
@@ -35,6 +36,16 @@ public:
         RECT client{};
         GetClientRect(window_, &client);
         return {client.left, client.top, client.right, client.bottom};
+    }
+    // A child window (the preview) shows no monitor of its own.
+    std::vector<ScreenRect> Monitors() override {
+        std::vector<ScreenRect> monitors;
+        if ((GetWindowLongA(window_, GWL_STYLE) & WS_CHILD) != 0) return monitors;
+        POINT origin{0, 0};
+        ClientToScreen(window_, &origin);
+        const ScreenRect client{origin.x, origin.y, origin.x, origin.y};
+        for (const ScreenRect& monitor : MonitorRectsOnScreen()) monitors.push_back(RelativeTo(monitor, client));
+        return monitors;
     }
     void Begin(const ScreenRect& client) override {
         const WindowDc dc(window_);

@@ -25,6 +25,7 @@ public:
     ~FakeRenderDevice() override { SetMillisecondClock(nullptr); }
 
     ScreenRect ClientRect() override { return client_; }
+    std::vector<ScreenRect> Monitors() override { return monitors; }
     void Begin(const ScreenRect&) override { ++begins; }
     void Present(const ScreenRect& dest) override {
         presented.push_back(dest);
@@ -44,12 +45,14 @@ public:
         if (onWait) onWait(milliseconds);
     }
     void Stop() { params_.control.store(kStopRequest); }
+    void SetClient(const ScreenRect& client) { client_ = client; }
 
     static constexpr uint64_t kRunawayMs = 600000;
     uint64_t elapsed = 0;  // ms since the start
     uint64_t endElapsed = 0;
     int begins = 0, ends = 0, lowMemoryNotes = 0;
     std::vector<uint32_t> waits;
+    std::vector<ScreenRect> monitors;
     std::vector<ScreenRect> presented;
     std::vector<uint32_t> presentTicks;
     std::function<void()> onPresent;
@@ -97,6 +100,61 @@ TEST_F(RenderLoopTest, TwoPicturesZoomInThenOutOnALargerScreen) {
     EXPECT_EQ(device.begins, 1);
     EXPECT_EQ(device.ends, 1);
     EXPECT_EQ(canvas.pixels, nullptr);  // buffers released when the loop ends
+}
+
+// The window over an 800 x 600 and a 1024 x 768 monitor side by side: every frame goes
+// on both at once, each zoomed within its own monitor.
+TEST_F(RenderLoopTest, FullScreenShowsEachFrameOnEveryMonitor) {
+    params.fullScreen = 1;
+    FakeRenderDevice device(params, 1824, 768);
+    device.monitors = {{0, 0, 800, 600}, {800, 0, 1824, 768}};
+    StopAfterFrames(device, 54);
+    RunRenderLoop(params, device);
+    ASSERT_EQ(device.presented.size(), 54u);
+    for (size_t frame = 0; frame < 27; ++frame) {
+        SCOPED_TRACE(frame);
+        const ScreenRect onFirst = device.presented[2 * frame];
+        const ScreenRect onSecond = device.presented[2 * frame + 1];
+        const ScreenRect zoomFirst = ZoomRect(800, 600, static_cast<int>(frame), 0);
+        const ScreenRect zoomSecond = ZoomRect(1024, 768, static_cast<int>(frame), 0);
+        EXPECT_EQ(onFirst.left, zoomFirst.left);
+        EXPECT_EQ(onFirst.bottom, zoomFirst.bottom);
+        EXPECT_EQ(onSecond.left, 800 + zoomSecond.left);
+        EXPECT_EQ(onSecond.right, 800 + zoomSecond.right);
+        EXPECT_EQ(device.presentTicks[2 * frame], device.presentTicks[2 * frame + 1]);
+    }
+}
+
+// A display change while the saver runs: the next frames take the new geometry, and
+// the client area is blackened once more for it. Preview ignores the monitors.
+TEST_F(RenderLoopTest, DisplayChangeTakesTheNewGeometryFromTheNextFrame) {
+    for (const uint8_t fullScreen : {uint8_t{1}, uint8_t{0}}) {
+        SCOPED_TRACE(fullScreen);
+        ClearRenderParams(params);
+        params.control.store(kReseedRequest);
+        params.fullScreen = fullScreen;
+        FakeRenderDevice device(params, 800, 600);
+        device.monitors = {{0, 0, 800, 600}};
+        device.onPresent = [&] {
+            if (device.presented.size() == 3) {
+                device.SetClient({0, 0, 1920, 1080});
+                device.monitors = {{0, 0, 1920, 1080}};
+                params.displayChanges.fetch_add(1);
+            }
+            if (device.presented.size() == 27) device.Stop();
+        };
+        RunRenderLoop(params, device);
+        EXPECT_EQ(device.begins, 2);
+        const ScreenRect last = device.presented.back();
+        if (fullScreen) {
+            EXPECT_EQ(last.left, 240);  // the 4:3 area of 1920 x 1080, fully grown
+            EXPECT_EQ(last.right, 1680);
+        } else {
+            EXPECT_EQ(last.right, 1920);
+            EXPECT_EQ(device.presented[3].left, 0);
+        }
+        DestroyFrameBuffers();
+    }
 }
 
 TEST_F(RenderLoopTest, FirstPictureFadesInFromBlackAndEndsOnTheExactPicture) {
