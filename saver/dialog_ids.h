@@ -9,6 +9,7 @@
 #define IDC_RANDOM_IMAGE 1009
 #define IDC_SAVE_AS 1005
 #define IDC_ABOUT 1011
+#define IDC_CHANGE_DISPLAY_MODE 1012
 
 // String table entries the configuration dialog reads (the table is the program's).
 #define IDS_TITLE_WITH_IMAGE 2

@@ -13,6 +13,7 @@ constexpr char kBadNumberText[] = "Image number must be in the range of [0,32767
 constexpr char kBadNumberCaption[] = "Bad Image Number";
 constexpr char kSaveFailedText[] = "Save failed.";
 constexpr char kSaveFailedCaption[] = "Error";
+constexpr char kSettingNotStoredText[] = "The choice could not be stored; it stays as it was.";
 constexpr char kNoCanvasText[] = "Not enough memory for the picture.";
 constexpr char kNoCanvasCaption[] = "Error";
 constexpr char kNoRichEditText[] = "Unable to load RICHED32.DLL.";

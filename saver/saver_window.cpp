@@ -7,12 +7,13 @@
 
 namespace vorrith {
 
-void SaverWindow::OnCreate(const char* commandLine) {
+void SaverWindow::OnCreate(const char* commandLine, bool changeDisplayMode) {
     ClearRenderParams(params_);
+    changeDisplayMode_ = changeDisplayMode;
     if (HasFullScreenSwitch(commandLine)) fullScreenMode_ = true;
     if (fullScreenMode_) {
-        modeSwitched_ = SwitchToSaverDisplayMode(platform_) >= 0;
-        platform_.ShowMaximisedOnTop();
+        if (changeDisplayMode_) modeSwitched_ = SwitchToSaverDisplayMode(platform_) >= 0;
+        platform_.ShowCoveringEveryMonitor();
         platform_.BringToTop();
         graceEndTick_ = static_cast<int32_t>(TickCount() + kMouseGraceMs);
     }
@@ -40,14 +41,22 @@ bool SaverWindow::OnMouseMove() {
            std::abs(cursor.y - anchorCursorPos_.y) >= kMouseDeadZone;
 }
 
+// The restore at destruction changes the display too: a closing window stays as it is.
+void SaverWindow::OnDisplayChange() {
+    if (destroyed_) return;
+    if (fullScreenMode_) platform_.ShowCoveringEveryMonitor();
+    params_.displayChanges.fetch_add(1);
+}
+
 void SaverWindow::OnDestroy() {
+    destroyed_ = true;
     if (threadRunning_) {
         params_.control.store(kStopRequest);
         platform_.JoinRenderThread();
         threadRunning_ = false;
     }
     ClearRenderParams(params_);
-    if (fullScreenMode_) platform_.RestoreRegistryMode();
+    if (fullScreenMode_ && changeDisplayMode_) platform_.RestoreRegistryMode();
     modeSwitched_ = false;
 }
 

@@ -1,5 +1,5 @@
 // The saver window's own behaviour, in full screen and preview alike: the display-mode
-// switch at creation (full screen only), the render thread started at the first paint
+// switch at creation (full screen, when the stored choice allows it), the render thread started at the first paint
 // and stopped, before the display mode is restored, at destruction, and the mouse
 // filter: all movement in the first 1.5 s full screen, and movement under 3 pixels on
 // both axes afterwards, is absorbed.
@@ -22,7 +22,9 @@ struct CursorPoint {
 
 class SaverWindowPlatform : public DisplayModeSetter {
 public:
-    virtual void ShowMaximisedOnTop() = 0;
+    // Shows the window over the whole virtual screen, every monitor, without maximising
+    // it (a maximised window covers only the monitor it overlaps most).
+    virtual void ShowCoveringEveryMonitor() = 0;
     virtual void BringToTop() = 0;
     // Starts the render thread on params at below-normal priority; false if it could
     // not be created.
@@ -45,12 +47,16 @@ class SaverWindow {
 public:
     explicit SaverWindow(SaverWindowPlatform& platform) : platform_(platform) {}
 
-    // WM_CREATE: commandLine is the whole process command line.
-    void OnCreate(const char* commandLine);
+    // WM_CREATE: commandLine is the whole process command line; changeDisplayMode is the
+    // stored choice: when false, full screen touches no display mode at all.
+    void OnCreate(const char* commandLine, bool changeDisplayMode = true);
     // WM_PAINT, after the default handling: starts the render thread if none runs.
     void OnPaint(uintptr_t window);
     // WM_MOUSEMOVE: true when the movement goes on to the ending rules.
     bool OnMouseMove();
+    // WM_DISPLAYCHANGE (a new resolution, a monitor added or removed): full screen, the
+    // window covers the new virtual screen; the render thread reads the new geometry.
+    void OnDisplayChange();
     // WM_DESTROY: stops and joins the render thread, then restores the display mode.
     void OnDestroy();
     // A crash: restores the display mode if a switch succeeded and was not undone yet,
@@ -65,8 +71,10 @@ private:
     SaverWindowPlatform& platform_;
     RenderParams params_{};
     bool threadRunning_ = false;
-    bool fullScreenMode_ = false;  // set by "/s" on the command line, never cleared
-    bool modeSwitched_ = false;    // a display mode was set and is not restored yet
+    bool fullScreenMode_ = false;    // set by "/s" on the command line, never cleared
+    bool changeDisplayMode_ = true;  // the stored choice, read at creation
+    bool modeSwitched_ = false;      // a display mode was set and is not restored yet
+    bool destroyed_ = false;
     int32_t graceEndTick_ = 0;
     CursorPoint anchorCursorPos_{};
 };

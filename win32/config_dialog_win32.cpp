@@ -10,12 +10,15 @@
 #include "core/bmp_writer.h"
 #include "saver/config_layout.h"
 #include "saver/dialog_ids.h"
+#include "saver/display_mode_setting.h"
 #include "saver/dialog_texts.h"
 #include "saver/picture_browser.h"
 #include "win32/about_box_win32.h"
 #include "win32/file_replacement_win32.h"
 #include "win32/host_instance_win32.h"
 #include "win32/present_canvas_win32.h"
+#include "win32/settings_store_win32.h"
+#include "win32/window_dpi_win32.h"
 
 namespace vorrith {
 namespace {
@@ -37,18 +40,20 @@ void SizeToPicture(HWND dialog) {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(dialog, &window);
     GetClientRect(dialog, &client);
-    const WindowPlacement place = PlaceConfigDialog(ToDialogRect(work), ToDialogRect(window), ToDialogRect(client));
+    const WindowPlacement place =
+        PlaceConfigDialog(ToDialogRect(work), ToDialogRect(window), ToDialogRect(client), WindowDpi(dialog));
     SetWindowPos(dialog, nullptr, place.x, place.y, place.width, place.height, SWP_NOZORDER | SWP_NOREDRAW);
 }
 
 // The template puts the row of controls at the top; the picture takes the client area
 // and the row sits at its bottom instead.
 void MoveControlsToBottom(HWND dialog) {
+    const int dpi = WindowDpi(dialog);
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT box{};
         GetWindowRect(child, &box);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&box), 2);
-        MoveWindow(child, box.left, ControlTopAtBottom(box.bottom), box.right - box.left, box.bottom - box.top, FALSE);
+        MoveWindow(child, box.left, ControlTopAtBottom(box.bottom, dpi), box.right - box.left, box.bottom - box.top, FALSE);
     }
 }
 
@@ -59,6 +64,8 @@ INT_PTR OnInitDialog(HWND dialog) {
     MoveControlsToBottom(dialog);
     SendDlgItemMessageA(dialog, IDC_IMAGE_NUMBER, EM_LIMITTEXT, kImageNumberMaxDigits, 0);
     SetDlgItemTextA(dialog, IDC_IMAGE_NUMBER, kStartImageText);
+    RegistrySettingsStore settings;
+    CheckDlgButton(dialog, IDC_CHANGE_DISPLAY_MODE, ReadChangeDisplayMode(settings) ? BST_CHECKED : BST_UNCHECKED);
     OpenPictureBrowser();
     return TRUE;
 }
@@ -128,12 +135,26 @@ INT_PTR OnSaveAs(HWND dialog) {
     return TRUE;
 }
 
+// The choice is stored the moment it is toggled; if it cannot be, the box goes back to
+// what is stored, so that it never shows a choice the next run will not see.
+INT_PTR OnChangeDisplayModeToggled(HWND dialog) {
+    RegistrySettingsStore settings;
+    const bool change = IsDlgButtonChecked(dialog, IDC_CHANGE_DISPLAY_MODE) == BST_CHECKED;
+    if (!WriteChangeDisplayMode(settings, change)) {
+        MessageBoxA(dialog, kSettingNotStoredText, kSaveFailedCaption, MB_OK | MB_ICONWARNING);
+        CheckDlgButton(dialog, IDC_CHANGE_DISPLAY_MODE,
+                       ReadChangeDisplayMode(settings) ? BST_CHECKED : BST_UNCHECKED);
+    }
+    return TRUE;
+}
+
 INT_PTR OnCommand(HWND dialog, int id) {
     switch (id) {
         case IDC_DRAW: return OnDraw(dialog);
         case IDC_RANDOM_IMAGE: return DrawPicture(dialog, -1);
         case IDC_SAVE_AS: return OnSaveAs(dialog);
         case IDC_ABOUT: ShowAboutBox(dialog); return TRUE;
+        case IDC_CHANGE_DISPLAY_MODE: return OnChangeDisplayModeToggled(dialog);
         case IDCANCEL: PostMessageA(dialog, WM_CLOSE, 0, 0); return TRUE;
         default: return FALSE;
     }

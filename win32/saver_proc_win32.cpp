@@ -3,8 +3,10 @@
 #include <cstddef>
 
 #include "saver/saver_window.h"
+#include "win32/monitors_win32.h"
 #include "win32/render_thread_win32.h"
 #include "win32/saver_host_win32.h"
+#include "win32/settings_store_win32.h"
 
 namespace vorrith {
 namespace {
@@ -28,7 +30,11 @@ public:
         return ChangeDisplaySettingsA(&request, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
     }
     void RestoreRegistryMode() override { ChangeDisplaySettingsA(nullptr, 0); }
-    void ShowMaximisedOnTop() override { ShowWindow(window_, SW_SHOWMAXIMIZED); }
+    void ShowCoveringEveryMonitor() override {
+        const ScreenRect screen = VirtualScreenOnScreen();
+        SetWindowPos(window_, HWND_TOPMOST, screen.left, screen.top, screen.right - screen.left,
+                     screen.bottom - screen.top, SWP_SHOWWINDOW);
+    }
     void BringToTop() override { BringWindowToTop(window_); }
     bool StartRenderThread(RenderParams& params) override {
         if (wake_ == nullptr) wake_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
@@ -68,8 +74,13 @@ SaverWindow saverWindow(saverPlatform);
 LRESULT SaverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     saverPlatform.SetWindow(hwnd);
     switch (message) {
-    case WM_CREATE:
-        saverWindow.OnCreate(GetCommandLineA());
+    case WM_CREATE: {
+        RegistrySettingsStore settings;
+        saverWindow.OnCreate(GetCommandLineA(), ReadChangeDisplayMode(settings));
+        break;
+    }
+    case WM_DISPLAYCHANGE:
+        saverWindow.OnDisplayChange();
         break;
     case WM_PAINT: {
         const LRESULT result = DefaultSaverProc(hwnd, message, wParam, lParam);

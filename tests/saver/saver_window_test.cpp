@@ -20,7 +20,7 @@ public:
         return acceptFromTry >= 0 && tries++ >= acceptFromTry;
     }
     void RestoreRegistryMode() override { events.push_back("restore"); }
-    void ShowMaximisedOnTop() override { events.push_back("maximise"); }
+    void ShowCoveringEveryMonitor() override { events.push_back("cover"); }
     void BringToTop() override { events.push_back("top"); }
     bool StartRenderThread(RenderParams& params) override {
         events.push_back("start " + std::to_string(params.control.load()) + " " + std::to_string(params.fullScreen));
@@ -47,7 +47,7 @@ protected:
 TEST_F(SaverWindowTest, FullScreenTriesEveryModeInOrderWhenAllAreRefused) {
     window.OnCreate("vorrith.scr /s");
     const std::vector<std::string> expected{"try 640x480x24", "try 640x480x32", "try 800x600x24",
-                                            "try 800x600x32", "maximise", "top"};
+                                            "try 800x600x32", "cover", "top"};
     EXPECT_EQ(platform.events, expected);
 }
 
@@ -55,7 +55,7 @@ TEST_F(SaverWindowTest, FullScreenStopsAtTheFirstAcceptedMode) {
     platform.acceptFromTry = 1;
     window.OnCreate("vorrith.scr /s");
     EXPECT_EQ(platform.events[1], "try 640x480x32");
-    EXPECT_EQ(platform.events[2], "maximise");
+    EXPECT_EQ(platform.events[2], "cover");
 }
 
 TEST_F(SaverWindowTest, DestroyStopsAndJoinsTheThreadBeforeRestoringTheMode) {
@@ -103,6 +103,36 @@ TEST_F(SaverWindowTest, CrashRestoresOnlyASwitchedModeNotYetRestored) {
         crashing.OnCrash();
         crashing.OnCrash();
         EXPECT_EQ(static_cast<int>(fake.events.size()), c.restores);
+    }
+}
+
+// Unchecked, the stored choice keeps every mode as it is: no switch and no restore.
+TEST_F(SaverWindowTest, FullScreenWithoutTheModeChoiceTouchesNoMode) {
+    platform.acceptFromTry = 0;
+    window.OnCreate("vorrith.scr /s", false);
+    window.OnPaint(7);
+    window.OnDestroy();
+    window.OnCrash();
+    const std::vector<std::string> expected{"cover", "top", "top", "start 2 1", "join 1"};
+    EXPECT_EQ(platform.events, expected);
+}
+
+TEST_F(SaverWindowTest, DisplayChangeRecoversTheScreenOnlyFullScreenAndTellsTheThread) {
+    for (const char* commandLine : {"vorrith.scr /s", "vorrith.scr /p 5"}) {
+        SCOPED_TRACE(commandLine);
+        FakeSaverPlatform fake;
+        SaverWindow changed(fake);
+        fake.watched = &changed.Params();
+        changed.OnCreate(commandLine, false);
+        changed.OnPaint(7);
+        fake.events.clear();
+        changed.OnDisplayChange();
+        EXPECT_EQ(fake.events.size(), changed.FullScreenMode() ? 1u : 0u);
+        EXPECT_EQ(changed.Params().displayChanges.load(), 1u);
+        changed.OnDestroy();  // whose restore of the mode reports a change once more
+        fake.events.clear();
+        changed.OnDisplayChange();
+        EXPECT_TRUE(fake.events.empty());
     }
 }
 

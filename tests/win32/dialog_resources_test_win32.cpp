@@ -52,7 +52,7 @@ INT_PTR CALLBACK KeepDefaults(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 TEST_F(DialogResourcesTest, ConfigurationDialogTemplate) {
     const auto header = DialogHeader<PlainDialogHeader>(IDD_CONFIG_DIALOG);
     EXPECT_EQ(header.style & ~WS_POPUP, DWORD{WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT});
-    EXPECT_EQ(header.items, 6);
+    EXPECT_EQ(header.items, 7);  // the row of the picture browser and the display-mode choice
     EXPECT_EQ(header.cx, 292);
     EXPECT_EQ(header.cy, 66);
 }
@@ -61,12 +61,17 @@ TEST_F(DialogResourcesTest, ConfigurationControlsStartWithSaveAsDisabledAndRando
     const HWND dialog = CreateHidden(IDD_CONFIG_DIALOG, KeepDefaults);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(GetWindowTextLengthA(dialog), 0);
-    for (int id : {IDC_IMAGE_NUMBER, IDC_DRAW, IDC_RANDOM_IMAGE, IDC_SAVE_AS, IDC_ABOUT}) {
+    for (int id : {IDC_IMAGE_NUMBER, IDC_DRAW, IDC_RANDOM_IMAGE, IDC_SAVE_AS, IDC_ABOUT, IDC_CHANGE_DISPLAY_MODE}) {
         EXPECT_NE(GetDlgItem(dialog, id), nullptr) << id;
     }
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_SAVE_AS)));
     EXPECT_TRUE(GetWindowLongA(GetDlgItem(dialog, IDC_IMAGE_NUMBER), GWL_STYLE) & ES_NUMBER);
     EXPECT_EQ(LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0)), IDC_RANDOM_IMAGE);
+    char choice[64] = "";
+    GetDlgItemTextA(dialog, IDC_CHANGE_DISPLAY_MODE, choice, sizeof choice);
+    EXPECT_STREQ(choice, "&Change the screen to 640 \xD7 480");  // the multiplication sign
+    EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, IDC_CHANGE_DISPLAY_MODE), GWL_STYLE) & BS_TYPEMASK,
+              BS_AUTOCHECKBOX);
     DestroyWindow(dialog);
 }
 
