@@ -21,4 +21,17 @@ WindowPlacement PlaceConfigDialog(const DialogRect& workArea, const DialogRect& 
 
 int ControlTopAtBottom(int controlBottom, int dpi) { return ScaleToDpi(kPictureHeight, dpi) - controlBottom; }
 
+DialogRect PlaceChoiceBox(const DialogRect& firstControl, const DialogRect& about, int clientWidth,
+                          const ChoiceBoxText& text) {
+    const int margin = firstControl.left;
+    const int right = clientWidth - margin;
+    const int roomLeft = about.right + margin;
+    const int oneLine = text.markWidth + text.lineWidth;
+    if (oneLine <= right - roomLeft) return {right - oneLine, about.top, right, about.bottom};
+    const int width = std::max(right - roomLeft, text.markWidth);
+    const int height = std::max(text.heightWrappedTo(width - text.markWidth), about.Height());
+    const int top = about.top + (about.Height() - height) / 2;
+    return {right - width, top, right, top + height};
+}
+
 }  // namespace vorrith

@@ -5,6 +5,8 @@
 // own, so at 150 % the dialog looks as at 100 %, only larger.
 #pragma once
 
+#include <functional>
+
 namespace vorrith {
 
 constexpr int kBaseDpi = 96;  // 100 %
@@ -28,5 +30,20 @@ WindowPlacement PlaceConfigDialog(const DialogRect& workArea, const DialogRect& 
 // New top of a control whose client rectangle ends at controlBottom: as far above
 // the picture's bottom row as it was below the client area's top.
 int ControlTopAtBottom(int controlBottom, int dpi = kBaseDpi);
+
+// The display-mode check box's text as the dialog's font draws it, in pixels.
+struct ChoiceBoxText {
+    int markWidth;  // the check mark and the space before the text
+    int lineWidth;  // the text on one line
+    std::function<int(int width)> heightWrappedTo;  // the text's height wrapped to width
+};
+
+// The display-mode check box at the right end of the control row (moved to the bottom):
+// its right edge as far from the picture's right edge as the row's first control is
+// from the left edge, and as far from About. Its text stays on one line when that fits
+// right of About; otherwise it wraps within the room there, and the box grows about
+// the row's middle when the lines need more than the row's height.
+DialogRect PlaceChoiceBox(const DialogRect& firstControl, const DialogRect& about, int clientWidth,
+                          const ChoiceBoxText& text);
 
 }  // namespace vorrith

@@ -10,8 +10,8 @@
 #include "core/bmp_writer.h"
 #include "saver/config_layout.h"
 #include "saver/dialog_ids.h"
-#include "saver/display_mode_setting.h"
 #include "saver/dialog_texts.h"
+#include "saver/display_mode_setting.h"
 #include "saver/picture_browser.h"
 #include "win32/about_box_win32.h"
 #include "win32/file_replacement_win32.h"
@@ -57,11 +57,49 @@ void MoveControlsToBottom(HWND dialog) {
     }
 }
 
+DialogRect RectInClient(HWND dialog, HWND control) {
+    RECT box{};
+    GetWindowRect(control, &box);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&box), 2);
+    return ToDialogRect(box);
+}
+
+// The check mark and the space before the text: in dialog units, so that it scales with
+// the font and the DPI as the mark does.
+constexpr int kCheckMarkDialogUnits = 12;
+
+// The display-mode choice's text is measured in the font the box draws it with: fonts
+// differ between systems, and the room right of About is tight.
+void PlaceDisplayModeChoice(HWND dialog) {
+    const HWND box = GetDlgItem(dialog, IDC_CHANGE_DISPLAY_MODE);
+    char label[64] = "";
+    GetWindowTextA(box, label, sizeof label);
+    RECT mark{0, 0, kCheckMarkDialogUnits, 0};
+    MapDialogRect(dialog, &mark);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    const HDC dc = GetDC(box);
+    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0)));
+    RECT line{};
+    DrawTextA(dc, label, -1, &line, DT_CALCRECT | DT_SINGLELINE);
+    const ChoiceBoxText text{mark.right, line.right, [&](int width) {
+                                 RECT wrapped{0, 0, width, 0};
+                                 DrawTextA(dc, label, -1, &wrapped, DT_CALCRECT | DT_WORDBREAK);
+                                 return static_cast<int>(wrapped.bottom);
+                             }};
+    const DialogRect place = PlaceChoiceBox(RectInClient(dialog, GetWindow(dialog, GW_CHILD)),
+                                            RectInClient(dialog, GetDlgItem(dialog, IDC_ABOUT)), client.right, text);
+    SelectObject(dc, oldFont);
+    ReleaseDC(box, dc);
+    MoveWindow(box, place.left, place.top, place.Width(), place.Height(), FALSE);
+}
+
 INT_PTR OnInitDialog(HWND dialog) {
     InitCommonControls();
     SetWindowTextA(dialog, LoadProgramString(IDS_TITLE_AT_START, kTextBufferSize).c_str());
     SizeToPicture(dialog);
     MoveControlsToBottom(dialog);
+    PlaceDisplayModeChoice(dialog);
     SendDlgItemMessageA(dialog, IDC_IMAGE_NUMBER, EM_LIMITTEXT, kImageNumberMaxDigits, 0);
     SetDlgItemTextA(dialog, IDC_IMAGE_NUMBER, kStartImageText);
     RegistrySettingsStore settings;

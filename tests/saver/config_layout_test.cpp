@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "core/canvas.h"
 
 namespace vorrith {
@@ -78,6 +81,41 @@ TEST(ConfigLayoutTest, PictureAndControlRowScaleWithTheDpi) {
     }
     EXPECT_EQ(ScaleToDpi(480, 120), 600);  // 125 %
     EXPECT_EQ(ScaleToDpi(15, 144), 23);    // 22.5 rounds up
+}
+
+// The display-mode box at the right end of the row under the picture, over text widths
+// from short to far too long for one line, at 100, 150 and 200 %: it never runs past the
+// picture's right margin nor into About, and keeps to the row's middle. The row is the
+// template's (first control at 5, About ending at 276 dialog units, 15 high) at 1.5 or
+// 1.75 pixels per unit; a wrapped line is 13 pixels at 100 %.
+TEST(ConfigLayoutTest, ChoiceBoxFitsRightOfAboutOnOneLineOrWrapped) {
+    const struct {
+        double pixelsPerUnit;
+        int dpi;
+    } scales[] = {{1.5, 96}, {1.75, 96}, {2.25, 144}, {2.625, 144}, {3.5, 192}};
+    for (const auto& scale : scales) {
+        const auto units = [&](int u) { return static_cast<int>(u * scale.pixelsPerUnit + 0.5); };
+        const int clientWidth = ScaleToDpi(kPictureWidth, scale.dpi);
+        const int rowTop = ScaleToDpi(kPictureHeight, scale.dpi) - units(22);
+        const DialogRect first{units(5), rowTop, units(57), rowTop + units(15)};
+        const DialogRect about{units(248), rowTop, units(276), rowTop + units(15)};
+        const int lineHeight = ScaleToDpi(13, scale.dpi);
+        for (int lineWidth = 50; lineWidth <= 700; lineWidth += 25) {
+            SCOPED_TRACE(testing::Message() << scale.pixelsPerUnit << " px/unit, text " << lineWidth);
+            const ChoiceBoxText text{units(12), lineWidth, [&](int width) {
+                                         return (lineWidth + width - 1) / width * lineHeight;
+                                     }};
+            const DialogRect box = PlaceChoiceBox(first, about, clientWidth, text);
+            EXPECT_EQ(box.right, clientWidth - first.left);
+            EXPECT_GE(box.left, about.right + first.left);
+            EXPECT_LE(std::abs((box.top + box.bottom) - (about.top + about.bottom)), 1);  // centred
+            EXPECT_GE(box.Height(), about.Height());
+            const bool oneLine = text.markWidth + lineWidth <= box.right - (about.right + first.left);
+            const int wrappedHeight = std::max(text.heightWrappedTo(box.Width() - text.markWidth), about.Height());
+            EXPECT_EQ(box.Width(), oneLine ? text.markWidth + lineWidth : box.Width());
+            EXPECT_EQ(box.Height(), oneLine ? about.Height() : wrappedHeight);
+        }
+    }
 }
 
 }  // namespace
