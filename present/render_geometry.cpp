@@ -25,11 +25,11 @@ ScreenRect ZoomWithin(int32_t cw, int32_t ch, int32_t aw, int32_t ah, int step, 
     return CentredRect(cw, ch, kPictureWidth + dx, kPictureHeight + dy);
 }
 
-ScreenRect Offset(const ScreenRect& r, int32_t x, int32_t y) {
-    return {r.left + x, r.top + y, r.right + x, r.bottom + y};
-}
-
 }  // namespace
+
+ScreenRect OffsetRect(const ScreenRect& rect, int32_t dx, int32_t dy) {
+    return {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
+}
 
 ScreenRect NativeCentredRect(int32_t cw, int32_t ch) {
     return CentredRect(cw, ch, kPictureWidth, kPictureHeight);
@@ -55,27 +55,28 @@ ScreenRect VirtualScreenRect(const ScreenRect* monitors, int count) {
 ScreenRect PictureAreaRect(const ScreenRect& monitor) {
     const int32_t mw = monitor.right - monitor.left;
     const int32_t mh = monitor.bottom - monitor.top;
+    if (mw <= 0 || mh <= 0) return {monitor.left, monitor.top, monitor.left, monitor.top};
     const bool wide = int64_t{mw} * kPictureHeight >= int64_t{mh} * kPictureWidth;
     const int32_t aw = wide ? static_cast<int32_t>(int64_t{mh} * kPictureWidth / kPictureHeight) : mw;
     const int32_t ah = wide ? mh : static_cast<int32_t>(int64_t{mw} * kPictureHeight / kPictureWidth);
-    return Offset(CentredRect(mw, mh, aw, ah), monitor.left, monitor.top);
+    return OffsetRect(CentredRect(mw, mh, aw, ah), monitor.left, monitor.top);
 }
 
 ScreenRect MonitorZoomRect(const ScreenRect& monitor, int step, int direction) {
     const ScreenRect area = PictureAreaRect(monitor);
     const ScreenRect frame = ZoomWithin(monitor.right - monitor.left, monitor.bottom - monitor.top,
                                         area.right - area.left, area.bottom - area.top, step, direction);
-    return Offset(frame, monitor.left, monitor.top);
+    return OffsetRect(frame, monitor.left, monitor.top);
 }
 
 ScreenRect RelativeTo(const ScreenRect& rect, const ScreenRect& origin) {
-    return Offset(rect, -origin.left, -origin.top);
+    return OffsetRect(rect, -origin.left, -origin.top);
 }
 
 ScreenRect PlaceFrame(const FramePlacement& placement, const ScreenRect& area) {
     switch (placement.fit) {
     case FrameFit::kNative:
-        return Offset(NativeCentredRect(area.right - area.left, area.bottom - area.top), area.left, area.top);
+        return OffsetRect(NativeCentredRect(area.right - area.left, area.bottom - area.top), area.left, area.top);
     case FrameFit::kZoom:
         return MonitorZoomRect(area, placement.zoomStep, placement.zoomDirection);
     case FrameFit::kWhole:

@@ -36,14 +36,18 @@ ScreenRect ZoomRect(int32_t cw, int32_t ch, int step, int direction);
 // are in screen coordinates, which may be negative left of or above the primary.
 ScreenRect VirtualScreenRect(const ScreenRect* monitors, int count);
 
-// The largest 4:3 rectangle centred on a monitor: the picture's shape is kept on wide
-// and tall monitors, and the rest of the monitor stays black.
+// The largest 4:3 rectangle centred on a monitor (halves truncated): the picture's shape
+// is kept on wide and tall monitors, and the rest of the monitor stays black. An empty
+// monitor gives an empty rectangle at its top left.
 ScreenRect PictureAreaRect(const ScreenRect& monitor);
 
 // The frame rectangle at zoom step 0 ... 26 on one monitor, in the coordinates the
 // monitor is given in: between the picture's native size and the monitor's picture
 // area, centred on the monitor. On a 4:3 monitor at the origin this is ZoomRect.
 ScreenRect MonitorZoomRect(const ScreenRect& monitor, int step, int direction);
+
+// rect moved right by dx and down by dy.
+ScreenRect OffsetRect(const ScreenRect& rect, int32_t dx, int32_t dy);
 
 // A monitor in the full-screen window's client coordinates.
 ScreenRect RelativeTo(const ScreenRect& rect, const ScreenRect& origin);

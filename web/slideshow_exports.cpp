@@ -1,6 +1,6 @@
 // The page's slideshow: the saver's render loop, stepped by the page on its animation
 // frames with the page's clock. Full screen, the fades zoom between native size and the
-// largest 4:3 rectangle of the screen (web/slideshow_area.h). Unlike the saver it never
+// largest 4:3 rectangle of the screen, as on each of the saver's monitors. Unlike the saver it never
 // reseeds inside a picture, so each picture is the one its image number names, and the
 // page can put that number in the address.
 #include <emscripten/emscripten.h>
@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "present/frame_buffers.h"
+#include "present/render_geometry.h"
 #include "present/render_loop.h"
-#include "web/slideshow_area.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void VorrithSlideshowStart(int32_t screenWidth, int32_t screenHeight, uint32_t now) {
     slideshow.reset();
     vorrith::DestroyFrameBuffers();
-    area = vorrith::LargestPictureRect(screenWidth, screenHeight);
+    area = vorrith::PictureAreaRect({0, 0, screenWidth, screenHeight});
     const vorrith::ScreenRect client{0, 0, area.right - area.left, area.bottom - area.top};
     slideshow = std::make_unique<vorrith::RenderLoop>(client, true, control, now);
 }

@@ -56,7 +56,6 @@ TEST(DeadlineReached, ComparesSignedSoAWrappedDeadlineIsStillAhead) {
     }
 }
 
-
 struct MonitorLayout {
     const char* name;
     std::vector<ScreenRect> monitors;
@@ -133,6 +132,26 @@ TEST(MonitorLayout, A4By3MonitorZoomsExactlyAsTheSingleScreenDoes) {
                            want.right + m.left, want.bottom + m.top);
             }
         }
+    }
+}
+
+// What the page's slideshow also shows on its one screen: sizes that do not divide evenly
+// and screens smaller than the picture or empty.
+TEST(MonitorLayout, PictureAreaTruncatesHalvesAndShrinksOnSmallScreens) {
+    const struct {
+        ScreenRect monitor;
+        ScreenRect area;
+    } cases[] = {
+        {{0, 0, 1366, 768}, {171, 0, 1195, 768}},  // odd margin: the left half truncated
+        {{0, 0, 801, 600}, {0, 0, 800, 600}},      // one column spare, kept on the right
+        {{0, 0, 320, 200}, {27, 0, 293, 200}},     // smaller than the picture: it shrinks
+        {{0, 0, 0, 768}, {0, 0, 0, 0}},
+        {{0, 0, 1024, -1}, {0, 0, 0, 0}},
+        {{50, 60, 40, 900}, {50, 60, 50, 60}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.monitor.right - c.monitor.left << " x " << c.monitor.bottom - c.monitor.top);
+        ExpectRect(PictureAreaRect(c.monitor), c.area.left, c.area.top, c.area.right, c.area.bottom);
     }
 }
 
