@@ -8,19 +8,15 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
-scr="$(realpath "${2:-$here/build/win-i686/host/Vorrith.scr}")"
+scr="$(realpath "${2:-$here/build/win-i686/win32/Vorrith.scr}")"
 [ -f "$scr" ] || { echo "no program at $scr: run tools/build-windows.sh first" >&2; exit 1; }
 
 work="$(mktemp -d)"
 export WINEPREFIX="$work/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-display=""
-for n in $(seq 140 180); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display="$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display number" >&2; exit 1; }
-Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+. "$here/tools/lib/x-server.sh"
+start_x_server 140 180 Xvfb -screen 0 800x600x24 -nolisten tcp
+xvfb_pid=$x_pid
 saver_pid=""
 finish() {
     [ -n "$saver_pid" ] && kill "$saver_pid" 2>/dev/null || true
@@ -29,8 +25,7 @@ finish() {
     rm -rf "$work"
 }
 trap finish EXIT
-export DISPLAY=":$display"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+export DISPLAY="$x_display"
 
 echo "Preparing a Wine prefix ..."
 wineboot -i >/dev/null 2>&1
