@@ -6,7 +6,8 @@ set -euo pipefail
 want="${1:-all}"
 native=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
         pkg-config libcairo2-dev libfontconfig-dev libpng-dev fonts-dejavu-core)  # the renderer: resampling, PNG, labels
-windows=(g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64 wine wine64 xvfb xauth)
+windows=(g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64 wine wine64 xvfb xauth
+         xserver-xephyr libxinerama1)
 web=(emscripten chromium)
 
 packages=("${native[@]}")
@@ -20,8 +21,12 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if { [ "$want" = windows ] || [ "$want" = all ]; } && ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; then
-    missing+=(wine32:i386)
+# 32-bit Wine, and the Xinerama library through which it sees several monitors (it loads
+# the library when it starts, so nothing depends on it).
+if [ "$want" = windows ] || [ "$want" = all ]; then
+    for p in wine32:i386 libxinerama1:i386; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
 fi
 # npm may come with a node that is not Debian's (as on machines with a newer node): ask
 # for the command, or Debian's npm package would replace that node with its own.

@@ -5,7 +5,9 @@
 # otherwise the x86_64 build under wine64, and the run says so. Arguments go to ctest
 # (e.g. -R NAME to run some tests only).
 # A fresh Wine prefix is made inside the build folder once per run, without the Gecko
-# and Mono installers and with the crash dialog off, so a crash fails fast.
+# and Mono installers and with the crash dialog off, so a crash fails fast; the
+# scenarios labelled wine-two-monitors and wine-150-percent run in copies of it with
+# their own settings, on displays of their own.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -22,27 +24,46 @@ echo "== Windows tests under Wine: the $arch build ($winearch prefix)"
 
 export WINEPREFIX="$dir/wine-prefix" WINEARCH="$winearch" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-display=""
-for n in $(seq 90 130); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display="$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display number" >&2; exit 1; }
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+. "$here/tools/lib/x-server.sh"
+start_x_server 90 130 Xvfb -screen 0 1024x768x24 -nolisten tcp
+servers=("$x_pid")
+export DISPLAY="$x_display"
+# The scenarios labelled wine-two-monitors see two monitors side by side, 800 x 600 at
+# 0,0 and 1024 x 768 right of it: Xephyr with two screens joined by Xinerama, inside a
+# wide Xvfb on which the wine-150-percent scenarios run.
+start_x_server 90 130 Xvfb -screen 0 2000x800x24 -nolisten tcp
+servers+=("$x_pid")
+wide_display="$x_display"
+DISPLAY="$wide_display" start_x_server 90 130 Xephyr -screen 800x600 -screen 1024x768 +xinerama -nolisten tcp
+servers+=("$x_pid")
+two_monitor_display="$x_display"
+prefixes=("$WINEPREFIX")
 stop_all() {
-    wineserver -k 2>/dev/null || true
-    kill "$xvfb_pid" 2>/dev/null || true
+    for prefix in "${prefixes[@]}"; do WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; done
+    for ((i = ${#servers[@]} - 1; i >= 0; i--)); do kill "${servers[i]}" 2>/dev/null || true; done
 }
 trap stop_all EXIT
-export DISPLAY=":$display"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
 
 start=$(date +%s)
 rm -rf "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 wineserver -w
-echo "Wine prefix ready in $(( $(date +%s) - start )) s"
+# Copies of the fresh prefix for the scenarios that need other settings, made before any
+# test runs: Wine reads Xinerama's monitors only without XRandR, and takes its DPI from
+# LogPixels. Each change is read when the copy's Wine server next starts.
+prefix_with() {  # name, then the arguments of "wine reg add"
+    local copy="$dir/wine-prefix-$1"
+    shift
+    rm -rf "$copy"
+    cp -a "$WINEPREFIX" "$copy"
+    prefixes+=("$copy")
+    WINEPREFIX="$copy" wine reg add "$@" /f >/dev/null 2>&1
+    WINEPREFIX="$copy" wineserver -w
+}
+prefix_with two-monitors 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N
+prefix_with 150-percent 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144
+echo "Wine prefixes ready in $(( $(date +%s) - start )) s"
 
 # The configuration-dialog tests compare what the dialog shows and saves with the native
 # renderer's file of the same picture, put beside Vorrith.scr.
@@ -51,6 +72,10 @@ native="$here/build/native"
 cmake --build "$native" -j2 --target vorrith-render
 "$native/vorrith-render" -o "$dir/win32/reference-12345.bmp" 12345 >/dev/null
 
-ctest --test-dir "$dir" --output-on-failure --timeout 600 "$@"
+ctest --test-dir "$dir" --output-on-failure --timeout 600 -LE '^wine-' "$@"
 wineserver -k 2>/dev/null || true
+DISPLAY="$two_monitor_display" WINEPREFIX="$dir/wine-prefix-two-monitors" \
+    ctest --test-dir "$dir" --output-on-failure --timeout 600 -L '^wine-two-monitors$' "$@"
+DISPLAY="$wide_display" WINEPREFIX="$dir/wine-prefix-150-percent" \
+    ctest --test-dir "$dir" --output-on-failure --timeout 600 -L '^wine-150-percent$' "$@"
 echo "Windows tests passed: the $arch build under Wine, in $(( $(date +%s) - start )) s"

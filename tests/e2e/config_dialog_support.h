@@ -23,7 +23,8 @@ struct ConfigDialog {
     HWND window = nullptr;
 };
 
-// Starts "Vorrith.scr /c" and waits for its dialog; window is null when none came.
+// Starts "Vorrith.scr /c" and waits until its dialog shows, laid out; window is null
+// when none came.
 ConfigDialog OpenConfigDialog();
 // Closes the dialog with Escape's command and checks the process ends with 0.
 void CloseConfigDialog(ConfigDialog& dialog);

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
         std::printf("\n");
         return 2;
     }
+    vorrith::e2e::DeclareDpiAware();
     found->second();
     const int failures = vorrith::e2e::FailureCount();
     std::printf("%s: %s\n", argv[1], failures == 0 ? "passed" : "FAILED");

@@ -154,6 +154,18 @@ void MoveMouseBy(HWND window, int dx, int dy) {
     PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x + dx, cursor.y + dy));
 }
 
+// Through the system's input queue, as a real mouse moves it: the move goes to the
+// window under the cursor.
+void MoveCursorTo(int x, int y) {
+    const RECT screen = VirtualScreen();
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x - screen.left, 65535, screen.right - screen.left - 1);
+    input.mi.dy = MulDiv(y - screen.top, 65535, screen.bottom - screen.top - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+    SendInput(1, &input, sizeof input);
+}
+
 ScreenCapture CaptureScreen(const RECT& area) {
     ScreenCapture capture;
     const int width = area.right - area.left;
@@ -179,9 +191,38 @@ ScreenCapture CaptureScreen(const RECT& area) {
 
 namespace {
 
-RECT ScreenArea() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM list) {
+    reinterpret_cast<std::vector<RECT>*>(list)->push_back(*rect);
+    return TRUE;
+}
 
 }  // namespace
+
+std::vector<RECT> MonitorRects() {
+    std::vector<RECT> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
+RECT VirtualScreen() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+int ScreenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+void DeclareDpiAware() {
+    using SetProcessDpiAwareFunction = BOOL(WINAPI*)();
+    const auto declare = reinterpret_cast<SetProcessDpiAwareFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDPIAware")));
+    if (declare != nullptr) declare();
+}
 
 int CountLitPixels(const RECT& area) {
     const ScreenCapture capture = CaptureScreen(area);
@@ -193,7 +234,7 @@ int CountLitPixels(const RECT& area) {
 }
 
 bool SaveScreenBmp(const std::string& path) {
-    ScreenCapture capture = CaptureScreen(ScreenArea());
+    ScreenCapture capture = CaptureScreen(VirtualScreen());
     if (capture.pixels.empty()) return false;
     capture.header.biHeight = -capture.header.biHeight;  // files are bottom-up
     const int height = capture.header.biHeight;

@@ -59,6 +59,16 @@ void ClickButton(HWND dialog, int controlId);
 void PostKey(HWND window, WPARAM virtualKey);
 // Moves the system cursor by (dx, dy) and tells the window about it.
 void MoveMouseBy(HWND window, int dx, int dy);
+// Moves the cursor to a point of the virtual screen as a mouse would.
+void MoveCursorTo(int x, int y);
+
+// ---- screens
+// The monitors in screen coordinates, and the virtual screen that holds them all.
+std::vector<RECT> MonitorRects();
+RECT VirtualScreen();
+int ScreenDpi();
+// The driver sees physical pixels at any DPI, as the saver does.
+void DeclareDpiAware();
 
 // ---- pictures
 // A screen rectangle as top-down 24-bit rows of stride bytes; pixels is empty when it
@@ -69,7 +79,8 @@ struct ScreenCapture {
     int stride = 0;
 };
 ScreenCapture CaptureScreen(const RECT& area);
-// Captures the whole screen as a 24-bit BMP file; false when it cannot be written.
+// Captures the whole virtual screen, every monitor, as a 24-bit BMP file; false when it
+// cannot be written.
 bool SaveScreenBmp(const std::string& path);
 // Pixels of a screen rectangle that are not black.
 int CountLitPixels(const RECT& area);
