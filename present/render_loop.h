@@ -50,9 +50,9 @@ struct RenderStep {
 class RenderLoop {
 public:
     // client: the client rectangle, taken once. fullScreen zooms the fades between
-    // native size and the client area's largest centred 4:3 rectangle. control: read for the stop bit (bit 0) and
-    // handed to the scene driver (bit 1 reseeds). startTick: the first picture is due
-    // then, that is at once.
+    // native size and the client area's largest centred 4:3 rectangle. control: read
+    // for the stop bit (bit 0) and handed to the scene driver (bit 1 reseeds).
+    // startTick: the first picture is due then, that is at once.
     RenderLoop(const ScreenRect& client, bool fullScreen, const ControlWord& control, uint32_t startTick);
     ~RenderLoop();
     RenderLoop(const RenderLoop&) = delete;

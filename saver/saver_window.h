@@ -1,8 +1,8 @@
 // The saver window's own behaviour, in full screen and preview alike: the display-mode
-// switch at creation (full screen, when the stored choice allows it), the render thread started at the first paint
-// and stopped, before the display mode is restored, at destruction, and the mouse
-// filter: all movement in the first 1.5 s full screen, and movement under 3 pixels on
-// both axes afterwards, is absorbed.
+// switch at creation (full screen, when the stored choice allows it), the render thread
+// started at the first paint and stopped, before the display mode is restored, at
+// destruction, and the mouse filter: all movement in the first 1.5 s full screen, and
+// movement under 3 pixels on both axes afterwards, is absorbed.
 //
 // The Windows saver procedure routes messages here; SaverWindowPlatform stands for the
 // window, the thread and the display, so that the order of events can be tested.

@@ -1,7 +1,8 @@
 // The display-mode choice: the check box "Change the screen to 640 x 480" sits right of
-// About at the right end of the row under the picture, within it, checked while nothing is stored; unchecking it
-// stores ChangeDisplayMode = 0 under HKCU\Software\Vorrith, and the full-screen saver
-// then leaves the display as it is and covers it whole, the picture kept 4:3.
+// About at the right end of the row under the picture, within it, checked while nothing
+// is stored; unchecking it stores ChangeDisplayMode = 0 under HKCU\Software\Vorrith,
+// and the full-screen saver then leaves the display as it is and covers it whole, the
+// picture kept 4:3.
 // Leaves saver-no-mode-switch.bmp, that saver on the screen, in the build folder.
 #include <cstdlib>
 
