@@ -64,9 +64,13 @@ void CheckSaverOnRealPixels() {
     if (window == nullptr) EndProgram(saver);
     REQUIRE(window != nullptr);
     const RECT screen = VirtualScreen();
-    const RECT area = WindowRect(window);
-    CHECK(area.left == screen.left && area.top == screen.top && area.right == screen.right &&
-          area.bottom == screen.bottom);
+    CHECK(WaitUntil(
+        [&] {
+            const RECT area = WindowRect(window);  // found as soon as it exists, placed just after
+            return area.left == screen.left && area.top == screen.top && area.right == screen.right &&
+                   area.bottom == screen.bottom;
+        },
+        5000));
     // The lower right quarter of the native-size picture centred on the screen: ground,
     // lit in every picture; a saver drawing in scaled-down units would leave it black.
     const LONG cx = (screen.left + screen.right) / 2;

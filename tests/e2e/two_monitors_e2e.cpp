@@ -16,9 +16,11 @@ bool SameRect(const RECT& a, const RECT& b) {
 }
 
 void CheckCoversEveryMonitor(HWND window, const std::vector<RECT>& monitors) {
-    CHECK(SameRect(WindowRect(window), VirtualScreen()));
+    // The window is found as soon as it exists, before it has taken its place.
+    CHECK(WaitUntil([&] { return SameRect(WindowRect(window), VirtualScreen()); }, 5000));
     for (const RECT& monitor : monitors) {
-        CHECK(GetAncestor(WindowFromPoint(Centre(monitor)), GA_ROOT) == window);
+        const POINT centre = Centre(monitor);
+        CHECK(WaitUntil([&] { return GetAncestor(WindowFromPoint(centre), GA_ROOT) == window; }, 5000));
         // The picture starts at native size, centred on each monitor.
         CHECK(WaitUntil([&] { return CountLitPixels(monitor) > 1000; }, 15000));
     }
