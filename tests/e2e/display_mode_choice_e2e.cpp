@@ -55,10 +55,8 @@ void UncheckTheChoice(HWND dialog) {
 void RunSaverWithoutTheSwitch() {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    Program saver = StartSaver("/s");
-    REQUIRE(saver.process != nullptr);
-    const HWND window = WaitForWindow("WindowsScreenSaverClass", "Screen Saver", 10000);
-    if (window == nullptr) EndProgram(saver);
+    Program saver;
+    const HWND window = StartFullScreenSaver(saver);
     REQUIRE(window != nullptr);
     const RECT area{0, 0, width, height};
     const auto coversTheScreen = [&] {  // found as soon as it exists, placed just after
@@ -70,10 +68,8 @@ void RunSaverWithoutTheSwitch() {
     Pause(3000);  // the first fade has grown the picture over most of its 4:3 area
     CHECK(GetSystemMetrics(SM_CXSCREEN) == width && GetSystemMetrics(SM_CYSCREEN) == height);
     CHECK(SaveScreenBmp("saver-no-mode-switch.bmp"));
-    PostKey(window, VK_SPACE);
     DWORD exitCode = 1;
-    CHECK(WaitForExit(saver, 10000, exitCode));
-    EndProgram(saver);
+    CHECK(EndWithKey(saver, window, exitCode));
 }
 
 }  // namespace

@@ -58,10 +58,8 @@ void CheckPictureScaled(HWND dialog) {
 }
 
 void CheckSaverOnRealPixels() {
-    Program saver = StartSaver("/s");
-    REQUIRE(saver.process != nullptr);
-    const HWND window = WaitForWindow("WindowsScreenSaverClass", "Screen Saver", 10000);
-    if (window == nullptr) EndProgram(saver);
+    Program saver;
+    const HWND window = StartFullScreenSaver(saver);
     REQUIRE(window != nullptr);
     const RECT screen = VirtualScreen();
     CHECK(WaitUntil(
@@ -87,10 +85,8 @@ void CheckSaverOnRealPixels() {
     CHECK(CountLitPixels({screen.left, screen.top, areaLeft, screen.bottom}) == 0);
     CHECK(CountLitPixels({areaRight, screen.top, screen.right, screen.bottom}) == 0);
     CHECK(SaveScreenBmp("saver-150-percent.bmp"));
-    PostKey(window, VK_SPACE);
     DWORD exitCode = 1;
-    CHECK(WaitForExit(saver, 10000, exitCode));
-    EndProgram(saver);
+    CHECK(EndWithKey(saver, window, exitCode));
 }
 
 }  // namespace

@@ -18,10 +18,8 @@ bool StillRunning(Program& saver) {
 }  // namespace
 
 E2E_SCENARIO(fullscreen_e2e) {
-    Program saver = StartSaver("/s");
-    REQUIRE(saver.process != nullptr);
-    const HWND window = WaitForWindow(kSaverClass, kTitle, 10000);
-    if (window == nullptr) EndProgram(saver);
+    Program saver;
+    const HWND window = StartFullScreenSaver(saver);
     REQUIRE(window != nullptr);
 
     const RECT area = WindowRect(window);
@@ -56,10 +54,8 @@ E2E_SCENARIO(fullscreen_e2e) {
     EndProgram(second);
     CHECK(CountWindows(kSaverClass, kTitle) == 1);
 
-    PostKey(window, VK_SPACE);
     DWORD exitCode = 1;
-    CHECK(WaitForExit(saver, 10000, exitCode));
+    CHECK(EndWithKey(saver, window, exitCode));
     CHECK(exitCode == 0);
     CHECK(CountWindows(kSaverClass, nullptr) == 0);
-    EndProgram(saver);
 }

@@ -5,10 +5,8 @@
 using namespace vorrith::e2e;
 
 E2E_SCENARIO(mouse_e2e) {
-    Program saver = StartSaver("/s");
-    REQUIRE(saver.process != nullptr);
-    const HWND window = WaitForWindow("WindowsScreenSaverClass", "Screen Saver", 10000);
-    if (window == nullptr) EndProgram(saver);
+    Program saver;
+    const HWND window = StartFullScreenSaver(saver);
     REQUIRE(window != nullptr);
     Pause(2000);  // past the 1.5 s grace period
 

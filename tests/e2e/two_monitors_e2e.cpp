@@ -34,10 +34,8 @@ E2E_SCENARIO(two_monitors_e2e) {
     const POINT onSecond = Centre(monitors[1]);
     MoveCursorTo(onSecond.x, onSecond.y);
 
-    Program saver = StartSaver("/s");
-    REQUIRE(saver.process != nullptr);
-    const HWND window = WaitForWindow("WindowsScreenSaverClass", "Screen Saver", 10000);
-    if (window == nullptr) EndProgram(saver);
+    Program saver;
+    const HWND window = StartFullScreenSaver(saver);
     REQUIRE(window != nullptr);
     const DWORD shownAt = GetTickCount();
     CheckCoversEveryMonitor(window, monitors);

@@ -52,6 +52,21 @@ void EndProgram(Program& program) {
     program = {};
 }
 
+HWND StartFullScreenSaver(Program& saver) {
+    saver = StartSaver("/s");
+    if (saver.process == nullptr) return nullptr;
+    const HWND window = WaitForWindow("WindowsScreenSaverClass", "Screen Saver", 10000);
+    if (window == nullptr) EndProgram(saver);
+    return window;
+}
+
+bool EndWithKey(Program& saver, HWND window, DWORD& exitCode) {
+    PostKey(window, VK_SPACE);
+    const bool ended = WaitForExit(saver, 10000, exitCode);
+    EndProgram(saver);
+    return ended;
+}
+
 void Pause(DWORD milliseconds) {
     WaitUntil([] { return false; }, milliseconds);
 }

@@ -29,6 +29,12 @@ Program StartProgram(const std::string& commandLine);
 bool WaitForExit(Program& program, DWORD timeoutMs, DWORD& exitCode);
 // Ends a program still running (after a failed check) and closes its handle.
 void EndProgram(Program& program);
+// Starts the full-screen saver ("/s") and waits up to 10 s for its window. When no window
+// comes, the saver is ended and the result is null.
+HWND StartFullScreenSaver(Program& saver);
+// Presses space in the saver's window, waits up to 10 s for the saver to end and then
+// ends it either way. True when it ended by itself; its exit code in exitCode.
+bool EndWithKey(Program& saver, HWND window, DWORD& exitCode);
 
 // ---- waiting
 // Pumps messages and polls condition every 20 ms until it holds or time runs out.
