@@ -59,11 +59,7 @@ void RunSaverWithoutTheSwitch() {
     const HWND window = StartFullScreenSaver(saver);
     REQUIRE(window != nullptr);
     const RECT area{0, 0, width, height};
-    const auto coversTheScreen = [&] {  // found as soon as it exists, placed just after
-        const RECT r = WindowRect(window);
-        return r.left == 0 && r.top == 0 && r.right == width && r.bottom == height;
-    };
-    CHECK(WaitUntil(coversTheScreen, 5000));
+    CHECK(WaitUntilWindowCovers(window, area, 5000));
     CHECK(WaitUntil([&] { return CountLitPixels(area) > 100; }, 15000));
     Pause(3000);  // the first fade has grown the picture over most of its 4:3 area
     CHECK(GetSystemMetrics(SM_CXSCREEN) == width && GetSystemMetrics(SM_CYSCREEN) == height);

@@ -62,13 +62,7 @@ void CheckSaverOnRealPixels() {
     const HWND window = StartFullScreenSaver(saver);
     REQUIRE(window != nullptr);
     const RECT screen = VirtualScreen();
-    CHECK(WaitUntil(
-        [&] {
-            const RECT area = WindowRect(window);  // found as soon as it exists, placed just after
-            return area.left == screen.left && area.top == screen.top && area.right == screen.right &&
-                   area.bottom == screen.bottom;
-        },
-        5000));
+    CHECK(WaitUntilWindowCovers(window, screen, 5000));
     // The lower right quarter of the native-size picture centred on the screen: ground,
     // lit in every picture; a saver drawing in scaled-down units would leave it black.
     const LONG cx = (screen.left + screen.right) / 2;

@@ -22,9 +22,8 @@ E2E_SCENARIO(fullscreen_e2e) {
     const HWND window = StartFullScreenSaver(saver);
     REQUIRE(window != nullptr);
 
-    const RECT area = WindowRect(window);
-    CHECK(area.left == 0 && area.top == 0);
-    CHECK(area.right == GetSystemMetrics(SM_CXSCREEN) && area.bottom == GetSystemMetrics(SM_CYSCREEN));
+    const RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    CHECK(WaitUntilWindowCovers(window, area, 5000));
     CHECK((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
 
     // The first picture fades in from black; a second later it is mid-fade.

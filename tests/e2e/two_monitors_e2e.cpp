@@ -11,13 +11,8 @@ namespace {
 
 POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 void CheckCoversEveryMonitor(HWND window, const std::vector<RECT>& monitors) {
-    // The window is found as soon as it exists, before it has taken its place.
-    CHECK(WaitUntil([&] { return SameRect(WindowRect(window), VirtualScreen()); }, 5000));
+    CHECK(WaitUntilWindowCovers(window, VirtualScreen(), 5000));
     for (const RECT& monitor : monitors) {
         const POINT centre = Centre(monitor);
         CHECK(WaitUntil([&] { return GetAncestor(WindowFromPoint(centre), GA_ROOT) == window; }, 5000));

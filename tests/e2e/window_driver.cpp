@@ -219,6 +219,15 @@ std::vector<RECT> MonitorRects() {
     return monitors;
 }
 
+bool WaitUntilWindowCovers(HWND window, const RECT& area, DWORD timeoutMs) {
+    return WaitUntil(
+        [&] {
+            const RECT r = WindowRect(window);
+            return r.left == area.left && r.top == area.top && r.right == area.right && r.bottom == area.bottom;
+        },
+        timeoutMs);
+}
+
 RECT VirtualScreen() {
     const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);

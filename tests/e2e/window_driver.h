@@ -52,6 +52,9 @@ int CountWindows(const char* className, const char* title);
 std::vector<HWND> VisibleWindowsOf(DWORD processId);
 std::string WindowText(HWND window);
 RECT WindowRect(HWND window);
+// Waits until the window's rectangle is area. A window is found as soon as it exists,
+// which may be before it has taken its place.
+bool WaitUntilWindowCovers(HWND window, const RECT& area, DWORD timeoutMs);
 RECT ClientRect(HWND window);
 
 // ---- dialog controls
