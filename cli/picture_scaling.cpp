@@ -18,10 +18,6 @@ int RoundedQuotient(int64_t numerator, int64_t denominator) {
     return static_cast<int>(std::max<int64_t>(1, (2 * numerator + denominator) / (2 * denominator)));
 }
 
-PixelRows RowsOf(const Surface& surface) {
-    return {surface.pixels, surface.width, surface.height, static_cast<size_t>(surface.stride)};
-}
-
 void CopyPicture(const Surface& picture, Surface& out) {
     for (int y = 0; y < picture.height; ++y) {
         std::memcpy(out.PixelAddress(0, y), picture.PixelAddress(0, y), static_cast<size_t>(picture.width) * 3);

@@ -51,7 +51,7 @@ std::vector<uint8_t> EncodePng(const PixelRows& picture, PngEffort effort) {
 }
 
 std::vector<uint8_t> EncodePng(const Surface& surface) {
-    return EncodePng(PixelRows{surface.pixels, surface.width, surface.height, static_cast<size_t>(surface.stride)});
+    return EncodePng(RowsOf(surface));
 }
 
 }  // namespace vorrith

@@ -57,7 +57,6 @@ bool PlaceThumbnail(const Surface& picture, const SheetLayout& layout, size_t in
     return true;
 }
 
-
 bool DrawLabels(const SheetLayout& layout, const std::vector<int>& imageNumbers, SheetPixels& sheet) {
     const FontCachesEmptiedAfterwards emptied;  // after the surface and context below are gone
     const CairoSurface strip = MakeCairoImage(layout.thumbWidth, layout.labelHeight);
