@@ -19,6 +19,8 @@ uint64_t CanvasHash() {
 
 void RenderPicture(int imageNumber) { GenerateScene(imageNumber, nullptr); }
 
+void PlanPicture(int imageNumber) { PlanScene(imageNumber); }
+
 Rgb PaletteRgb(int index) { return {Palette[index].red, Palette[index].green, Palette[index].blue}; }
 
 Rgb PixelRgb(int x, int y) {

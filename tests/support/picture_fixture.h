@@ -23,6 +23,10 @@ protected:
 // Renders a picture with no control word.
 void RenderPicture(int imageNumber);
 
+// Plans a picture as its drawing starts (plan, palette, table and layer choices), so
+// that a layer's test draws in the state the scene driver gives that layer.
+void PlanPicture(int imageNumber);
+
 // Colour of a palette entry as (red, green, blue) bytes, for readable expectations.
 struct Rgb {
     int red, green, blue;

@@ -8,8 +8,7 @@
 #include "core/random.h"
 #include "core/scene_plan.h"
 #include "layers/bodies/cloud_texture.h"
-#include "scene/scene_driver.h"
-#include "tests/layers/bodies/draw_count.h"
+#include "tests/support/draw_count.h"
 #include "tests/support/picture_fixture.h"
 
 namespace vorrith {
@@ -19,7 +18,7 @@ class CloudsTest : public CanvasTest {
 protected:
     void SetUp() override {
         CanvasTest::SetUp();
-        PlanScene(12345);
+        PlanPicture(12345);
         std::memset(canvas.pixels, 0x50, static_cast<size_t>(canvas.stride) * canvas.height);
     }
     // Points the cursor at a table value that decides for or against clouds.

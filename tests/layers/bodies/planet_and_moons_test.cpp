@@ -8,8 +8,7 @@
 #include "core/scene_plan.h"
 #include "layers/bodies/moons.h"
 #include "layers/bodies/planet.h"
-#include "scene/scene_driver.h"
-#include "tests/layers/bodies/draw_count.h"
+#include "tests/support/draw_count.h"
 #include "tests/support/picture_fixture.h"
 
 namespace vorrith {
@@ -20,7 +19,7 @@ protected:
     // Plans the first image number from `from` on whose plan has the wanted planet flag.
     void PlanWithPlanet(bool planet, int from = 0) {
         for (int n = from;; ++n) {
-            PlanScene(n);
+            PlanPicture(n);
             if ((Plan.noPlanet == 0) == planet) return;
         }
     }

@@ -8,8 +8,7 @@
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
-#include "scene/scene_driver.h"
-#include "tests/layers/bodies/draw_count.h"
+#include "tests/support/draw_count.h"
 #include "tests/support/picture_fixture.h"
 
 namespace vorrith {
@@ -29,7 +28,7 @@ class ShadedDiscTest : public CanvasTest {
 protected:
     void SetUp() override {
         CanvasTest::SetUp();
-        PlanScene(1);  // any plan: its palette has a planet band or not, all entries are set
+        PlanPicture(1);  // any plan: its palette has a planet band or not, all entries are set
         for (int i = kLow; i <= kHigh; ++i) Palette[i] = {static_cast<uint8_t>(4 * i - 250), 90, 30, 0};
         Plan.horizonRow = kHorizon;
         Plan.gradientSky = 1;

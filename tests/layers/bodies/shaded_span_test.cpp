@@ -12,7 +12,6 @@
 #include "core/random.h"
 #include "core/scene_plan.h"
 #include "layers/bodies/shaded_disc.h"
-#include "scene/scene_driver.h"
 #include "tests/support/picture_fixture.h"
 
 namespace vorrith {
@@ -56,7 +55,7 @@ class ShadedSpanTest : public CanvasTest {
 protected:
     void SetUp() override {
         CanvasTest::SetUp();
-        PlanScene(1);
+        PlanPicture(1);
         for (int i = 0; i < 256; ++i) Palette[i] = {static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i), 7, 0};
         Plan.horizonRow = 300;
         // Every value 0 ... 32767 once (odd strides through the range), then some

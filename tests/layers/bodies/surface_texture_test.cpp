@@ -8,7 +8,7 @@
 #include "core/canvas.h"
 #include "core/random.h"
 #include "layers/bodies/warp_grid.h"
-#include "tests/layers/bodies/draw_count.h"
+#include "tests/support/draw_count.h"
 #include "tests/support/picture_fixture.h"
 
 namespace vorrith {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/random.h"
-#include "tests/layers/bodies/draw_count.h"
+#include "tests/support/draw_count.h"
 
 namespace vorrith {
 namespace {

@@ -36,7 +36,7 @@ TEST_F(GalaxyTest, VaryColourScalesEachChannelBySeventyToOneHundredTwentyNinePer
 }
 
 TEST_F(GalaxyTest, ColoursStayBelowThreeFiftyAndAreHalvedOnGradientSkies) {
-    PlanScene(0);
+    PlanPicture(0);
     for (uint32_t seed = 0; seed < 50; ++seed) {
         Plan.gradientSky = 0;
         srand(seed);

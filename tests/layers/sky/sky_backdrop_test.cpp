@@ -7,7 +7,6 @@
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
-#include "scene/scene_driver.h"
 #include "tests/support/picture_fixture.h"
 
 namespace vorrith {
@@ -17,7 +16,7 @@ class SkyBackdropTest : public CanvasTest {
 protected:
     void PlanAndDrawSky(int imageNumber) {
         std::memset(canvas.pixels, 0, static_cast<size_t>(canvas.stride) * canvas.height);
-        PlanScene(imageNumber);
+        PlanPicture(imageNumber);
         DrawSkyBackdrop();
     }
 };
@@ -43,14 +42,14 @@ TEST_F(SkyBackdropTest, ImageTwelveThousandThreeHundredFortyFiveTiltsWithTheSuns
 // Finds a number whose plan has the wanted sky.
 int FindImage(bool gradientSky) {
     for (int n = 0;; ++n) {
-        PlanScene(n);
+        PlanPicture(n);
         if ((Plan.gradientSky == 1) == gradientSky) return n;
     }
 }
 
 TEST_F(SkyBackdropTest, BlackSkyGetsOnlyStarsWithFourDrawsEach) {
     const int n = FindImage(false);
-    PlanScene(n);
+    PlanPicture(n);
     const int starCount = rand() % 50 + 75;
     for (int i = 0; i < 4 * starCount; ++i) rand();
     const uint32_t expectedAfter = RandomState();

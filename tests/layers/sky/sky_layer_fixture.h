@@ -6,7 +6,6 @@
 
 #include "core/canvas.h"
 #include "core/scene_plan.h"
-#include "scene/scene_driver.h"
 #include "tests/support/picture_fixture.h"
 
 namespace vorrith {
@@ -15,7 +14,7 @@ class SkyLayerTest : public CanvasTest {
 protected:
     // Plans image `imageNumber` and paints the whole canvas one colour.
     void PlanOver(int imageNumber, uint32_t colour) {
-        PlanScene(imageNumber);
+        PlanPicture(imageNumber);
         for (int y = 0; y < canvas.height; ++y) canvas.FillSpan(0, canvas.width - 1, y, colour);
     }
 
@@ -23,7 +22,7 @@ protected:
     template <typename Predicate>
     static int FindImage(Predicate wanted) {
         for (int n = 0;; ++n) {
-            PlanScene(n);
+            PlanPicture(n);
             if (wanted(Plan)) return n;
         }
     }

@@ -1,4 +1,4 @@
-// Counting rand() draws in the bodies' tests: how many draws lead from one generator
+// Counting rand() draws in the layers' tests: how many draws lead from one generator
 // state to another.
 #pragma once
 
