@@ -5,6 +5,11 @@
 #
 #   vorrith_library(NAME [PICTURE] [LINKS lib...] [EXCLUDE regex])
 #
+# These declarations are the one record of the folder order. tools/check-includes.sh
+# reads them from the CMakeLists.txt files without configuring (with
+# tools/lib/library-declarations.awk, which knows these keywords), so LINKS names each
+# library literally, never through a variable.
+#
 # PICTURE marks the portable picture libraries: with VORRITH_SCALAR_TWINS each also gets
 # a twin NAME_scalar compiled with VORRITH_SCALAR (the scalar paths that targets
 # without SSE2 take), linked to the twins of its links.

@@ -1,57 +1,41 @@
 #!/usr/bin/env bash
-# Fails on an #include that points up the folder order, or sideways between folders of
-# one level:  core < layers/shapes < layers/sky|bodies|ground < scene < present <
-# saver, cli, web < win32 (which alone may include resources/). The include directory is the
-# repository's root, so such a header would compile: this check is what catches it.
-# Usage: tools/check-includes.sh [ROOT]   (default: this repository)
+# Checks every #include against the layering the libraries declare. Each source folder's
+# CMakeLists.txt declares its library, vorrith_library(NAME [PICTURE] LINKS lib...), and
+# that is the one place the folder order is written: a file may include its own folder and
+# the folders its library links, directly or through them. Tests and benchmarks are
+# checked too (tests/X may include what X may, and tests/support). Fails on an include
+# outside that, on a folder of sources that no library declares and no rule covers, and on
+# a platform header in a picture library. Needs no build folder.
+# Usage: tools/check-includes.sh [--order] [ROOT]   (--order prints the declared libraries)
 set -euo pipefail
-root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
-cd "$root"
+here="$(cd "$(dirname "$0")" && pwd)"
+print_order=0
+if [ "${1:-}" = --order ]; then print_order=1; shift; fi
+cd "${1:-$here/..}"
 
-level() {
-    case "$1" in
-        core) echo 0 ;;
-        layers/shapes) echo 1 ;;
-        layers/sky | layers/bodies | layers/ground) echo 2 ;;
-        scene) echo 3 ;;
-        present) echo 4 ;;
-        saver | cli | web) echo 5 ;;
-        win32) echo 6 ;;
-        *) echo -1 ;;
-    esac
-}
-
-folder_of() {
-    case "$1" in
-        layers/*) echo "$1" | cut -d/ -f1-2 ;;
-        *) echo "$1" | cut -d/ -f1 ;;
-    esac
-}
-
-allowed() {  # from-folder to-folder
-    local from="$1" to="$2"
-    [ "$from" = "$to" ] && return 0
-    [ "$to" = resources ] && { [ "$from" = win32 ]; return; }
-    local from_level to_level
-    from_level=$(level "$from") to_level=$(level "$to")
-    [ "$to_level" -ge 0 ] && [ "$to_level" -lt "$from_level" ]
-}
-
-bad=0
-while IFS= read -r file; do
-    from=$(folder_of "$file")
-    [ "$(level "$from")" -ge 0 ] || continue
-    while IFS=: read -r line header; do
-        to=$(folder_of "$header")
-        if ! allowed "$from" "$to"; then
-            echo "$file:$line: includes \"$header\" ($to may not be included from $from)"
-            bad=$((bad + 1))
-        fi
-    done < <(grep -n -o -E '^[[:space:]]*#[[:space:]]*include[[:space:]]+"[^"]+"' "$file" | sed -E 's/^([0-9]+):.*"([^"]+)"/\1:\2/')
-done < <(find core layers scene present saver cli web win32 -name '*.h' -o -name '*.cpp' 2>/dev/null | sort)
-
-if [ "$bad" -gt 0 ]; then
-    echo "FAILED: $bad include(s) against the folder order"
+# Build folders, installed node modules, hidden folders and the tools' scripts are no part
+# of the layering; tools/lib/include-rules.awk holds the rules of the other folders that
+# declare no library (tests/support, resources ...).
+not_sources=(\( -name 'build*' -o -name node_modules -o -name '.?*' -o -path ./tools \) -prune)
+mapfile -t declaring < <(find . "${not_sources[@]}" -o -path ./tests -prune -o -path ./bench -prune \
+    -o -name CMakeLists.txt -print | sort)
+if [ "${#declaring[@]}" -eq 0 ]; then
+    echo "FAILED: no CMakeLists.txt under $(pwd)"
     exit 1
 fi
-echo "Layering holds: every include points down the folder order"
+if ! declarations="$(awk -f "$here/lib/library-declarations.awk" "${declaring[@]}")"; then
+    echo "FAILED: the library declarations above cannot be read"
+    exit 1
+fi
+if [ "$print_order" = 1 ]; then
+    echo "# folder library picture|- links"
+    echo "$declarations"
+    exit 0
+fi
+
+if ! find . "${not_sources[@]}" -o \( -name '*.h' -o -name '*.cpp' -o -name '*.rc' \) -print | sort |
+    VORRITH_LIBRARIES="$declarations" awk -f "$here/lib/include-rules.awk"; then
+    echo "FAILED: the includes above break the declared layering"
+    exit 1
+fi
+echo "Layering holds: every include stays within what its folder's library links"
