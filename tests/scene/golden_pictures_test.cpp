@@ -30,7 +30,7 @@ TEST_P(GoldenPictureTest, FinishedPictureMatchesTheRecordedOne) {
         << TestOutputPath(prefix + "-diff.bmp");
 }
 
-INSTANTIATE_TEST_SUITE_P(OnePerSceneType, GoldenPictureTest, ::testing::ValuesIn(kGoldenPictures),
+INSTANTIATE_TEST_SUITE_P(OnePerSceneType, GoldenPictureTest, ::testing::ValuesIn(GoldenPictures()),
                          [](const ::testing::TestParamInfo<GoldenPicture>& param) {
                              return "Image" + std::to_string(param.param.imageNumber);
                          });

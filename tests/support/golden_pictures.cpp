@@ -4,14 +4,48 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "core/bmp_writer.h"
 #include "core/canvas.h"
 
 namespace vorrith {
 
+namespace {
+
+std::vector<GoldenPicture> ReadGoldenList(const std::string& path) {
+    std::ifstream file(path);
+    if (!file) {
+        std::fprintf(stderr, "cannot read %s\n", path.c_str());
+        return {};
+    }
+    std::vector<GoldenPicture> pictures;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        GoldenPicture picture;
+        fields >> picture.imageNumber >> std::ws;
+        std::getline(fields, picture.kind);
+        if (fields.fail() || picture.kind.empty()) {
+            std::fprintf(stderr, "%s: bad line \"%s\"\n", path.c_str(), line.c_str());
+            return {};
+        }
+        pictures.push_back(picture);
+    }
+    return pictures;
+}
+
+}  // namespace
+
+const std::vector<GoldenPicture>& GoldenPictures() {
+    static const std::vector<GoldenPicture> pictures =
+        ReadGoldenList(std::string(VORRITH_TEST_DATA_DIR) + "/golden/pictures.txt");
+    return pictures;
+}
+
 bool HasGoldenPicture(int imageNumber) {
-    return std::any_of(std::begin(kGoldenPictures), std::end(kGoldenPictures),
+    return std::any_of(GoldenPictures().begin(), GoldenPictures().end(),
                        [&](const GoldenPicture& g) { return g.imageNumber == imageNumber; });
 }
 
