@@ -13,6 +13,9 @@
 namespace vorrith {
 namespace {
 
+// Far longer than any show these tests watch: a loop still running then has run away.
+constexpr uint32_t kRunawayMs = 600000;
+
 // A window of a given size on a fake clock, installed as the program's clock. The tick count starts at `start` and moves
 // in steps of tickStep ms, as the system's does; a wait ends at the first step after it
 // ran out. onPresent may look at the canvas and stop the loop; onWait runs after a wait.
@@ -37,17 +40,23 @@ public:
         ++ends;
         endElapsed = elapsed;
     }
-    uint32_t Milliseconds() override { return start_ + static_cast<uint32_t>(elapsed / tickStep_ * tickStep_); }
+    // Time moves only in Wait: a loop that reads the clock on and on without waiting
+    // would spin for ever, so it fails instead, as does a show that runs far too long.
+    uint32_t Milliseconds() override {
+        if (++readsSinceWait_ > kRunawayReads) RanAway("the loop steps on without ever waiting");
+        return start_ + static_cast<uint32_t>(elapsed / tickStep_ * tickStep_);
+    }
     void Wait(uint32_t milliseconds) override {
+        readsSinceWait_ = 0;
         waits.push_back(milliseconds);
         elapsed = (elapsed + milliseconds + tickStep_ - 1) / tickStep_ * tickStep_;
-        if (elapsed > kRunawayMs) Stop();  // a schedule gone wrong fails instead of hanging
+        if (elapsed > kRunawayMs) RanAway("the show runs past ten minutes");
         if (onWait) onWait(milliseconds);
     }
     void Stop() { params_.control.store(kStopRequest); }
     void SetClient(const ScreenRect& client) { client_ = client; }
 
-    static constexpr uint64_t kRunawayMs = 600000;
+    static constexpr int kRunawayReads = 1000;
     uint64_t elapsed = 0;  // ms since the start
     uint64_t endElapsed = 0;
     int begins = 0, ends = 0, lowMemoryNotes = 0;
@@ -59,10 +68,18 @@ public:
     std::function<void(uint32_t)> onWait;
 
 private:
+    void RanAway(const char* what) {
+        if (!ranAway_) ADD_FAILURE() << "runaway: " << what;
+        ranAway_ = true;
+        Stop();
+    }
+
     RenderParams& params_;
     ScreenRect client_;
     uint32_t start_;
     uint32_t tickStep_;
+    int readsSinceWait_ = 0;
+    bool ranAway_ = false;
 };
 
 class RenderLoopTest : public ::testing::Test {
@@ -145,6 +162,7 @@ TEST_F(RenderLoopTest, DisplayChangeTakesTheNewGeometryFromTheNextFrame) {
         };
         RunRenderLoop(params, device);
         EXPECT_EQ(device.begins, 2);
+        ASSERT_EQ(device.presented.size(), 27u);
         const ScreenRect last = device.presented.back();
         if (fullScreen) {
             EXPECT_EQ(last.left, 240);  // the 4:3 area of 1920 x 1080, fully grown
@@ -295,7 +313,7 @@ TEST_F(RenderLoopTest, SteppingOnEveryAnimationFrameShowsTheSameFramesAtTheSameT
     params.control.store(kReseedRequest);
     std::vector<uint32_t> shown;
     RenderLoop loop({0, 0, 640, 480}, false, params.control, start);
-    for (uint32_t tick = start; shown.size() < device.presentTicks.size(); tick += 16) {
+    for (uint32_t tick = start; shown.size() < device.presentTicks.size() && tick - start < kRunawayMs; tick += 16) {
         RenderStep step{};
         do {
             step = loop.Step(tick);
@@ -317,12 +335,13 @@ TEST_F(RenderLoopTest, WithoutReseedingEachFadeEndsOnThePictureItsNumberNames) {
     {
         RenderLoop loop({0, 0, 640, 480}, false, params.control, 0);
         int frames = 0;
-        for (uint32_t tick = 0; shown.size() < 2; tick += 16) {
+        for (uint32_t tick = 0; shown.size() < 2 && tick < kRunawayMs; tick += 16) {
             if (loop.Step(tick).action == RenderAction::kShowCanvas && ++frames % 27 == 0) {
                 shown.push_back({loop.ImageNumber(), CanvasHash()});
             }
         }
     }
+    ASSERT_EQ(shown.size(), 2u);
     for (const Shown& picture : shown) {
         ASSERT_EQ(CreateFrameBuffers(kPictureWidth, kPictureHeight, 0), kCanvasReady);
         int imageNumber = picture.imageNumber;
