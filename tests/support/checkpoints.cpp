@@ -1,19 +1,15 @@
 #include "tests/support/checkpoints.h"
 
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+#include "tests/support/data_lines.h"
 
 namespace vorrith {
 
 std::vector<Checkpoint> LoadReferenceCheckpoints() {
-    const std::string path = std::string(VORRITH_TEST_DATA_DIR) + "/checkpoints.txt";
-    std::ifstream file(path);
-    if (!file) throw std::runtime_error("cannot read " + path);
     std::vector<Checkpoint> checkpoints;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (line.empty() || line[0] == '#') continue;
+    for (const std::string& line : ReadDataLines("checkpoints.txt")) {
         std::istringstream fields(line);
         Checkpoint c;
         fields >> c.imageNumber >> c.step >> c.layer >> std::hex >> c.canvasHash >> c.randomState >> std::dec >>

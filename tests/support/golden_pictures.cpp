@@ -5,33 +5,32 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <stdexcept>
 
 #include "core/bmp_writer.h"
 #include "core/canvas.h"
+#include "tests/support/data_lines.h"
 
 namespace vorrith {
 
 namespace {
 
-std::vector<GoldenPicture> ReadGoldenList(const std::string& path) {
-    std::ifstream file(path);
-    if (!file) {
-        std::fprintf(stderr, "cannot read %s\n", path.c_str());
-        return {};
-    }
+// Empty, with the reason on stderr, when the list cannot be read: the golden test then
+// has no case, which GoogleTest reports as a failure.
+std::vector<GoldenPicture> ReadGoldenList() {
     std::vector<GoldenPicture> pictures;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream fields(line);
-        GoldenPicture picture;
-        fields >> picture.imageNumber >> std::ws;
-        std::getline(fields, picture.kind);
-        if (fields.fail() || picture.kind.empty()) {
-            std::fprintf(stderr, "%s: bad line \"%s\"\n", path.c_str(), line.c_str());
-            return {};
+    try {
+        for (const std::string& line : ReadDataLines("golden/pictures.txt")) {
+            std::istringstream fields(line);
+            GoldenPicture picture;
+            fields >> picture.imageNumber >> std::ws;
+            std::getline(fields, picture.kind);
+            if (fields.fail() || picture.kind.empty()) throw std::runtime_error("bad golden picture line: " + line);
+            pictures.push_back(picture);
         }
-        pictures.push_back(picture);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return {};
     }
     return pictures;
 }
@@ -39,8 +38,7 @@ std::vector<GoldenPicture> ReadGoldenList(const std::string& path) {
 }  // namespace
 
 const std::vector<GoldenPicture>& GoldenPictures() {
-    static const std::vector<GoldenPicture> pictures =
-        ReadGoldenList(std::string(VORRITH_TEST_DATA_DIR) + "/golden/pictures.txt");
+    static const std::vector<GoldenPicture> pictures = ReadGoldenList();
     return pictures;
 }
 
