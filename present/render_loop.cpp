@@ -5,8 +5,10 @@
 
 namespace vorrith {
 
-RenderLoop::RenderLoop(const ScreenRect& client, bool fullScreen, const ControlWord& control, uint32_t startTick)
+RenderLoop::RenderLoop(const ScreenRect& client, bool fullScreen, const ControlWord& control, uint32_t startTick,
+                       PictureSchedule& schedule)
     : control_(control),
+      schedule_(schedule),
       client_(client),
       fullScreen_(fullScreen),
       bufferStatus_(CreateFrameBuffers(kPictureWidth, kPictureHeight, kWithFadeBuffers)),
@@ -31,7 +33,7 @@ RenderStep RenderLoop::Step(uint32_t now) {
 // The next picture is drawn while the previous one is held: the hold counts from the
 // last frame of the fade and includes the time the picture takes.
 RenderStep RenderLoop::Generate() {
-    imageNumber_ = -1;
+    imageNumber_ = schedule_.NextImageNumber();
     GenerateScene(imageNumber_, &control_);
     if (StopRequested()) {  // the driver may have left the picture half drawn
         phase_ = Phase::kStopped;
@@ -44,7 +46,7 @@ RenderStep RenderLoop::Generate() {
 RenderStep RenderLoop::EndHold(uint32_t now) {
     if (!DeadlineReached(now, deadline_)) return WaitForDeadline();
     if (bufferStatus_ == kCanvasReady) {  // no fade buffers: each picture at once, noted
-        deadline_ = now + kPictureHoldMs;
+        deadline_ = schedule_.HoldEnd(now);
         phase_ = Phase::kGenerate;
         const FramePlacement placement{fullScreen_ ? FrameFit::kNative : FrameFit::kWhole, 0, 0};
         return Show(RenderAction::kShowCanvasLowMemory, placement, now);
@@ -74,7 +76,7 @@ RenderStep RenderLoop::ShowFrame(uint32_t now) {
         phase_ = Phase::kBlend;
     } else {
         zoomDirection_ = 1 - zoomDirection_;
-        deadline_ = now + kPictureHoldMs;
+        deadline_ = schedule_.HoldEnd(now);
         phase_ = Phase::kGenerate;
     }
     return Show(RenderAction::kShowCanvas, framePlacement_, now);

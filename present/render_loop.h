@@ -1,6 +1,7 @@
 // The saver's picture show as a state machine that never blocks: picture after picture
 // from the scene driver, each cross-faded over the last in 27 frames 100 ms apart
-// (zoomed when full screen) and held for 2.7 s, until the stop bit of the control word.
+// (zoomed when full screen) and held for 2.7 s (or as a PictureSchedule says), until the
+// stop bit of the control word.
 //
 // The caller owns the clock and the waiting; the loop owns the frame buffers and the
 // drawing on the canvas. Each Step is given the tick count (milliseconds, wrapping at
@@ -26,6 +27,7 @@
 
 #include <cstdint>
 
+#include "present/picture_schedule.h"
 #include "present/render_geometry.h"
 #include "scene/scene_driver.h"
 
@@ -52,8 +54,10 @@ public:
     // client: the client rectangle, taken once. fullScreen zooms the fades between
     // native size and the client area's largest centred 4:3 rectangle. control: read
     // for the stop bit (bit 0) and handed to the scene driver (bit 1 reseeds).
-    // startTick: the first picture is due then, that is at once.
-    RenderLoop(const ScreenRect& client, bool fullScreen, const ControlWord& control, uint32_t startTick);
+    // startTick: the first picture is due then, that is at once. schedule: asked for each
+    // picture's number and for the end of each hold; it must outlive the loop.
+    RenderLoop(const ScreenRect& client, bool fullScreen, const ControlWord& control, uint32_t startTick,
+               PictureSchedule& schedule = ClockPictureSchedule());
     ~RenderLoop();
     RenderLoop(const RenderLoop&) = delete;
     RenderLoop& operator=(const RenderLoop&) = delete;
@@ -79,6 +83,7 @@ private:
     bool StopRequested() const { return (control_.load() & kStopRequest) != 0; }
 
     const ControlWord& control_;
+    PictureSchedule& schedule_;
     const ScreenRect client_;
     const bool fullScreen_;
     int bufferStatus_;

@@ -58,11 +58,11 @@ void Show(RenderDevice& device, const RenderStep& step, const Screen& screen) {
 
 }  // namespace
 
-int RunRenderLoop(RenderParams& params, RenderDevice& device) {
+int RunRenderLoop(RenderParams& params, RenderDevice& device, PictureSchedule& schedule) {
     const bool fullScreen = params.fullScreen != 0;
     Screen screen = ReadScreen(device, fullScreen);
     uint32_t displayChangesSeen = params.displayChanges.load();
-    RenderLoop loop(screen.client, fullScreen, params.control, TickCount());
+    RenderLoop loop(screen.client, fullScreen, params.control, TickCount(), schedule);
     device.Begin(screen.client);
     for (;;) {
         if (params.displayChanges.load() != displayChangesSeen) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "present/picture_schedule.h"
 #include "present/render_geometry.h"
 #include "scene/scene_driver.h"
 
@@ -56,7 +57,7 @@ uint32_t SleepBeforeStep(uint32_t now, uint32_t wakeTick);
 // Runs until the stop bit is seen; frame buffers are created at start and released at
 // the end. Full screen, each frame goes on every monitor, the same picture on each;
 // after a display change the geometry is read again and the client area blackened.
-// Returns 0.
-int RunRenderLoop(RenderParams& params, RenderDevice& device);
+// schedule numbers the pictures and ends their holds. Returns 0.
+int RunRenderLoop(RenderParams& params, RenderDevice& device, PictureSchedule& schedule = ClockPictureSchedule());
 
 }  // namespace vorrith

@@ -351,5 +351,36 @@ TEST_F(RenderLoopTest, WithoutReseedingEachFadeEndsOnThePictureItsNumberNames) {
     }
 }
 
+// A program's own schedule: numbered pictures, a longer hold. A jump of the clock in the
+// middle of a fade (a machine resumed, a process continued) shows the next frame once,
+// not every frame it missed.
+TEST_F(RenderLoopTest, AScheduleNumbersThePicturesAndEndsTheHolds) {
+    class NumberedSchedule : public PictureSchedule {
+    public:
+        uint32_t HoldEnd(uint32_t shownAt) override { return shownAt + 5000; }
+        int NextImageNumber() override { return next++; }
+        int next = 7;
+    } schedule;
+    params.control.store(0);
+    FakeRenderDevice device(params, 640, 480);
+    std::vector<uint64_t> wholePictures;
+    device.onPresent = [&] {
+        if (device.presented.size() % 27 == 0) wholePictures.push_back(CanvasHash());
+        if (device.presented.size() == 10) device.elapsed += 400000;
+        if (device.presented.size() == 54) device.Stop();
+    };
+    RunRenderLoop(params, device, schedule);
+    ASSERT_EQ(device.presentTicks.size(), 54u);
+    EXPECT_EQ(device.presentTicks[27] - device.presentTicks[26], 5000u);
+    EXPECT_GE(device.presentTicks[10] - device.presentTicks[9], 400000u);
+    EXPECT_EQ(device.presentTicks[11] - device.presentTicks[10], kFramePeriodMs);
+    for (int n : {7, 8}) {
+        ASSERT_EQ(CreateCanvas(kPictureWidth, kPictureHeight), kCanvasCreated);
+        RenderPicture(n);
+        EXPECT_EQ(wholePictures[static_cast<size_t>(n - 7)], CanvasHash()) << "picture " << n;
+        ReleaseCanvas();
+    }
+}
+
 }  // namespace
 }  // namespace vorrith
