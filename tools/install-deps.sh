@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building and testing Vorrith needs on Debian 12, as root; quick when
-# everything is already there. Usage: tools/install-deps.sh [native|windows|web|all]
+# everything is already there. Usage: tools/install-deps.sh [native|windows|web|xsaver|all]
 set -euo pipefail
 
 want="${1:-all}"
@@ -10,12 +10,16 @@ native=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark
 windows=(g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64 wine wine64 xvfb xauth
          xserver-xephyr libxinerama1)
 web=(emscripten chromium)
+# The X11 saver's tests: virtual displays (two monitors in Xephyr), the settings
+# description's checker, and the screensaver daemon it is run by.
+xsaver=(xvfb xserver-xephyr libxml2-utils xscreensaver)
 
 packages=("${native[@]}")
 case "$want" in
     windows) packages+=("${windows[@]}") ;;
     web) packages+=("${web[@]}") ;;
-    all) packages+=("${windows[@]}" "${web[@]}") ;;
+    xsaver) packages+=("${xsaver[@]}") ;;
+    all) packages+=("${windows[@]}" "${web[@]}" "${xsaver[@]}") ;;
 esac
 
 missing=()

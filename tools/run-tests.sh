@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The whole test suite: installs what is missing, then runs the native tests in a normal
-# build and in a sanitised one (any finding fails), the web page's tests in headless
-# Chromium, and the Windows tests under Wine.
+# build (with the X11 saver on virtual displays and under the screensaver daemon) and in
+# a sanitised one (any finding fails), the web page's tests in headless Chromium, and
+# the Windows tests under Wine.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -17,6 +18,7 @@ run_native() {  # build kind
 }
 
 run_native native
+"$here/tools/run-xsaver-tests.sh" "$here/build/native"
 run_native sanitized
 
 echo "== fuzz targets: corpus replay and a brief fixed-seed run"
