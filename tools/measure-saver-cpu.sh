@@ -15,6 +15,7 @@ work="$(mktemp -d)"
 export WINEPREFIX="$work/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 . "$here/tools/lib/x-server.sh"
+. "$here/tools/lib/cpu-time.sh"
 start_x_server 140 180 Xvfb -screen 0 800x600x24 -nolisten tcp
 xvfb_pid=$x_pid
 saver_pid=""
@@ -30,9 +31,6 @@ export DISPLAY="$x_display"
 echo "Preparing a Wine prefix ..."
 wineboot -i >/dev/null 2>&1
 wineserver -w
-
-# CPU time of a process in clock ticks (user + system), 0 once it is gone.
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
 
 wineserver -p >/dev/null 2>&1  # keep the server up between the two samples
 wine "$scr" /s >/dev/null 2>&1 &
@@ -55,10 +53,6 @@ xvfb_end=$(cpu_ticks "$xvfb_pid")
 elapsed_ns=$(( $(date +%s%N) - start_ns ))
 kill -0 "$saver_pid" 2>/dev/null || { echo "the saver ended early" >&2; exit 1; }
 
-hz=$(getconf CLK_TCK)
-share() {  # ticks -> percent of one core over the measured time
-    awk -v t="$1" -v hz="$hz" -v ns="$elapsed_ns" 'BEGIN { printf "%.1f %%", 100 * t / hz / (ns / 1e9) }'
-}
-echo "Vorrith.scr /s: $(share $((saver_end - saver_start))) of one core"
-echo "wineserver:     $(share $((server_end - server_start)))"
-echo "Xvfb:           $(share $((xvfb_end - xvfb_start)))"
+echo "Vorrith.scr /s: $(cpu_share $((saver_end - saver_start)) "$elapsed_ns") of one core"
+echo "wineserver:     $(cpu_share $((server_end - server_start)) "$elapsed_ns")"
+echo "Xvfb:           $(cpu_share $((xvfb_end - xvfb_start)) "$elapsed_ns")"
