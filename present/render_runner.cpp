@@ -14,9 +14,9 @@ void ClearRenderParams(RenderParams& params) {
     params.displayChanges.store(0);
 }
 
-uint32_t SleepBeforeStep(uint32_t now, uint32_t wakeTick) {
+uint32_t SleepBeforeStep(uint32_t now, uint32_t wakeTick, uint32_t longest) {
     const int32_t left = TicksUntil(now, wakeTick);
-    return left <= 0 ? 0 : std::min(static_cast<uint32_t>(left), kHoldPollMs);
+    return left <= 0 ? 0 : std::min(static_cast<uint32_t>(left), longest);
 }
 
 namespace {
@@ -73,7 +73,7 @@ int RunRenderLoop(RenderParams& params, RenderDevice& device, PictureSchedule& s
         const RenderStep step = loop.Step(TickCount());
         if (step.action == RenderAction::kStopped) break;
         Show(device, step, screen);
-        const uint32_t sleep = SleepBeforeStep(TickCount(), step.wakeTick);
+        const uint32_t sleep = SleepBeforeStep(TickCount(), step.wakeTick, device.LongestWait());
         if (sleep > 0) device.Wait(sleep);
     }
     device.End();

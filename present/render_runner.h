@@ -47,12 +47,15 @@ public:
     virtual void End() = 0;
     // Sleeps for up to milliseconds (never 0); may return early once a stop is requested.
     virtual void Wait(uint32_t milliseconds) = 0;
+    // The longest one Wait may be: a hold poll, so that the stop bit is seen within it
+    // even when nothing wakes the sleeper. A device whose waits always end when a stop is
+    // requested may sleep until the next step is due.
+    virtual uint32_t LongestWait() const { return kHoldPollMs; }
 };
 
 // How long to sleep before stepping at wakeTick: nothing once it is reached, and never
-// longer than one hold poll, so that the stop bit is seen within it even when nothing
-// wakes the sleeper.
-uint32_t SleepBeforeStep(uint32_t now, uint32_t wakeTick);
+// longer than longest.
+uint32_t SleepBeforeStep(uint32_t now, uint32_t wakeTick, uint32_t longest = kHoldPollMs);
 
 // Runs until the stop bit is seen; frame buffers are created at start and released at
 // the end. Full screen, each frame goes on every monitor, the same picture on each;

@@ -7,6 +7,7 @@
 
 #include <X11/Xlib.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ public:
     void DrawLowMemory(const ScreenRect& client) override;
     void End() override {}
     void Wait(uint32_t milliseconds) override;
+    // A signal or the window's end wakes a wait at once: it lasts until the next frame.
+    uint32_t LongestWait() const override { return UINT32_MAX; }
 
     // Why the saver stopped on its own, or "".
     const std::string& Failure() const { return failure_; }
