@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The whole test suite: installs what is missing, then runs the native tests in a normal
-# build (with the X11 saver on virtual displays and under the screensaver daemon) and in
-# a sanitised one (any finding fails), the web page's tests in headless Chromium, and
-# the Windows tests under Wine.
+# build and in a sanitised one (any finding fails), each followed by the X11 saver on
+# virtual displays and under the screensaver daemon, the web page's tests in headless
+# Chromium, and the Windows tests under Wine.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -20,6 +20,7 @@ run_native() {  # build kind
 run_native native
 "$here/tools/run-xsaver-tests.sh" "$here/build/native"
 run_native sanitized
+"$here/tools/run-xsaver-tests.sh" "$here/build/sanitized"
 
 echo "== fuzz targets: corpus replay and a brief fixed-seed run"
 "$here/tools/configure.sh" fuzz

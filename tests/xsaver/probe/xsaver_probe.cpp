@@ -134,9 +134,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     int width = 0, height = 0;
+    int status = 2;
     if (command == "window" && (argc == 3 || argc == 5) && std::sscanf(argv[2], "%dx%d", &width, &height) == 2) {
-        return MapWindow(display, width, height, argc == 5 ? std::atoi(argv[3]) : 0, argc == 5 ? std::atoi(argv[4]) : 0);
+        status = MapWindow(display, width, height, argc == 5 ? std::atoi(argv[3]) : 0, argc == 5 ? std::atoi(argv[4]) : 0);
+    } else if (command == "expect" && argc == 5) {
+        status = Expect(display, std::atoi(argv[2]), argv[3], std::atof(argv[4]));
+        vorrith::ReleaseCanvas();
+    } else {
+        status = Usage();
     }
-    if (command == "expect" && argc == 5) return Expect(display, std::atoi(argv[2]), argv[3], std::atof(argv[4]));
-    return Usage();
+    XCloseDisplay(display);
+    return status;
 }
