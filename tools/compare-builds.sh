@@ -8,10 +8,11 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 out="$here/build/compare"
 mkdir -p "$out"
 
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    arch=i686 loader=wine winearch=win32
+. "$here/tools/lib/wine-loader.sh"
+if wine32_runs; then
+    arch=i686 loader=/usr/lib/wine/wine winearch=win32
 else
-    arch=x86_64 loader=wine64 winearch=win64
+    arch=x86_64 loader=/usr/lib/wine/wine64 winearch=win64
 fi
 export WINEARCH="$winearch"
 windows_build="$here/build/win-$arch"

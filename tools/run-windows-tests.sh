@@ -14,12 +14,14 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 "$here/tools/build-windows.sh"
 
 # VORRITH_WINE_ARCH=x86_64 forces the fallback, to try it on a machine that has both.
-if [ "${VORRITH_WINE_ARCH:-}" != x86_64 ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+. "$here/tools/lib/wine-loader.sh"
+if [ "${VORRITH_WINE_ARCH:-}" != x86_64 ] && wine32_runs; then
     arch=i686 winearch=win32
 else
     arch=x86_64 winearch=win64
 fi
 dir="$here/build/win-$arch"
+[ "$arch" = i686 ] || use_wine64_loader "$dir/wine64-launchers"
 echo "== Windows tests under Wine: the $arch build ($winearch prefix)"
 
 export WINEPREFIX="$dir/wine-prefix" WINEARCH="$winearch" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
