@@ -11,18 +11,6 @@
 
 namespace vorrith {
 
-// A picture of blue-green-red pixels, row 0 at the top, rows stride bytes apart.
-struct PixelRows {
-    const uint8_t* pixels;
-    int width;
-    int height;
-    size_t stride;
-};
-
-inline PixelRows RowsOf(const Surface& surface) {
-    return {surface.pixels, surface.width, surface.height, static_cast<size_t>(surface.stride)};
-}
-
 // How hard zlib works. A picture takes a fraction of a second either way; a sheet of 1024
 // thumbnails (80 MB of pixels, encoded by one process) takes 3.7 s less at kQuick, for a
 // file 7% larger.

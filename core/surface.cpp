@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
+#include "core/byte_row_kernels.h"
 #include "core/fixed_point.h"
-#include "core/pixel_rows.h"
 #include "core/simd.h"
 
 #if defined(VORRITH_SSE2)

@@ -12,6 +12,7 @@
 // Each primitive's rounding is part of the picture: truncating unless noted.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -81,6 +82,20 @@ public:
     int32_t stride;
     uint8_t* pixels;
 };
+
+// Rows of blue-green-red pixels wherever they are held (a Surface, or a contact sheet's
+// memory shared between processes), for code that only reads them, such as a file
+// encoder: row 0 at the top, rows stride bytes apart.
+struct PixelRows {
+    const uint8_t* pixels;
+    int width;
+    int height;
+    size_t stride;
+};
+
+inline PixelRows RowsOf(const Surface& surface) {
+    return {surface.pixels, surface.width, surface.height, static_cast<size_t>(surface.stride)};
+}
 
 // Bytes of a 0x00RRGGBB colour value.
 constexpr uint8_t BlueOf(uint32_t colour) { return static_cast<uint8_t>(colour); }

@@ -1,4 +1,4 @@
-#include "core/pixel_rows.h"
+#include "core/byte_row_kernels.h"
 
 #include <gtest/gtest.h>
 
