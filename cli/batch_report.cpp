@@ -5,9 +5,10 @@
 
 #include <cstring>
 
-#include "cli/file_replacement_posix.h"
-#include "cli/message_text.h"
 #include "cli/render_worker.h"
+#include "posix/descriptor_writer.h"
+#include "posix/safe_file_replacement.h"
+#include "posix/system_reason.h"
 
 namespace vorrith {
 namespace {

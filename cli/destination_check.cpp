@@ -6,8 +6,9 @@
 
 #include <cerrno>
 
-#include "cli/file_replacement_posix.h"
 #include "cli/message_text.h"
+#include "posix/safe_file_replacement.h"
+#include "posix/system_reason.h"
 
 namespace vorrith {
 namespace {

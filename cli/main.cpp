@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/message_text.h"
 #include "cli/render_job.h"
 #include "cli/render_options.h"
+#include "posix/descriptor_writer.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 // Text for the renderer's one-line messages and its plain output.
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 namespace vorrith {
@@ -13,15 +12,8 @@ std::string EscapeControlCharacters(const std::string& text);
 // 'text', escaped: how messages quote a user's argument or a file name.
 std::string Quoted(const std::string& text);
 
-// Writes all of text to the file descriptor; 0, or the errno of the failed write.
-int WriteAll(int fd, const std::string& text);
-int WriteAll(int fd, const void* bytes, size_t size);
-
 // Prints "vorrith-render: error: text" on the standard error; returns 1, the exit
 // code of a run that failed while running.
 int FailWith(const std::string& text);
-
-// The system's words for an errno value ("No space left on device").
-std::string SystemReason(int error);
 
 }  // namespace vorrith

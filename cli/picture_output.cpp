@@ -8,6 +8,8 @@
 #include "cli/picture_scaling.h"
 #include "cli/png_encoder.h"
 #include "core/bmp_writer.h"
+#include "posix/descriptor_writer.h"
+#include "posix/system_reason.h"
 
 namespace vorrith {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/file_replacement_posix.h"
 #include "cli/render_options.h"
 #include "core/surface.h"
+#include "posix/safe_file_replacement.h"
 
 namespace vorrith {
 

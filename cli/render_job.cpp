@@ -9,6 +9,8 @@
 #include "cli/sheet_job.h"
 #include "cli/worker_batch.h"
 #include "core/canvas.h"
+#include "posix/descriptor_writer.h"
+#include "posix/system_reason.h"
 #include "present/frame_buffers.h"
 
 namespace vorrith {

@@ -1,9 +1,8 @@
 #include "cli/render_worker.h"
 
-#include "cli/file_replacement_posix.h"
-#include "cli/message_text.h"
 #include "cli/picture_output.h"
 #include "core/canvas.h"
+#include "posix/safe_file_replacement.h"
 #include "scene/scene_driver.h"
 
 namespace vorrith {

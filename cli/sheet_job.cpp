@@ -4,13 +4,13 @@
 
 #include <vector>
 
-#include "cli/interruption.h"
 #include "cli/message_text.h"
 #include "cli/picture_output.h"
 #include "cli/render_worker.h"
 #include "cli/sheet_drawing.h"
 #include "cli/worker_batch.h"
 #include "core/canvas.h"
+#include "posix/interruption.h"
 
 namespace vorrith {
 namespace {

@@ -1,6 +1,6 @@
 #include "cli/status_line.h"
 
-#include "cli/message_text.h"
+#include "posix/descriptor_writer.h"
 
 namespace vorrith {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "cli/batch_report.h"
-#include "cli/interruption.h"
-#include "cli/message_text.h"
 #include "cli/render_worker.h"
+#include "posix/interruption.h"
+#include "posix/system_reason.h"
 
 namespace vorrith {
 

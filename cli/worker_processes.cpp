@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <thread>
 
-#include "cli/interruption.h"
-#include "cli/message_text.h"
+#include "posix/descriptor_writer.h"
+#include "posix/interruption.h"
 
 namespace vorrith {
 
@@ -59,7 +59,7 @@ bool WorkerProcesses::Start(int count, const std::function<int(int worker, const
             close(report[0]);
             close(stopWrite_);
             for (const Worker& other : workers_) close(other.reportFd);  // their EOF must not wait for us
-            EndWorkerOnInterruption();
+            EndOnInterruption();
             _exit(body(w, WorkerLink(report[1], stopRead_)));
         }
         if (pid < 0) startError_ = errno;

@@ -1,7 +1,9 @@
-// The promise every platform's picture writer keeps when it stores a file's bytes under a
-// name that may already exist. Each platform implements it with its own system calls
-// (the renderer with POSIX ones, the Windows program with Win32 ones); the picture
-// library itself touches no file system.
+// The promise every program keeps when it stores a file's bytes under a name that may
+// already exist. It is stated here because core is the one library below all who meet
+// it: posix/ keeps it with POSIX calls (for the renderer and the Linux programs, also
+// with the bytes produced band by band), win32/ with Win32 ones, and the saver's
+// portable picture browser is handed either as a ReplaceFileFunction. Core only states
+// the promise; it implements none of it.
 //
 // ReplaceFileFunction(destination, bytes):
 //  - The bytes go to a temporary file in the destination's folder, created exclusively:

@@ -1,4 +1,4 @@
-#include "cli/file_replacement_posix.h"
+#include "posix/safe_file_replacement.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -9,7 +9,8 @@
 #include <csignal>
 #include <cstring>
 
-#include "cli/interruption.h"
+#include "posix/interruption.h"
+#include "posix/system_reason.h"
 
 namespace vorrith {
 namespace {
@@ -19,18 +20,7 @@ namespace {
 char temporaryPath[PATH_MAX];
 volatile sig_atomic_t temporaryExists = 0;
 
-FileReplaceResult Failure(int error) { return {false, std::strerror(error)}; }
-
-int WriteBytes(int fd, const std::vector<uint8_t>& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return written < 0 ? errno : EIO;
-        done += static_cast<size_t>(written);
-    }
-    return 0;
-}
+FileReplaceResult Failure(int error) { return {false, SystemReason(error)}; }
 
 // 0666 less the umask: what a file created the ordinary way gets.
 mode_t DefaultFileMode() {
@@ -41,15 +31,16 @@ mode_t DefaultFileMode() {
 
 // A device or pipe cannot be renamed over: it gets the bytes directly. Opened without
 // creating or truncating, and refused if the name turned into a file meanwhile.
-FileReplaceResult WriteInPlace(const std::string& destination, const std::vector<uint8_t>& bytes) {
+FileReplaceResult WriteInPlace(const std::string& destination, const ContentWriter& contents) {
     const int fd = open(destination.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return Failure(errno);
     struct stat status {};
-    int error = fstat(fd, &status) != 0 ? errno : 0;
-    if (error == 0 && (S_ISREG(status.st_mode) || S_ISDIR(status.st_mode))) error = EEXIST;
-    if (error == 0) error = WriteBytes(fd, bytes);
-    if (close(fd) != 0 && error == 0) error = errno;
-    return error == 0 ? FileReplaceResult{} : Failure(error);
+    const int error = fstat(fd, &status) != 0 ? errno : 0;
+    FileReplaceResult result = error != 0 ? Failure(error) : FileReplaceResult{};
+    if (result.ok && (S_ISREG(status.st_mode) || S_ISDIR(status.st_mode))) result = Failure(EEXIST);
+    if (result.ok) result = WriteContents(fd, contents);
+    if (close(fd) != 0 && result.ok) result = Failure(errno);
+    return result;
 }
 
 // The exclusively created temporary file beside the destination; removed unless it was
@@ -89,14 +80,14 @@ public:
 
     int error() const { return error_; }
 
-    // Writes, sets the permission bits, flushes to the disk and closes.
-    int Fill(const std::vector<uint8_t>& bytes, mode_t mode) {
-        int error = WriteBytes(fd_, bytes);
-        if (error == 0 && fchmod(fd_, mode) != 0) error = errno;
-        if (error == 0 && fsync(fd_) != 0) error = errno;
-        if (close(fd_) != 0 && error == 0) error = errno;
+    // Writes the contents, sets the permission bits, flushes to the disk and closes.
+    FileReplaceResult Fill(const ContentWriter& contents, mode_t mode) {
+        FileReplaceResult result = WriteContents(fd_, contents);
+        if (result.ok && fchmod(fd_, mode) != 0) result = Failure(errno);
+        if (result.ok && fsync(fd_) != 0) result = Failure(errno);
+        if (close(fd_) != 0 && result.ok) result = Failure(errno);
         fd_ = -1;
-        return error;
+        return result;
     }
 
     int MoveOver(const std::string& destination, const ReplaceObserver& observer) {
@@ -131,13 +122,13 @@ void RemoveLeftTemporaryFile(const std::string& path, unsigned long long inode) 
     if (lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && status.st_ino == inode) unlink(path.c_str());
 }
 
-FileReplaceResult ReplaceFileSafely(const std::string& destination, const std::vector<uint8_t>& bytes,
+FileReplaceResult ReplaceFileSafely(const std::string& destination, const ContentWriter& contents,
                                     const ReplaceObserver& observer) {
     struct stat old {};
     const bool exists = lstat(destination.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode)) return Failure(EISDIR);
     if (exists && !S_ISREG(old.st_mode) && !S_ISLNK(old.st_mode)) {
-        FileReplaceResult result = WriteInPlace(destination, bytes);
+        FileReplaceResult result = WriteInPlace(destination, contents);
         if (result.ok && observer.onReplaced) observer.onReplaced();
         return result;
     }
@@ -145,9 +136,19 @@ FileReplaceResult ReplaceFileSafely(const std::string& destination, const std::v
     const mode_t mode = exists && S_ISREG(old.st_mode) ? (old.st_mode & 0777) : DefaultFileMode();
     TemporaryFile temporary(destination, observer);
     if (temporary.error() != 0) return Failure(temporary.error());
-    int error = temporary.Fill(bytes, mode);
-    if (error == 0) error = temporary.MoveOver(destination, observer);
+    FileReplaceResult result = temporary.Fill(contents, mode);
+    if (!result.ok) return result;
+    const int error = temporary.MoveOver(destination, observer);
     return error == 0 ? FileReplaceResult{} : Failure(error);
+}
+
+FileReplaceResult ReplaceFileSafely(const std::string& destination, const std::vector<uint8_t>& bytes,
+                                    const ReplaceObserver& observer) {
+    const ContentWriter whole = [&](DescriptorWriter& out) {
+        out.Write(bytes.data(), bytes.size());
+        return std::string();
+    };
+    return ReplaceFileSafely(destination, whole, observer);
 }
 
 }  // namespace vorrith

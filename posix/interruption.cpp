@@ -1,10 +1,10 @@
-#include "cli/interruption.h"
+#include "posix/interruption.h"
 
 #include <unistd.h>
 
 #include <cstring>
 
-#include "cli/file_replacement_posix.h"
+#include "posix/safe_file_replacement.h"
 
 namespace vorrith {
 namespace {
@@ -35,7 +35,7 @@ void RecordSignal(int signal) {
 }
 
 // Ends by the signal itself once the handler returns, so the parent sees what ended it.
-void EndWorker(int signal) {
+void EndProcess(int signal) {
     RemoveTemporaryFileNow();
     if (farewellLine != nullptr) {
         const ssize_t ignored = write(STDERR_FILENO, farewellLine, strlen(farewellLine));
@@ -80,13 +80,13 @@ bool InterruptionUnderway() {
 
 void EndOnInterruptionSaying(const char* farewell) {
     farewellLine = farewell;
-    EndWorkerOnInterruption();
+    EndOnInterruption();
 }
 
 void IgnoreInterruptions() { Install(SIG_IGN); }
 
-void EndWorkerOnInterruption() {
-    Install(EndWorker);
+void EndOnInterruption() {
+    Install(EndProcess);
     const sigset_t signals = InterruptionSignals();
     sigprocmask(SIG_UNBLOCK, &signals, nullptr);
 }

@@ -1,12 +1,14 @@
-// The safe file replacement of core/file_replacement.h with POSIX calls: mkstemp in the
-// destination's folder, write, fchmod, fsync, close, rename.
+// The safe file replacement of core/file_replacement.h with POSIX calls: mkostemp in the
+// destination's folder, the contents written band by band, fchmod, fsync, close, rename.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "core/file_replacement.h"
+#include "posix/descriptor_writer.h"
 
 namespace vorrith {
 
@@ -19,6 +21,11 @@ struct ReplaceObserver {
     std::function<void()> onReplaced;
 };
 
+// Replaces destination with what contents produces. A failure of contents, like one of
+// the system, leaves the destination as it was and carries its cause.
+FileReplaceResult ReplaceFileSafely(const std::string& destination, const ContentWriter& contents,
+                                    const ReplaceObserver& observer = {});
+// The same for contents already whole in memory.
 FileReplaceResult ReplaceFileSafely(const std::string& destination, const std::vector<uint8_t>& bytes,
                                     const ReplaceObserver& observer = {});
 

@@ -1,6 +1,8 @@
-// Ctrl-C and SIGTERM during a render. The parent process holds both signals blocked
-// except while it waits (so it notices them at one place) and passes them on to the
-// workers; a worker removes the temporary file it is writing and ends at once.
+// Ctrl-C and SIGTERM while a program draws and writes files. Two ways to meet them:
+//  - a supervising process (the renderer's parent of its workers) holds both signals
+//    blocked except while it waits, so it notices them at one place, and passes them on;
+//  - a process writing a file removes the temporary file it is writing and ends at once,
+//    by the signal itself, so whoever started it sees what ended it.
 #pragma once
 
 #include <signal.h>
@@ -20,22 +22,22 @@ private:
     sigset_t previous_;
 };
 
-// In the parent: blocks SIGINT and SIGTERM and records them when they arrive while
-// they are unblocked (see WaitMask). Call before starting workers.
+// Supervising: blocks SIGINT and SIGTERM and records them when they arrive while they
+// are unblocked (see WaitMask). Call before starting the processes supervised.
 void CatchInterruptions();
 // The mask to wait with (pselect): the current one with SIGINT and SIGTERM open.
 sigset_t WaitMask();
 // The signal caught so far, or 0.
 int CaughtInterruption();
 // True once an interruption was caught or is waiting to be: Ctrl-C reaches every
-// process at once, so a worker may end of it before the parent has seen its own.
+// process at once, so a supervised process may end of it before its supervisor has seen
+// its own.
 bool InterruptionUnderway();
 
-// In a worker: SIGINT and SIGTERM remove the temporary file being written and end the
+// Writing: SIGINT and SIGTERM remove the temporary file being written and end the
 // process by that signal. Unblocks them.
-void EndWorkerOnInterruption();
-// The same for the parent once its workers are done and it writes a file itself; the
-// handler first writes farewell (kept, not copied) on standard error.
+void EndOnInterruption();
+// The same, but the handler first writes farewell (kept, not copied) on standard error.
 void EndOnInterruptionSaying(const char* farewell);
 // Once the work is done (its file in place), a late interruption changes nothing: SIGINT
 // and SIGTERM are ignored from then on, any pending one discarded.
