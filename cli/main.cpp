@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/options/render_options.h"
 #include "cli/render_job.h"
-#include "cli/render_options.h"
 #include "posix/descriptor_writer.h"
 
 namespace {

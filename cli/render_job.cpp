@@ -2,12 +2,12 @@
 
 #include <unistd.h>
 
-#include "cli/destination_check.h"
+#include "cli/batch/render_worker.h"
+#include "cli/batch/worker_batch.h"
+#include "cli/describe/plan_description.h"
 #include "cli/message_text.h"
-#include "cli/plan_description.h"
-#include "cli/render_worker.h"
-#include "cli/sheet_job.h"
-#include "cli/worker_batch.h"
+#include "cli/output/destination_check.h"
+#include "cli/sheets/sheet_job.h"
 #include "core/canvas.h"
 #include "posix/descriptor_writer.h"
 #include "posix/system_reason.h"

@@ -2,7 +2,7 @@
 // pictures in worker processes and writes each safely, or makes a contact sheet of them.
 #pragma once
 
-#include "cli/render_options.h"
+#include "cli/options/render_options.h"
 
 namespace vorrith {
 

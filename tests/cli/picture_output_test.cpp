@@ -7,8 +7,8 @@
 #include <map>
 #include <string>
 
-#include "cli/sheet_layout.h"
-#include "cli/sheet_pixels.h"
+#include "cli/sheets/sheet_layout.h"
+#include "cli/sheets/sheet_pixels.h"
 #include "tests/cli/picture_files.h"
 #include "tests/cli/render_runner.h"
 #include "tests/support/scratch_folder.h"

@@ -1,4 +1,4 @@
-#include "cli/render_options.h"
+#include "cli/options/render_options.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/render_options.h"
-#include "cli/sheet_layout.h"
+#include "cli/options/render_options.h"
+#include "cli/sheets/sheet_layout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> arguments(1);

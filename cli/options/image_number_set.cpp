@@ -1,4 +1,4 @@
-#include "cli/image_number_set.h"
+#include "cli/options/image_number_set.h"
 
 #include <algorithm>
 

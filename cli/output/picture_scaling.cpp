@@ -1,10 +1,10 @@
-#include "cli/picture_scaling.h"
+#include "cli/output/picture_scaling.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
-#include "cli/cairo_image.h"
+#include "cli/output/cairo_image.h"
 
 namespace vorrith {
 namespace {

@@ -1,11 +1,11 @@
-#include "cli/batch_report.h"
+#include "cli/batch/batch_report.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstring>
 
-#include "cli/render_worker.h"
+#include "cli/batch/render_worker.h"
 #include "posix/descriptor_writer.h"
 #include "posix/safe_file_replacement.h"
 #include "posix/system_reason.h"

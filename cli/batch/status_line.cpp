@@ -1,4 +1,4 @@
-#include "cli/status_line.h"
+#include "cli/batch/status_line.h"
 
 #include "posix/descriptor_writer.h"
 

@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-#include "cli/render_options.h"
-#include "cli/worker_processes.h"
+#include "cli/batch/worker_processes.h"
+#include "cli/options/render_options.h"
 
 namespace vorrith {
 

@@ -1,4 +1,4 @@
-#include "cli/destination_check.h"
+#include "cli/output/destination_check.h"
 
 #include <limits.h>
 #include <sys/stat.h>

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "cli/render_options.h"
-#include "cli/sheet_layout.h"
-#include "cli/sheet_pixels.h"
+#include "cli/options/render_options.h"
+#include "cli/sheets/sheet_layout.h"
+#include "cli/sheets/sheet_pixels.h"
 #include "core/surface.h"
 
 namespace vorrith {

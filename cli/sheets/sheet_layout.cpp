@@ -1,4 +1,4 @@
-#include "cli/sheet_layout.h"
+#include "cli/sheets/sheet_layout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
-#include "cli/sheet_drawing.h"
+#include "cli/sheets/sheet_drawing.h"
 
 #include <fontconfig/fontconfig.h>
 
 #include <cstring>
 #include <string>
 
-#include "cli/cairo_image.h"
-#include "cli/picture_scaling.h"
+#include "cli/output/cairo_image.h"
+#include "cli/output/picture_scaling.h"
 
 namespace vorrith {
 namespace {

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/image_number_set.h"
+#include "cli/options/image_number_set.h"
 
 namespace vorrith {
 

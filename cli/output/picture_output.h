@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/render_options.h"
+#include "cli/options/render_options.h"
 #include "core/surface.h"
 #include "posix/safe_file_replacement.h"
 

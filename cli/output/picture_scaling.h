@@ -3,7 +3,7 @@
 // enlarged pixels). At the picture's own size the output is the picture, byte for byte.
 #pragma once
 
-#include "cli/render_options.h"
+#include "cli/options/render_options.h"
 #include "core/surface.h"
 
 namespace vorrith {

@@ -1,12 +1,12 @@
-#include "cli/picture_output.h"
+#include "cli/output/picture_output.h"
 
 #include <unistd.h>
 
 #include <new>
 
 #include "cli/message_text.h"
-#include "cli/picture_scaling.h"
-#include "cli/png_encoder.h"
+#include "cli/output/picture_scaling.h"
+#include "cli/output/png_encoder.h"
 #include "core/bmp_writer.h"
 #include "posix/descriptor_writer.h"
 #include "posix/system_reason.h"

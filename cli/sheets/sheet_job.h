@@ -2,7 +2,7 @@
 // the shared sheet; this process then labels the cells and writes the one PNG file.
 #pragma once
 
-#include "cli/render_options.h"
+#include "cli/options/render_options.h"
 
 namespace vorrith {
 

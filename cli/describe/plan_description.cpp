@@ -1,4 +1,4 @@
-#include "cli/plan_description.h"
+#include "cli/describe/plan_description.h"
 
 #include <cstdio>
 #include <sstream>

@@ -1,14 +1,14 @@
-#include "cli/sheet_job.h"
+#include "cli/sheets/sheet_job.h"
 
 #include <unistd.h>
 
 #include <vector>
 
+#include "cli/batch/render_worker.h"
+#include "cli/batch/worker_batch.h"
 #include "cli/message_text.h"
-#include "cli/picture_output.h"
-#include "cli/render_worker.h"
-#include "cli/sheet_drawing.h"
-#include "cli/worker_batch.h"
+#include "cli/output/picture_output.h"
+#include "cli/sheets/sheet_drawing.h"
 #include "core/canvas.h"
 #include "posix/interruption.h"
 

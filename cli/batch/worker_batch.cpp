@@ -1,9 +1,9 @@
-#include "cli/worker_batch.h"
+#include "cli/batch/worker_batch.h"
 
 #include <algorithm>
 
-#include "cli/batch_report.h"
-#include "cli/render_worker.h"
+#include "cli/batch/batch_report.h"
+#include "cli/batch/render_worker.h"
 #include "posix/interruption.h"
 #include "posix/system_reason.h"
 

@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "cli/png_encoder.h"
-#include "cli/sheet_layout.h"
+#include "cli/output/png_encoder.h"
+#include "cli/sheets/sheet_layout.h"
 
 namespace vorrith {
 

@@ -1,4 +1,4 @@
-#include "cli/worker_processes.h"
+#include "cli/batch/worker_processes.h"
 
 #include <fcntl.h>
 #include <sys/select.h>

@@ -1,4 +1,4 @@
-#include "cli/sheet_pixels.h"
+#include "cli/sheets/sheet_pixels.h"
 
 #include <sys/mman.h>
 

@@ -1,10 +1,10 @@
-#include "cli/render_options.h"
+#include "cli/options/render_options.h"
 
 #include <map>
 #include <utility>
 
 #include "cli/message_text.h"
-#include "cli/sheet_layout.h"
+#include "cli/sheets/sheet_layout.h"
 #include "core/random.h"
 
 namespace vorrith {

@@ -1,4 +1,4 @@
-#include "cli/cairo_image.h"
+#include "cli/output/cairo_image.h"
 
 namespace vorrith {
 

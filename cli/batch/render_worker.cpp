@@ -1,6 +1,6 @@
-#include "cli/render_worker.h"
+#include "cli/batch/render_worker.h"
 
-#include "cli/picture_output.h"
+#include "cli/output/picture_output.h"
 #include "core/canvas.h"
 #include "posix/safe_file_replacement.h"
 #include "scene/scene_driver.h"

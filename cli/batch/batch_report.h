@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/render_options.h"
-#include "cli/status_line.h"
+#include "cli/batch/status_line.h"
+#include "cli/options/render_options.h"
 
 namespace vorrith {
 

@@ -1,4 +1,4 @@
-#include "cli/png_encoder.h"
+#include "cli/output/png_encoder.h"
 
 #include <png.h>
 

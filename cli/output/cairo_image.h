@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "cli/png_encoder.h"
+#include "cli/output/png_encoder.h"
 
 namespace vorrith {
 
