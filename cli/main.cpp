@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/options/option_table.h"
 #include "cli/options/render_options.h"
 #include "cli/render_job.h"
 #include "posix/descriptor_writer.h"
@@ -34,6 +35,6 @@ int main(int argc, char** argv) {
         vorrith::WriteAll(STDERR_FILENO, "vorrith-render: error: " + parsed.error + " (try --help)\n");
         return 2;
     }
-    if (parsed.options.showHelp) return vorrith::WriteAll(STDOUT_FILENO, vorrith::kRenderUsage) == 0 ? 0 : 1;
+    if (parsed.options.showHelp) return vorrith::WriteAll(STDOUT_FILENO, vorrith::RenderUsage()) == 0 ? 0 : 1;
     return vorrith::RunRenderJob(parsed.options, isatty(STDERR_FILENO) != 0);
 }

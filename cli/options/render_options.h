@@ -10,7 +10,8 @@
 // the one picture to the standard output. --size WxH resamples to a wallpaper size.
 //
 // "--" ends the options. Options that contradict each other, or one given twice, are
-// refused with a message naming both.
+// refused with a message naming both. Each option is a row of options/option_table.cpp;
+// the rules between them are options/option_rules.cpp.
 #pragma once
 
 #include <optional>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "cli/options/image_number_set.h"
+#include "cli/sheets/sheet_layout.h"
 
 namespace vorrith {
 
@@ -51,7 +53,7 @@ struct RenderOptions {
     ScaleFilter filter = ScaleFilter::kSmooth;
     bool sheet = false;    // imageNumbers are the thumbnails of one contact sheet
     int sheetColumns = 0;  // 0: as many as make the sheet roughly square
-    int thumbWidth = 160;
+    int thumbWidth = kDefaultThumbWidth;
 };
 
 // True when the one picture goes to the standard output (-o -).
@@ -63,10 +65,5 @@ struct ParsedRenderOptions {
 };
 
 ParsedRenderOptions ParseRenderOptions(const std::vector<std::string>& arguments);
-
-// Parses a decimal image number 0 ... 32767: digits only, any count of leading zeros.
-std::optional<int> ParseImageNumber(const std::string& text);
-
-extern const char* const kRenderUsage;
 
 }  // namespace vorrith

@@ -8,6 +8,7 @@
 namespace vorrith {
 
 constexpr int kSmallestThumbWidth = 40;
+constexpr int kDefaultThumbWidth = 160;
 constexpr int kLargestThumbWidth = 640;
 constexpr int64_t kLargestSheetSide = 32768;
 

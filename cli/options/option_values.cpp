@@ -1,0 +1,72 @@
+#include "cli/options/option_values.h"
+
+#include "cli/message_text.h"
+#include "core/random.h"
+
+namespace vorrith {
+namespace {
+
+bool EndsWithIgnoringCase(const std::string& text, const std::string& ending) {
+    if (text.size() < ending.size()) return false;
+    for (size_t i = 0; i < ending.size(); ++i) {
+        const char c = text[text.size() - ending.size() + i];
+        if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != ending[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<int> ParseDecimal(const std::string& text, int limit) {
+    if (text.empty()) return std::nullopt;
+    long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > limit) return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
+std::optional<int> ParseImageNumber(const std::string& text) { return ParseDecimal(text, kMaxImageNumber); }
+
+std::string NumberError(const std::string& text) {
+    return "not an image number: " + Quoted(text) + " (expected 0-" + std::to_string(kMaxImageNumber) + ")";
+}
+
+std::string AddImageNumbers(const std::string& item, ImageNumberSet& numbers) {
+    const size_t dash = item.find('-', 1);  // a leading '-' is a sign, not a range
+    if (dash == std::string::npos) {
+        const auto number = ParseImageNumber(item);
+        if (!number) return NumberError(item);
+        numbers.Add(*number, *number);
+        return "";
+    }
+    const std::string firstText = item.substr(0, dash);
+    const std::string lastText = item.substr(dash + 1);
+    if (lastText.empty()) return "range " + Quoted(item) + " has no end";
+    const auto first = ParseImageNumber(firstText);
+    if (!first) return NumberError(firstText);
+    const auto last = ParseImageNumber(lastText);
+    if (!last) return NumberError(lastText);
+    if (*last < *first) return "range " + Quoted(item) + " runs backwards";
+    numbers.Add(*first, *last);
+    return "";
+}
+
+std::optional<PictureSize> ParseSize(const std::string& text) {
+    const size_t x = text.find_first_of("xX");
+    if (x == std::string::npos) return std::nullopt;
+    const auto width = ParseDecimal(text.substr(0, x), kLargestOutputSide);
+    const auto height = ParseDecimal(text.substr(x + 1), kLargestOutputSide);
+    if (!width || !height || *width < 1 || *height < 1) return std::nullopt;
+    return PictureSize{*width, *height};
+}
+
+std::optional<PictureFormat> FormatOfName(const std::string& name) {
+    if (EndsWithIgnoringCase(name, ".png")) return PictureFormat::kPng;
+    if (EndsWithIgnoringCase(name, ".bmp")) return PictureFormat::kBmp;
+    return std::nullopt;
+}
+
+}  // namespace vorrith
