@@ -5,7 +5,8 @@
 
 #include <cstring>
 
-#include "cli/batch/render_worker.h"
+#include "cli/batch/batch_pictures.h"
+#include "cli/output/picture_output.h"
 #include "posix/descriptor_writer.h"
 #include "posix/safe_file_replacement.h"
 #include "posix/system_reason.h"
@@ -24,26 +25,29 @@ BatchReport::BatchReport(const RenderOptions& options, int workers, bool showPro
       states_(static_cast<size_t>(workers)),
       status_(STDERR_FILENO, total_, showProgress) {}
 
-bool BatchReport::OnLine(int worker, const std::string& line) {
-    const std::string kind = line.substr(0, 2);
-    const std::string rest = line.size() > 2 ? line.substr(2) : "";
+bool BatchReport::OnMessage(int worker, const WorkerMessage& message) {
     WorkerState& state = states_[static_cast<size_t>(worker)];
-    if (kind == "S " && options_.verbose) {
-        status_.Line(rest == std::to_string(kRandomImage) ? "drawing a picture from the clock" : "drawing " + rest);
-    } else if (kind == "T ") {
-        const size_t space = rest.find(' ');
-        state.temporaryInode = std::stoull(rest.substr(0, space));
-        state.temporaryName = rest.substr(space + 1);
-    } else if (kind == "D ") {
-        state.temporaryName.clear();
-        ++state.written;
-        status_.Progress(++written_);
-        if (options_.randomImage) PrintRandomNumber(rest);
-    } else if (kind == "E ") {
-        state.reportedFailure = true;
-        failed_ = true;
-        status_.Line("vorrith-render: error: " + rest);
-        return true;
+    switch (message.kind) {
+        case WorkerMessage::Kind::kStarted:
+            if (!options_.verbose) break;
+            status_.Line(message.imageNumber == kRandomImage ? "drawing a picture from the clock"
+                                                             : "drawing " + std::to_string(message.imageNumber));
+            break;
+        case WorkerMessage::Kind::kTemporaryFile:
+            state.temporaryInode = message.inode;
+            state.temporaryName = message.text;
+            break;
+        case WorkerMessage::Kind::kDone:
+            state.temporaryName.clear();
+            ++state.written;
+            status_.Progress(++written_);
+            if (options_.randomImage) PrintRandomNumber(message.imageNumber);
+            break;
+        case WorkerMessage::Kind::kFailed:
+            state.reportedFailure = true;
+            failed_ = true;
+            status_.Line("vorrith-render: error: " + message.text);
+            return true;
     }
     return false;
 }
@@ -98,7 +102,8 @@ std::string BatchReport::UnwrittenPictures(int worker) const {
 }
 
 // The picture itself may be on the standard output: the number then goes with the messages.
-void BatchReport::PrintRandomNumber(const std::string& number) {
+void BatchReport::PrintRandomNumber(int imageNumber) {
+    const std::string number = std::to_string(imageNumber);
     if (WritesToStandardOutput(options_)) {
         status_.Line("vorrith-render: image number " + number);
     } else if (stdoutError_ == 0) {

@@ -1,4 +1,4 @@
-// The parent's account of a batch: it hears every worker's lines and end, keeps the
+// The parent's account of a batch: it hears every worker's messages and end, keeps the
 // progress line, prints each error as one whole line, and knows at the end how many
 // pictures were written and what went wrong.
 #pragma once
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/batch/status_line.h"
+#include "cli/batch/worker_messages.h"
 #include "cli/options/render_options.h"
 
 namespace vorrith {
@@ -17,7 +18,7 @@ public:
     BatchReport(const RenderOptions& options, int workers, bool showProgress);
 
     // Both return true when the batch should stop.
-    bool OnLine(int worker, const std::string& line);
+    bool OnMessage(int worker, const WorkerMessage& message);
     bool OnEnd(int worker, long pid, int waitStatus, bool interrupted);
 
     // The exit code after the batch: 0, 1 after a failure, 128 + signal when interrupted.
@@ -32,7 +33,7 @@ private:
         std::string temporaryName;  // its last temporary file, unless written since
         unsigned long long temporaryInode = 0;
     };
-    void PrintRandomNumber(const std::string& number);
+    void PrintRandomNumber(int imageNumber);
     std::string DeathMessage(int worker, long pid, int waitStatus) const;
     std::string UnwrittenPictures(int worker) const;
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/batch/batch_pictures.h"
 #include "cli/batch/batch_report.h"
-#include "cli/batch/render_worker.h"
 #include "posix/interruption.h"
 #include "posix/system_reason.h"
 
@@ -24,8 +24,8 @@ int RunWorkerBatch(const RenderOptions& options, bool showProgress, const BatchW
         processes.AskToStop();
     }
     WorkerEvents events;
-    events.onLine = [&](int worker, const std::string& line) {
-        if (report.OnLine(worker, line)) processes.AskToStop();
+    events.onMessage = [&](int worker, const WorkerMessage& message) {
+        if (report.OnMessage(worker, message)) processes.AskToStop();
     };
     events.onEnd = [&](int worker, pid_t pid, int status) {
         if (report.OnEnd(worker, pid, status, InterruptionUnderway())) processes.AskToStop();

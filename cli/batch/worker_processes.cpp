@@ -15,7 +15,9 @@
 
 namespace vorrith {
 
-bool WorkerLink::Send(const std::string& line) const { return WriteAll(reportFd_, line + "\n") == 0; }
+bool WorkerLink::Send(const WorkerMessage& message) const {
+    return WriteAll(reportFd_, EncodeWorkerMessage(message) + "\n") == 0;
+}
 
 // The parent closes its end of the stop pipe to stop the workers; a worker then reads
 // end-of-file there.
@@ -97,7 +99,8 @@ bool WorkerProcesses::ReadFrom(Worker& worker, int index, const WorkerEvents& ev
     if (got > 0) {
         worker.pending.append(buffer, static_cast<size_t>(got));
         for (size_t end; (end = worker.pending.find('\n')) != std::string::npos;) {
-            events.onLine(index, worker.pending.substr(0, end));
+            const auto message = DecodeWorkerMessage(worker.pending.substr(0, end));
+            if (message) events.onMessage(index, *message);
             worker.pending.erase(0, end + 1);
         }
         return true;

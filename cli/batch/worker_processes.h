@@ -2,8 +2,9 @@
 // (one generator, one canvas), so pictures are drawn in parallel by separate processes,
 // never by threads.
 //
-// Each worker starts as a copy of this process and talks to it in lines over a pipe of
-// its own; only this process writes to the terminal, so lines never mix. Stopping is
+// Each worker starts as a copy of this process and talks to it in messages, one line each
+// (worker_messages.h), over a pipe of its own; only this process writes to the terminal,
+// so lines never mix. Stopping is
 // cooperative (a worker checks between items); an interruption (SIGINT, SIGTERM) is
 // passed on to every worker, which ends at once.
 #pragma once
@@ -14,14 +15,16 @@
 #include <string>
 #include <vector>
 
+#include "cli/batch/worker_messages.h"
+
 namespace vorrith {
 
 // A worker's end of the conversation.
 class WorkerLink {
 public:
     WorkerLink(int reportFd, int stopFd) : reportFd_(reportFd), stopFd_(stopFd) {}
-    // Sends one line (without its newline); false when the parent is gone.
-    bool Send(const std::string& line) const;
+    // False when the parent is gone.
+    bool Send(const WorkerMessage& message) const;
     // True once the parent asked the workers to stop (or ended).
     bool StopRequested() const;
 
@@ -31,8 +34,8 @@ private:
 };
 
 struct WorkerEvents {
-    std::function<void(int worker, const std::string& line)> onLine;
-    std::function<void(int worker, pid_t pid, int waitStatus)> onEnd;  // after its last line
+    std::function<void(int worker, const WorkerMessage& message)> onMessage;
+    std::function<void(int worker, pid_t pid, int waitStatus)> onEnd;  // after its last message
 };
 
 class WorkerProcesses {
@@ -47,7 +50,7 @@ public:
     bool Start(int count, const std::function<int(int worker, const WorkerLink& link)>& body);
     int Started() const { return static_cast<int>(workers_.size()); }
     int StartError() const { return startError_; }  // errno of the failed pipe or fork
-    // Relays the workers' lines until every worker has ended. Returns the signal that
+    // Relays the workers' messages until every worker has ended. Returns the signal that
     // interrupted the batch (after passing it on and waiting for the workers), or 0.
     int Supervise(const WorkerEvents& events);
     // Workers stop after the item they are on.

@@ -26,6 +26,14 @@ std::string PictureFileName(PictureFormat format, int imageNumber) {
     return bmpName.substr(0, bmpName.rfind('.')) + ".png";
 }
 
+std::string DestinationFor(const RenderOptions& options, int imageNumber) {
+    if (options.outputPath) return *options.outputPath;
+    const std::string name = PictureFileName(options.format, imageNumber);
+    if (!options.outputFolder) return name;
+    const std::string& folder = *options.outputFolder;
+    return (folder.back() == '/' ? folder : folder + "/") + name;
+}
+
 std::vector<uint8_t> EncodeRequestedPicture(const RenderOptions& options, const Surface& picture) try {
     if (!options.size) return Encode(options.format, picture);
     Surface resized;

@@ -16,6 +16,9 @@ namespace vorrith {
 // "Vorrith12345.Bmp", or "Vorrith12345.png" for a batch in PNG.
 std::string PictureFileName(PictureFormat format, int imageNumber);
 
+// Where picture imageNumber goes: -o's name, or its own name in --out-dir or here.
+std::string DestinationFor(const RenderOptions& options, int imageNumber);
+
 // The file's bytes; empty when memory ran out.
 std::vector<uint8_t> EncodeRequestedPicture(const RenderOptions& options, const Surface& picture);
 

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "cli/batch/batch_pictures.h"
 #include "cli/batch/render_worker.h"
 #include "cli/batch/worker_batch.h"
 #include "cli/message_text.h"
@@ -35,7 +36,7 @@ int DrawThumbnails(const RenderOptions& options, const SheetLayout& layout, Shee
         if (!PlaceThumbnail(canvas, layout, index, options.filter, sheet)) {
             return "not enough memory for the thumbnail of " + number;
         }
-        link.Send("D " + number);
+        link.Send(WorkerMessage::Done(imageNumber));
         return std::string();
     });
 }
