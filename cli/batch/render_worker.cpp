@@ -15,16 +15,15 @@ std::string WritePicture(const RenderOptions& options, int imageNumber, const Wo
         link.Send(WorkerMessage::Done(imageNumber));
         return "";
     }
-    const std::string destination = DestinationFor(options, imageNumber);
+    std::vector<uint8_t> bytes;
+    const OutputResult encoded = EncodeRequestedPicture(options, canvas, bytes);
+    if (!encoded.ok()) return encoded.Message("not enough memory for the picture at the size asked for");
     ReplaceObserver observer;
     observer.onCreated = [&](const std::string& name, unsigned long long inode) {
         link.Send(WorkerMessage::TemporaryFile(inode, name));
     };
     observer.onReplaced = [&] { link.Send(WorkerMessage::Done(imageNumber)); };
-    const std::vector<uint8_t> bytes = EncodeRequestedPicture(options, canvas);
-    if (bytes.empty()) return "not enough memory for the picture at the size asked for";
-    const FileReplaceResult result = StorePicture(destination, bytes, observer);
-    return result.ok ? "" : "cannot write " + DestinationInWords(destination) + ": " + result.reason;
+    return StorePicture(DestinationFor(options, imageNumber), bytes, observer);
 }
 
 }  // namespace

@@ -3,14 +3,12 @@
 namespace vorrith {
 
 CairoSurface MakeCairoImage(int width, int height) {
-    CairoSurface image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
-    if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
-    return image;
+    return CairoSurface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
 }
 
 CairoSurface CairoImageOf(const PixelRows& picture) {
     CairoSurface image = MakeCairoImage(picture.width, picture.height);
-    if (!image) return nullptr;
+    if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) return image;
     uint8_t* data = cairo_image_surface_get_data(image.get());
     const size_t stride = static_cast<size_t>(cairo_image_surface_get_stride(image.get()));
     for (int y = 0; y < picture.height; ++y) {
@@ -36,6 +34,12 @@ void CopyCairoRows(cairo_surface_t* image, int rows, uint8_t* out, size_t outStr
             row[2] = static_cast<uint8_t>(in[x] >> 16);
         }
     }
+}
+
+OutputResult CairoResult(cairo_status_t status, const std::string& step) {
+    if (status == CAIRO_STATUS_SUCCESS) return OutputResult::Done();
+    if (status == CAIRO_STATUS_NO_MEMORY) return OutputResult::OutOfMemory();
+    return OutputResult::Failed("cairo cannot " + step + ": " + cairo_status_to_string(status));
 }
 
 }  // namespace vorrith

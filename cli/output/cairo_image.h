@@ -1,5 +1,6 @@
-// Cairo image surfaces beside the renderer's own 24-bit pictures: owning handles, and
-// conversion between blue-green-red rows and cairo's 32-bit RGB24 pixels.
+// Cairo image surfaces beside the renderer's own 24-bit pictures: owning handles,
+// conversion between blue-green-red rows and cairo's 32-bit RGB24 pixels, and cairo's
+// status as an OutputResult.
 #pragma once
 
 #include <cairo.h>
@@ -7,8 +8,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
-#include "cli/output/png_encoder.h"
+#include "cli/output/output_result.h"
+#include "core/surface.h"
 
 namespace vorrith {
 
@@ -21,11 +24,15 @@ struct CairoContextRelease {
 using CairoSurface = std::unique_ptr<cairo_surface_t, CairoSurfaceRelease>;
 using CairoContext = std::unique_ptr<cairo_t, CairoContextRelease>;
 
-// An RGB24 image surface of width x height; null when it cannot be made.
+// An RGB24 image surface of width x height. Never null: one that could not be made
+// says why through cairo_surface_status.
 CairoSurface MakeCairoImage(int width, int height);
-// The picture as an RGB24 image surface; null when memory runs out.
+// The picture as an RGB24 image surface, the same way.
 CairoSurface CairoImageOf(const PixelRows& picture);
 // Copies rows of an RGB24 surface, from its top, into blue-green-red rows.
 void CopyCairoRows(cairo_surface_t* image, int rows, uint8_t* out, size_t outStride);
+
+// Done, out of memory, or "cairo cannot STEP: " and cairo's words for the status.
+OutputResult CairoResult(cairo_status_t status, const std::string& step);
 
 }  // namespace vorrith

@@ -14,8 +14,17 @@
 namespace vorrith {
 namespace {
 
-std::vector<uint8_t> Encode(PictureFormat format, const Surface& picture) {
-    return format == PictureFormat::kPng ? EncodePng(picture) : EncodeBmp(picture);
+OutputResult Encode(PictureFormat format, const Surface& picture, std::vector<uint8_t>& bytes) {
+    if (format == PictureFormat::kPng) return EncodePng(RowsOf(picture), PngEffort::kSmallFile, bytes);
+    bytes = EncodeBmp(picture);
+    return OutputResult::Done();
+}
+
+FileReplaceResult WriteToStandardOutput(const std::vector<uint8_t>& bytes, const ReplaceObserver& observer) {
+    const int error = WriteAll(STDOUT_FILENO, bytes.data(), bytes.size());
+    if (error != 0) return {false, SystemReason(error)};
+    if (observer.onReplaced) observer.onReplaced();
+    return {};
 }
 
 }  // namespace
@@ -34,22 +43,22 @@ std::string DestinationFor(const RenderOptions& options, int imageNumber) {
     return (folder.back() == '/' ? folder : folder + "/") + name;
 }
 
-std::vector<uint8_t> EncodeRequestedPicture(const RenderOptions& options, const Surface& picture) try {
-    if (!options.size) return Encode(options.format, picture);
+OutputResult EncodeRequestedPicture(const RenderOptions& options, const Surface& picture,
+                                    std::vector<uint8_t>& bytes) try {
+    if (!options.size) return Encode(options.format, picture, bytes);
     Surface resized;
-    if (!ResamplePicture(picture, *options.size, options.fitMode, options.filter, resized)) return {};
-    return Encode(options.format, resized);
+    const OutputResult resampled = ResamplePicture(picture, *options.size, options.fitMode, options.filter, resized);
+    return resampled.ok() ? Encode(options.format, resized, bytes) : resampled;
 } catch (const std::bad_alloc&) {
-    return {};
+    return OutputResult::OutOfMemory();
 }
 
-FileReplaceResult StorePicture(const std::string& destination, const std::vector<uint8_t>& bytes,
-                               const ReplaceObserver& observer) {
-    if (destination != kStandardOutputName) return ReplaceFileSafely(destination, bytes, observer);
-    const int error = WriteAll(STDOUT_FILENO, bytes.data(), bytes.size());
-    if (error != 0) return {false, SystemReason(error)};
-    if (observer.onReplaced) observer.onReplaced();
-    return {};
+std::string StorePicture(const std::string& destination, const std::vector<uint8_t>& bytes,
+                         const ReplaceObserver& observer) {
+    const FileReplaceResult result = destination == kStandardOutputName
+                                         ? WriteToStandardOutput(bytes, observer)
+                                         : ReplaceFileSafely(destination, bytes, observer);
+    return result.ok ? "" : "cannot write " + DestinationInWords(destination) + ": " + result.reason;
 }
 
 std::string DestinationInWords(const std::string& destination) {

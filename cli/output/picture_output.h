@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/options/render_options.h"
+#include "cli/output/output_result.h"
 #include "core/surface.h"
 #include "posix/safe_file_replacement.h"
 
@@ -19,12 +20,13 @@ std::string PictureFileName(PictureFormat format, int imageNumber);
 // Where picture imageNumber goes: -o's name, or its own name in --out-dir or here.
 std::string DestinationFor(const RenderOptions& options, int imageNumber);
 
-// The file's bytes; empty when memory ran out.
-std::vector<uint8_t> EncodeRequestedPicture(const RenderOptions& options, const Surface& picture);
+// bytes becomes the file of the picture at the size and in the format asked for.
+OutputResult EncodeRequestedPicture(const RenderOptions& options, const Surface& picture, std::vector<uint8_t>& bytes);
 
-// Stores bytes at destination ("-": the standard output); observer as for ReplaceFileSafely.
-FileReplaceResult StorePicture(const std::string& destination, const std::vector<uint8_t>& bytes,
-                               const ReplaceObserver& observer);
+// Stores bytes at destination ("-": the standard output); observer as for
+// ReplaceFileSafely. "", or the one-line message naming the destination and the cause.
+std::string StorePicture(const std::string& destination, const std::vector<uint8_t>& bytes,
+                         const ReplaceObserver& observer);
 
 // "'sky.png'", or "the standard output".
 std::string DestinationInWords(const std::string& destination);

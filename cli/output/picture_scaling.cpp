@@ -12,6 +12,7 @@ namespace {
 // The output is drawn in bands of rows, so a large wallpaper needs little memory beyond
 // its own pixels. Pixel values do not depend on the band: each is sampled on its own.
 constexpr int kBandRows = 256;
+constexpr char kResampling[] = "resample the picture";
 
 // numerator / denominator rounded to the nearest integer, at least 1.
 int RoundedQuotient(int64_t numerator, int64_t denominator) {
@@ -25,7 +26,7 @@ void CopyPicture(const Surface& picture, Surface& out) {
 }
 
 // Paints the picture into band, whose top row is output row bandTop.
-bool PaintBand(cairo_surface_t* band, cairo_surface_t* source, const Surface& picture, PixelRect place, int bandTop,
+cairo_status_t PaintBand(cairo_surface_t* band, cairo_surface_t* source, const Surface& picture, PixelRect place, int bandTop,
                ScaleFilter filter) {
     CairoContext context(cairo_create(band));
     cairo_t* cr = context.get();
@@ -40,7 +41,7 @@ bool PaintBand(cairo_surface_t* band, cairo_surface_t* source, const Surface& pi
     cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);  // edges keep their own colour, not the bars'
     cairo_rectangle(cr, 0, 0, picture.width, picture.height);
     cairo_fill(cr);
-    return cairo_status(cr) == CAIRO_STATUS_SUCCESS;
+    return cairo_status(cr);
 }
 
 }  // namespace
@@ -64,22 +65,28 @@ PixelRect PlacePicture(int pictureWidth, int pictureHeight, PictureSize output, 
     return place;
 }
 
-bool ResamplePicture(const Surface& picture, PictureSize size, FitMode mode, ScaleFilter filter, Surface& out) {
-    if (out.Allocate(size.width, size.height) != kAllocated) return false;
+OutputResult ResamplePicture(const Surface& picture, PictureSize size, FitMode mode, ScaleFilter filter,
+                             Surface& out) {
+    if (out.Allocate(size.width, size.height) != kAllocated) return OutputResult::OutOfMemory();
     if (size.width == picture.width && size.height == picture.height) {
         CopyPicture(picture, out);
-        return true;
+        return OutputResult::Done();
     }
     const PixelRect place = PlacePicture(picture.width, picture.height, size, mode);
     const CairoSurface source = CairoImageOf(RowsOf(picture));
     const CairoSurface band = MakeCairoImage(size.width, std::min(kBandRows, size.height));
-    if (!source || !band) return false;
+    for (cairo_surface_t* made : {source.get(), band.get()}) {
+        const OutputResult result = CairoResult(cairo_surface_status(made), kResampling);
+        if (!result.ok()) return result;
+    }
     for (int top = 0; top < size.height; top += kBandRows) {
-        if (!PaintBand(band.get(), source.get(), picture, place, top, filter)) return false;
+        const OutputResult painted =
+            CairoResult(PaintBand(band.get(), source.get(), picture, place, top, filter), kResampling);
+        if (!painted.ok()) return painted;
         CopyCairoRows(band.get(), std::min(kBandRows, size.height - top), out.PixelAddress(0, top),
                       static_cast<size_t>(out.stride));
     }
-    return true;
+    return OutputResult::Done();
 }
 
 }  // namespace vorrith

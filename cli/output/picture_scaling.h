@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cli/options/render_options.h"
+#include "cli/output/output_result.h"
 #include "core/surface.h"
 
 namespace vorrith {
@@ -20,7 +21,8 @@ struct PixelRect {
 // negative position and overhang on both sides evenly).
 PixelRect PlacePicture(int pictureWidth, int pictureHeight, PictureSize output, FitMode mode);
 
-// out becomes the picture at size, with black bars; false when memory runs out.
-bool ResamplePicture(const Surface& picture, PictureSize size, FitMode mode, ScaleFilter filter, Surface& out);
+// out becomes the picture at size, with black bars.
+OutputResult ResamplePicture(const Surface& picture, PictureSize size, FitMode mode, ScaleFilter filter,
+                             Surface& out);
 
 }  // namespace vorrith

@@ -4,27 +4,54 @@
 
 #include <csetjmp>
 #include <new>
+#include <string>
 
 namespace vorrith {
 namespace {
 
-void AppendBytes(png_structp png, png_bytep data, size_t length) {
-    auto* bytes = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
-    bool stored = true;
+// What the encoding made and, when it failed, why; libpng's callbacks reach it through
+// its io and error pointers.
+struct PngOutput {
+    std::vector<uint8_t>* bytes = nullptr;
+    bool outOfMemory = false;
+    std::string error;    // libpng's words
+    std::string warning;  // its last warning, which often says more ("Image width is zero")
+};
+
+// Keeps libpng's words for the message, which libpng would otherwise print on stderr.
+void Keep(png_structp png, std::string PngOutput::*field, png_const_charp message) {
+    auto* output = static_cast<PngOutput*>(png_get_error_ptr(png));
     try {
-        bytes->insert(bytes->end(), data, data + length);
+        output->*field = message;
     } catch (const std::bad_alloc&) {
-        stored = false;
+        output->outOfMemory = true;
     }
-    if (!stored) png_error(png, "out of memory");  // outside the handler: it does not return
+}
+
+// Ends the encoding back at WriteRows's setjmp.
+[[noreturn]] void KeepError(png_structp png, png_const_charp message) {
+    Keep(png, &PngOutput::error, message);
+    png_longjmp(png, 1);
+}
+
+void KeepWarning(png_structp png, png_const_charp message) { Keep(png, &PngOutput::warning, message); }
+
+void AppendBytes(png_structp png, png_bytep data, size_t length) {
+    auto* output = static_cast<PngOutput*>(png_get_io_ptr(png));
+    try {
+        output->bytes->insert(output->bytes->end(), data, data + length);
+    } catch (const std::bad_alloc&) {
+        output->outOfMemory = true;
+    }
+    if (output->outOfMemory) png_error(png, "out of memory");  // outside the handler: it does not return
 }
 
 void NoFlush(png_structp) {}
 
 // libpng reports errors by longjmp back here; nothing in this frame needs destroying.
-bool WriteRows(png_structp png, png_infop info, const PixelRows& picture, int level, std::vector<uint8_t>* out) {
+bool WriteRows(png_structp png, png_infop info, const PixelRows& picture, int level, PngOutput* output) {
     if (setjmp(png_jmpbuf(png))) return false;
-    png_set_write_fn(png, out, AppendBytes, NoFlush);
+    png_set_write_fn(png, output, AppendBytes, NoFlush);
     png_set_compression_level(png, level);
     png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -39,19 +66,21 @@ bool WriteRows(png_structp png, png_infop info, const PixelRows& picture, int le
 
 }  // namespace
 
-std::vector<uint8_t> EncodePng(const PixelRows& picture, PngEffort effort) {
+OutputResult EncodePng(const PixelRows& picture, PngEffort effort, std::vector<uint8_t>& bytes) {
     const int level = effort == PngEffort::kQuick ? 3 : 6;  // zlib's levels; 6 is its default
-    std::vector<uint8_t> bytes;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    bytes.clear();
+    PngOutput output;
+    output.bytes = &bytes;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &output, KeepError, KeepWarning);
     png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
-    const bool written = info != nullptr && WriteRows(png, info, picture, level, &bytes);
+    const bool made = info != nullptr;
+    const bool written = made && WriteRows(png, info, picture, level, &output);
     png_destroy_write_struct(&png, &info);
-    if (!written) return {};
-    return bytes;
-}
-
-std::vector<uint8_t> EncodePng(const Surface& surface) {
-    return EncodePng(RowsOf(surface));
+    if (written) return OutputResult::Done();
+    bytes.clear();
+    if (!made || output.outOfMemory) return OutputResult::OutOfMemory();
+    const std::string warning = output.warning.empty() ? "" : " (" + output.warning + ")";
+    return OutputResult::Failed("libpng cannot encode the picture: " + output.error + warning);
 }
 
 }  // namespace vorrith

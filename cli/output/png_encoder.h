@@ -3,10 +3,10 @@
 // shows the stored bytes as they are, the same colours as the BMP of the picture.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "cli/output/output_result.h"
 #include "core/surface.h"
 
 namespace vorrith {
@@ -16,8 +16,7 @@ namespace vorrith {
 // file 7% larger.
 enum class PngEffort { kSmallFile, kQuick };
 
-// The whole file's bytes; empty when memory ran out.
-std::vector<uint8_t> EncodePng(const PixelRows& picture, PngEffort effort = PngEffort::kSmallFile);
-std::vector<uint8_t> EncodePng(const Surface& surface);
+// bytes becomes the whole file. A failure of libpng carries libpng's own words.
+OutputResult EncodePng(const PixelRows& picture, PngEffort effort, std::vector<uint8_t>& bytes);
 
 }  // namespace vorrith

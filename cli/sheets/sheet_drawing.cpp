@@ -11,6 +11,8 @@
 namespace vorrith {
 namespace {
 
+constexpr char kLabelling[] = "draw the sheet's labels";
+
 void SetColour(cairo_t* cr, uint32_t colour) {
     cairo_set_source_rgb(cr, (colour >> 16 & 0xFF) / 255.0, (colour >> 8 & 0xFF) / 255.0, (colour & 0xFF) / 255.0);
 }
@@ -44,34 +46,35 @@ public:
 
 }  // namespace
 
-bool PlaceThumbnail(const Surface& picture, const SheetLayout& layout, size_t index, ScaleFilter filter,
-                    SheetPixels& sheet) {
+OutputResult PlaceThumbnail(const Surface& picture, const SheetLayout& layout, size_t index, ScaleFilter filter,
+                            SheetPixels& sheet) {
     Surface thumbnail;
     const PictureSize size{layout.thumbWidth, layout.thumbHeight};
-    if (!ResamplePicture(picture, size, FitMode::kFit, filter, thumbnail)) return false;
+    const OutputResult resampled = ResamplePicture(picture, size, FitMode::kFit, filter, thumbnail);
+    if (!resampled.ok()) return resampled;
     const int left = layout.CellLeft(index);
     const int top = layout.CellTop(index);
     for (int y = 0; y < size.height; ++y) {
         std::memcpy(sheet.At(left, top + y), thumbnail.PixelAddress(0, y), static_cast<size_t>(size.width) * 3);
     }
-    return true;
+    return OutputResult::Done();
 }
 
-bool DrawLabels(const SheetLayout& layout, const std::vector<int>& imageNumbers, SheetPixels& sheet) {
+OutputResult DrawLabels(const SheetLayout& layout, const std::vector<int>& imageNumbers, SheetPixels& sheet) {
     const FontCachesEmptiedAfterwards emptied;  // after the surface and context below are gone
     const CairoSurface strip = MakeCairoImage(layout.thumbWidth, layout.labelHeight);
-    if (!strip) return false;
-    const CairoContext context(cairo_create(strip.get()));
+    const CairoContext context(cairo_create(strip.get()));  // in an error state too if strip is
     cairo_t* cr = context.get();
     cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
     cairo_set_font_size(cr, layout.labelFontSize);
     for (size_t i = 0; i < imageNumbers.size(); ++i) {
         DrawCentredText(cr, std::to_string(imageNumbers[i]), layout.thumbWidth, layout.labelHeight);
-        if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) return false;
+        const OutputResult drawn = CairoResult(cairo_status(cr), kLabelling);
+        if (!drawn.ok()) return drawn;
         CopyCairoRows(strip.get(), layout.labelHeight, sheet.At(layout.CellLeft(i), layout.CellTop(i) + layout.thumbHeight),
                       sheet.stride());
     }
-    return true;
+    return CairoResult(cairo_status(cr), kLabelling);
 }
 
 }  // namespace vorrith

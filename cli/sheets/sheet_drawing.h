@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/options/render_options.h"
+#include "cli/output/output_result.h"
 #include "cli/sheets/sheet_layout.h"
 #include "cli/sheets/sheet_pixels.h"
 #include "core/surface.h"
@@ -13,11 +14,11 @@ namespace vorrith {
 
 constexpr uint32_t kLabelColour = 0xE8E8E8;
 
-// The picture resampled into cell index; false when memory runs out.
-bool PlaceThumbnail(const Surface& picture, const SheetLayout& layout, size_t index, ScaleFilter filter,
-                    SheetPixels& sheet);
+// The picture resampled into cell index.
+OutputResult PlaceThumbnail(const Surface& picture, const SheetLayout& layout, size_t index, ScaleFilter filter,
+                            SheetPixels& sheet);
 
-// Labels cell i with imageNumbers[i]; false when drawing failed.
-bool DrawLabels(const SheetLayout& layout, const std::vector<int>& imageNumbers, SheetPixels& sheet);
+// Labels cell i with imageNumbers[i].
+OutputResult DrawLabels(const SheetLayout& layout, const std::vector<int>& imageNumbers, SheetPixels& sheet);
 
 }  // namespace vorrith

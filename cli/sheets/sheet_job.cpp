@@ -9,6 +9,7 @@
 #include "cli/batch/worker_batch.h"
 #include "cli/message_text.h"
 #include "cli/output/picture_output.h"
+#include "cli/output/png_encoder.h"
 #include "cli/sheets/sheet_drawing.h"
 #include "core/canvas.h"
 #include "posix/interruption.h"
@@ -32,10 +33,8 @@ std::vector<int> SheetNumbers(const RenderOptions& options) {
 int DrawThumbnails(const RenderOptions& options, const SheetLayout& layout, SheetPixels& sheet, int worker,
                    int workers, const WorkerLink& link) {
     return DrawAssignedPictures(options, worker, workers, link, [&](int imageNumber, size_t index) {
-        const std::string number = std::to_string(imageNumber);
-        if (!PlaceThumbnail(canvas, layout, index, options.filter, sheet)) {
-            return "not enough memory for the thumbnail of " + number;
-        }
+        const OutputResult placed = PlaceThumbnail(canvas, layout, index, options.filter, sheet);
+        if (!placed.ok()) return placed.Message("not enough memory for the thumbnail of " + std::to_string(imageNumber));
         link.Send(WorkerMessage::Done(imageNumber));
         return std::string();
     });
@@ -45,15 +44,16 @@ int LabelAndWrite(const RenderOptions& options, const SheetLayout& layout, Sheet
     // From here this process writes the file as a worker would: an interruption removes
     // its temporary file and ends it.
     EndOnInterruptionSaying("vorrith-render: interrupted while writing the sheet: no sheet written\n");
-    if (!DrawLabels(layout, SheetNumbers(options), sheet)) return FailWith("cannot draw the sheet's labels");
-    const std::vector<uint8_t> bytes = EncodePng(sheet.Rows(), PngEffort::kQuick);
-    if (bytes.empty()) return FailWith("not enough memory to encode a sheet of " + SizeInWords(layout));
+    const OutputResult labelled = DrawLabels(layout, SheetNumbers(options), sheet);
+    if (!labelled.ok()) return FailWith(labelled.Message("not enough memory for the sheet's labels"));
+    std::vector<uint8_t> bytes;
+    const OutputResult encoded = EncodePng(sheet.Rows(), PngEffort::kQuick, bytes);
+    if (!encoded.ok()) return FailWith(encoded.Message("not enough memory to encode a sheet of " + SizeInWords(layout)));
     if (options.dryRun) return 0;
-    const std::string& destination = *options.outputPath;
     ReplaceObserver observer;
     observer.onReplaced = IgnoreInterruptions;  // the sheet is written: nothing left to stop
-    const FileReplaceResult result = StorePicture(destination, bytes, observer);
-    return result.ok ? 0 : FailWith("cannot write " + DestinationInWords(destination) + ": " + result.reason);
+    const std::string error = StorePicture(*options.outputPath, bytes, observer);
+    return error.empty() ? 0 : FailWith(error);
 }
 
 }  // namespace

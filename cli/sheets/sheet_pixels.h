@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "cli/output/png_encoder.h"
 #include "cli/sheets/sheet_layout.h"
+#include "core/surface.h"
 
 namespace vorrith {
 
