@@ -1,4 +1,6 @@
-// vorrith-render: writes Vorrith pictures as BMP files on the command line.
+// vorrith-render: Vorrith pictures from the command line, as BMP or PNG files at their own
+// size or a wallpaper's, one or a batch at a time, as contact sheets of many, or as their
+// scene plans in words.
 #include <fcntl.h>
 #include <unistd.h>
 

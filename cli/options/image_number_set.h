@@ -14,7 +14,6 @@ public:
     // Adds first ... last (first <= last).
     void Add(int first, int last);
     size_t Count() const { return count_; }
-    bool Empty() const { return count_ == 0; }
     // Calls visit(n) for every number in ascending order until visit returns false.
     void ForEach(const std::function<bool(int)>& visit) const;
 

@@ -4,16 +4,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "cli/message_text.h"
+#include "cli/output/picture_output.h"
+#include "core/random.h"
 #include "posix/safe_file_replacement.h"
 #include "posix/system_reason.h"
 
 namespace vorrith {
 namespace {
 
-constexpr size_t kLongestDefaultName = sizeof "Vorrith32767.Bmp" - 1;
 
 // 0 when files can be created in folder, else the errno that says why not.
 int FolderError(const std::string& folder) {
@@ -38,6 +40,12 @@ std::string FolderProblem(const std::string& path, const std::string& folder) {
     return "cannot write " + Quoted(path) + ": folder " + Quoted(folder) + ": " + SystemReason(error);
 }
 
+// The longest name a picture gets in a folder: that of the highest image number.
+size_t LongestDefaultName() {
+    return std::max(PictureFileName(PictureFormat::kBmp, kMaxImageNumber).size(),
+                    PictureFileName(PictureFormat::kPng, kMaxImageNumber).size());
+}
+
 }  // namespace
 
 std::string DestinationProblem(const std::string& path) {
@@ -58,8 +66,8 @@ std::string DestinationProblem(const std::string& path) {
 std::string OutputFolderProblem(const std::string& folder) {
     const int error = FolderError(folder);
     if (error != 0) return "cannot write into folder " + Quoted(folder) + ": " + SystemReason(error);
-    const size_t longestPath = folder.size() + 1 + kLongestDefaultName;
-    return NameTooLong(folder, kLongestDefaultName, longestPath) ? CannotWrite(folder, ENAMETOOLONG) : "";
+    const size_t longestName = LongestDefaultName();
+    return NameTooLong(folder, longestName, folder.size() + 1 + longestName) ? CannotWrite(folder, ENAMETOOLONG) : "";
 }
 
 }  // namespace vorrith

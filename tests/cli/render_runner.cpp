@@ -27,7 +27,8 @@ RenderRun RunRender(const std::string& arguments, const fs::path& folder, const 
     size_t got;
     while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, got);
     const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    if (!WIFEXITED(status)) return {std::nullopt, output};
+    return {WEXITSTATUS(status), output};
 }
 
 std::string LeftoverFiles(const fs::path& folder) {

@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace vorrith {
@@ -13,7 +14,7 @@ namespace vorrith {
 std::string RenderProgram();
 
 struct RenderRun {
-    int exitCode;        // -1 when the shell did not exit normally
+    std::optional<int> exitCode;  // none when the shell did not exit normally
     std::string output;  // stdout and stderr together
 };
 

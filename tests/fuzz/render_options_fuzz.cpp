@@ -8,6 +8,7 @@
 
 #include "cli/options/render_options.h"
 #include "cli/sheets/sheet_layout.h"
+#include "core/random.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> arguments(1);
@@ -22,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!parsed.error.empty() || parsed.options.showHelp) return 0;
     size_t count = 0;
     parsed.options.imageNumbers.ForEach([&](int n) {
-        if (n < 0 || n > 32767) std::abort();
+        if (n < 0 || n > vorrith::kMaxImageNumber) std::abort();
         ++count;
         return true;
     });
