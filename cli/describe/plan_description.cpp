@@ -1,10 +1,15 @@
 #include "cli/describe/plan_description.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <sstream>
 
+#include "cli/message_text.h"
 #include "core/palette.h"
 #include "core/scene_plan.h"
+#include "posix/descriptor_writer.h"
+#include "posix/system_reason.h"
 #include "scene/scene_driver.h"
 
 namespace vorrith {
@@ -80,6 +85,11 @@ std::string DescribeScenePlan(int imageNumber) {
         << "\n";
     DescribeBands(out);
     return out.str();
+}
+
+int RunDescribeJob(int imageNumber) {
+    const int error = WriteAll(STDOUT_FILENO, DescribeScenePlan(imageNumber));
+    return error == 0 ? 0 : FailWith("cannot print the description: " + SystemReason(error));
 }
 
 }  // namespace vorrith

@@ -63,6 +63,14 @@ std::string DestinationProblem(const std::string& path) {
     return NameTooLong(folder, nameLength, path.size()) ? CannotWrite(path, ENAMETOOLONG) : "";
 }
 
+std::string PicturesDestinationProblem(const RenderOptions& options) {
+    if (WritesToStandardOutput(options)) {
+        return isatty(STDOUT_FILENO) ? "will not write a picture to a terminal: redirect the standard output" : "";
+    }
+    if (options.outputPath) return DestinationProblem(*options.outputPath);
+    return OutputFolderProblem(options.outputFolder.value_or("."));
+}
+
 std::string OutputFolderProblem(const std::string& folder) {
     const int error = FolderError(folder);
     if (error != 0) return "cannot write into folder " + Quoted(folder) + ": " + SystemReason(error);

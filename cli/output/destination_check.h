@@ -4,7 +4,13 @@
 
 #include <string>
 
+#include "cli/options/render_options.h"
+
 namespace vorrith {
+
+// Why the pictures asked for cannot go where they are to go, or "": the problem of -o's
+// path or of the output folder, or a picture that would be written to a terminal.
+std::string PicturesDestinationProblem(const RenderOptions& options);
 
 // Why no file can be written at path ("" when it can be tried): a missing or unwritable
 // folder, a folder in the file's place, a name or path too long for the system.

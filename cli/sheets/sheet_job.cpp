@@ -1,7 +1,5 @@
 #include "cli/sheets/sheet_job.h"
 
-#include <unistd.h>
-
 #include <vector>
 
 #include "cli/batch/batch_pictures.h"
