@@ -72,6 +72,13 @@ sigset_t WaitMask() {
 
 int CaughtInterruption() { return caughtSignal; }
 
+void CollectPendingInterruption() {
+    const sigset_t signals = InterruptionSignals();
+    const timespec noWait{};
+    const int signal = sigtimedwait(&signals, nullptr, &noWait);
+    if (signal > 0) RecordSignal(signal);
+}
+
 bool InterruptionUnderway() {
     sigset_t pending;
     sigpending(&pending);

@@ -29,6 +29,10 @@ void CatchInterruptions();
 sigset_t WaitMask();
 // The signal caught so far, or 0.
 int CaughtInterruption();
+// Records an interruption still waiting while the signals are held. pselect opens the
+// mask only while it waits: when it returns at once with work ready, a signal that came
+// meanwhile stays pending, and would go unseen if the wait was the last.
+void CollectPendingInterruption();
 // True once an interruption was caught or is waiting to be: Ctrl-C reaches every
 // process at once, so a supervised process may end of it before its supervisor has seen
 // its own.

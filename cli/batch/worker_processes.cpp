@@ -118,6 +118,7 @@ int WorkerProcesses::Supervise(const WorkerEvents& events) {
     const sigset_t waitMask = WaitMask();
     size_t running = workers_.size();
     while (running > 0) {
+        CollectPendingInterruption();
         if (CaughtInterruption() != 0) PassOnInterruption(CaughtInterruption());
         fd_set readable;
         FD_ZERO(&readable);
@@ -139,6 +140,7 @@ int WorkerProcesses::Supervise(const WorkerEvents& events) {
             }
         }
     }
+    CollectPendingInterruption();
     return CaughtInterruption();
 }
 
