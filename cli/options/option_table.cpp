@@ -13,6 +13,16 @@ constexpr bool kFlag = false;
 constexpr int kMostJobs = 256;
 constexpr int kMostColumns = kMaxImageNumber + 1;  // one picture per column at most
 
+// count becomes value, a count from 1 to most; else the message for option.
+std::string SetCount(const char* option, const std::string& value, int most, int& count) {
+    const auto parsed = ParseDecimal(value, most);
+    if (!parsed || *parsed < 1) {
+        return std::string(option) + " needs a count from 1 to " + std::to_string(most) + ", not " + Quoted(value);
+    }
+    count = *parsed;
+    return "";
+}
+
 // "0-63" or "5,17,100-120"
 std::string AddSheetList(const std::string& list, RenderOptions& options) {
     options.sheet = true;
@@ -44,13 +54,8 @@ const OptionRow kOptionRows[] = {
          options.verbose = true;
          return "";
      }},
-    {"--jobs", kTakesValue, [](const std::string& value, RenderOptions& options) -> std::string {
-         const auto jobs = ParseDecimal(value, kMostJobs);
-         if (!jobs || *jobs < 1) {
-             return "--jobs needs a count from 1 to " + std::to_string(kMostJobs) + ", not " + Quoted(value);
-         }
-         options.jobs = *jobs;
-         return "";
+    {"--jobs", kTakesValue, [](const std::string& value, RenderOptions& options) {
+         return SetCount("--jobs", value, kMostJobs, options.jobs);
      }},
     // Where it goes.
     {"-o", kTakesValue, [](const std::string& value, RenderOptions& options) -> std::string {
@@ -89,13 +94,8 @@ const OptionRow kOptionRows[] = {
      }},
     // Contact sheets.
     {"--sheet", kTakesValue, AddSheetList},
-    {"--columns", kTakesValue, [](const std::string& value, RenderOptions& options) -> std::string {
-         const auto columns = ParseDecimal(value, kMostColumns);
-         if (!columns || *columns < 1) {
-             return "--columns needs a count from 1 to " + std::to_string(kMostColumns) + ", not " + Quoted(value);
-         }
-         options.sheetColumns = *columns;
-         return "";
+    {"--columns", kTakesValue, [](const std::string& value, RenderOptions& options) {
+         return SetCount("--columns", value, kMostColumns, options.sheetColumns);
      }},
     {"--thumb", kTakesValue, [](const std::string& value, RenderOptions& options) -> std::string {
          const auto width = ParseDecimal(value, kLargestThumbWidth);
