@@ -35,8 +35,7 @@ FileReplaceResult WriteInPlace(const std::string& destination, const ContentWrit
     const int fd = open(destination.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return Failure(errno);
     struct stat status {};
-    const int error = fstat(fd, &status) != 0 ? errno : 0;
-    FileReplaceResult result = error != 0 ? Failure(error) : FileReplaceResult{};
+    FileReplaceResult result = fstat(fd, &status) != 0 ? Failure(errno) : FileReplaceResult{};
     if (result.ok && (S_ISREG(status.st_mode) || S_ISDIR(status.st_mode))) result = Failure(EEXIST);
     if (result.ok) result = WriteContents(fd, contents);
     if (close(fd) != 0 && result.ok) result = Failure(errno);
@@ -136,8 +135,8 @@ FileReplaceResult ReplaceFileSafely(const std::string& destination, const Conten
     const mode_t mode = exists && S_ISREG(old.st_mode) ? (old.st_mode & 0777) : DefaultFileMode();
     TemporaryFile temporary(destination, observer);
     if (temporary.error() != 0) return Failure(temporary.error());
-    FileReplaceResult result = temporary.Fill(contents, mode);
-    if (!result.ok) return result;
+    const FileReplaceResult filled = temporary.Fill(contents, mode);
+    if (!filled.ok) return filled;
     const int error = temporary.MoveOver(destination, observer);
     return error == 0 ? FileReplaceResult{} : Failure(error);
 }

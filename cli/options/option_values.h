@@ -17,7 +17,7 @@ std::optional<int> ParseDecimal(const std::string& text, int limit);
 // A decimal image number 0 ... kMaxImageNumber, the same way.
 std::optional<int> ParseImageNumber(const std::string& text);
 
-// "not an image number: 'x' (expected 0-32767)"
+// The message for text that is no image number, naming the numbers allowed.
 std::string NumberError(const std::string& text);
 
 // Adds one NUMBER or FIRST-LAST item to numbers; an error message or "".
