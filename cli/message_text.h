@@ -1,4 +1,5 @@
-// Text for the renderer's one-line messages and its plain output.
+// The renderer's one-line messages: how they quote what a user typed, and how a failed
+// run says why. Every group of cli/ writes its messages through these.
 #pragma once
 
 #include <string>
