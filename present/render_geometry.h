@@ -1,5 +1,5 @@
-// Where and when the render loop shows a frame: the fade levels, the zoom rectangles of
-// the full-screen saver, and the tick-count deadlines.
+// Where and when the render loop shows a frame: the fade levels and the zoom rectangles
+// of the full-screen saver.
 //
 // A fade runs 27 frames at levels 22, 31, ..., 256, so it ends on an exact copy of the
 // new picture. Full screen, zoom direction 0 grows the picture from its native 640 x 480,
@@ -64,10 +64,5 @@ struct FramePlacement {
 };
 
 ScreenRect PlaceFrame(const FramePlacement& placement, const ScreenRect& area);
-
-// Tick counts wrap every 49.7 days, so deadlines are compared by their signed
-// difference: a deadline up to 24.8 days ahead is ahead even when it wrapped past 2^32.
-inline int32_t TicksUntil(uint32_t now, uint32_t deadline) { return static_cast<int32_t>(deadline - now); }
-inline bool DeadlineReached(uint32_t now, uint32_t deadline) { return TicksUntil(now, deadline) <= 0; }
 
 }  // namespace vorrith

@@ -1,5 +1,6 @@
 #include "present/render_loop.h"
 
+#include "core/clock.h"
 #include "present/cross_fade.h"
 #include "present/frame_buffers.h"
 

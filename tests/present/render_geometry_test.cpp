@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/clock.h"
+
 namespace vorrith {
 namespace {
 
