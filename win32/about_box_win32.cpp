@@ -3,9 +3,9 @@
 #include <richedit.h>
 #include <shellapi.h>
 
+#include "resources/resource_ids.h"
 #include "saver/about_layout.h"
 #include "saver/about_text_reader.h"
-#include "saver/dialog_ids.h"
 #include "saver/dialog_texts.h"
 
 namespace vorrith {

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "core/bmp_writer.h"
+#include "resources/resource_ids.h"
 #include "saver/config_layout.h"
-#include "saver/dialog_ids.h"
 #include "saver/dialog_texts.h"
 #include "saver/display_mode_setting.h"
 #include "saver/picture_browser.h"
@@ -96,7 +96,7 @@ void PlaceDisplayModeChoice(HWND dialog) {
 
 INT_PTR OnInitDialog(HWND dialog) {
     InitCommonControls();
-    SetWindowTextA(dialog, LoadProgramString(IDS_TITLE_AT_START, kTextBufferSize).c_str());
+    SetWindowTextA(dialog, LoadProgramString(IDS_DIALOG_TITLE, kTextBufferSize).c_str());
     SizeToPicture(dialog);
     MoveControlsToBottom(dialog);
     PlaceDisplayModeChoice(dialog);
@@ -109,7 +109,7 @@ INT_PTR OnInitDialog(HWND dialog) {
 }
 
 void ShowDrawnPicture(HWND dialog, int imageNumber) {
-    const std::string pattern = LoadProgramString(IDS_TITLE_WITH_IMAGE, kTitleBufferSize);
+    const std::string pattern = LoadProgramString(IDS_IMAGE_TITLE, kTitleBufferSize);
     SetWindowTextA(dialog, FormatImageTitle(pattern, imageNumber).c_str());
     EnableWindow(GetDlgItem(dialog, IDC_SAVE_AS), TRUE);
     InvalidateRect(dialog, nullptr, FALSE);

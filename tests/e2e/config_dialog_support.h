@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "saver/dialog_ids.h"
+#include "resources/resource_ids.h"
 #include "tests/e2e/window_driver.h"
 
 namespace vorrith::e2e {

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "saver/dialog_ids.h"
+#include "resources/resource_ids.h"
 #include "tests/win32/program_resources_fixture.h"
 
 namespace vorrith {
