@@ -3,14 +3,13 @@
 #include <cstdlib>
 
 #include "core/clock.h"
-#include "saver/command_line.h"
 
 namespace vorrith {
 
-void SaverWindow::OnCreate(const char* commandLine, bool changeDisplayMode) {
+void SaverWindow::OnCreate(const SaverWindowStart& start) {
     ClearRenderParams(params_);
-    changeDisplayMode_ = changeDisplayMode;
-    if (HasFullScreenSwitch(commandLine)) fullScreenMode_ = true;
+    changeDisplayMode_ = start.changeDisplayMode;
+    if (start.fullScreen) fullScreenMode_ = true;
     if (fullScreenMode_) {
         if (changeDisplayMode_) modeSwitched_ = SwitchToSaverDisplayMode(platform_) >= 0;
         platform_.ShowCoveringEveryMonitor();

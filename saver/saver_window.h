@@ -43,13 +43,21 @@ constexpr int32_t kMouseGraceMs = 1500;
 // still too short for the second.
 constexpr int32_t kMouseDeadZone = 3;
 
+// What the window starts from.
+struct SaverWindowStart {
+    // The full-screen saver, with its display-mode switch, grace period and zoom; false
+    // for a preview, and for a full-screen window started without them.
+    bool fullScreen = false;
+    // The stored choice: when false, full screen touches no display mode at all.
+    bool changeDisplayMode = true;
+};
+
 class SaverWindow {
 public:
     explicit SaverWindow(SaverWindowPlatform& platform) : platform_(platform) {}
 
-    // WM_CREATE: commandLine is the whole process command line; changeDisplayMode is the
-    // stored choice: when false, full screen touches no display mode at all.
-    void OnCreate(const char* commandLine, bool changeDisplayMode = true);
+    // WM_CREATE.
+    void OnCreate(const SaverWindowStart& start);
     // WM_PAINT, after the default handling: starts the render thread if none runs.
     void OnPaint(uintptr_t window);
     // WM_MOUSEMOVE: true when the movement goes on to the ending rules.
@@ -71,7 +79,7 @@ private:
     SaverWindowPlatform& platform_;
     RenderParams params_{};
     bool threadRunning_ = false;
-    bool fullScreenMode_ = false;    // set by "/s" on the command line, never cleared
+    bool fullScreenMode_ = false;    // from the start, never cleared
     bool changeDisplayMode_ = true;  // the stored choice, read at creation
     bool modeSwitched_ = false;      // a display mode was set and is not restored yet
     bool destroyed_ = false;

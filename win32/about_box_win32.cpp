@@ -5,7 +5,7 @@
 
 #include "resources/resource_ids.h"
 #include "saver/about_layout.h"
-#include "saver/about_text_reader.h"
+#include "win32/rules/about_text_reader.h"
 #include "saver/dialog_texts.h"
 
 namespace vorrith {
@@ -15,11 +15,12 @@ HINSTANCE ModuleOf(HWND window) {
     return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
 }
 
+// The control reads until the callback answers non-zero.
 DWORD CALLBACK ReadAboutText(DWORD_PTR cookie, LPBYTE buffer, LONG requested, LONG* transferred) {
     long count = 0;
-    const int result = ReadAboutChunk(*reinterpret_cast<AboutTextReader*>(cookie), buffer, requested, count);
+    const bool goOn = ReadAboutChunk(*reinterpret_cast<AboutTextReader*>(cookie), buffer, requested, count);
     *transferred = count;
-    return static_cast<DWORD>(result);
+    return goOn ? 0 : 1;
 }
 
 // The text lives in the module that owns the dialog; without it the box stays empty.

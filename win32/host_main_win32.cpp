@@ -2,7 +2,7 @@
 // the process with the mode's result.
 #include <windows.h>
 
-#include "saver/command_line.h"
+#include "win32/rules/command_line.h"
 #include "win32/saver_host_win32.h"
 #include "win32/saver_proc_win32.h"
 #include "win32/tick_clock_win32.h"

@@ -5,6 +5,7 @@
 #include "saver/saver_window.h"
 #include "win32/monitors_win32.h"
 #include "win32/render_thread_win32.h"
+#include "win32/rules/command_line.h"
 #include "win32/saver_host_win32.h"
 #include "win32/settings_store_win32.h"
 
@@ -76,7 +77,8 @@ LRESULT SaverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: {
         RegistrySettingsStore settings;
-        saverWindow.OnCreate(GetCommandLineA(), ReadChangeDisplayMode(settings));
+        // Only "/s" brings the full-screen behaviour (command_line.h says why).
+        saverWindow.OnCreate({HasFullScreenSwitch(GetCommandLineA()), ReadChangeDisplayMode(settings)});
         break;
     }
     case WM_DISPLAYCHANGE:

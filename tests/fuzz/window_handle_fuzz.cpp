@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "saver/command_line.h"
+#include "win32/rules/command_line.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

@@ -37,6 +37,9 @@ public:
     RenderParams* watched = nullptr;
 };
 
+const SaverWindowStart kFullScreen{true, true};
+const SaverWindowStart kPreview{false, true};
+
 class SaverWindowTest : public ::testing::Test {
 protected:
     SaverWindowTest() { platform.watched = &window.Params(); }
@@ -45,7 +48,7 @@ protected:
 };
 
 TEST_F(SaverWindowTest, FullScreenTriesEveryModeInOrderWhenAllAreRefused) {
-    window.OnCreate("vorrith.scr /s");
+    window.OnCreate(kFullScreen);
     const std::vector<std::string> expected{"try 640x480x24", "try 640x480x32", "try 800x600x24",
                                             "try 800x600x32", "cover", "top"};
     EXPECT_EQ(platform.events, expected);
@@ -53,13 +56,13 @@ TEST_F(SaverWindowTest, FullScreenTriesEveryModeInOrderWhenAllAreRefused) {
 
 TEST_F(SaverWindowTest, FullScreenStopsAtTheFirstAcceptedMode) {
     platform.acceptFromTry = 1;
-    window.OnCreate("vorrith.scr /s");
+    window.OnCreate(kFullScreen);
     EXPECT_EQ(platform.events[1], "try 640x480x32");
     EXPECT_EQ(platform.events[2], "cover");
 }
 
 TEST_F(SaverWindowTest, DestroyStopsAndJoinsTheThreadBeforeRestoringTheMode) {
-    window.OnCreate("vorrith.scr /s");
+    window.OnCreate(kFullScreen);
     platform.events.clear();
     window.OnPaint(0x1234);
     window.OnPaint(0x1234);  // a later paint starts nothing
@@ -70,7 +73,7 @@ TEST_F(SaverWindowTest, DestroyStopsAndJoinsTheThreadBeforeRestoringTheMode) {
 }
 
 TEST_F(SaverWindowTest, DestroyBeforeTheFirstPaintRestoresAndWaitsForNothing) {
-    window.OnCreate("vorrith.scr /s");
+    window.OnCreate(kFullScreen);
     platform.events.clear();
     window.OnDestroy();
     EXPECT_EQ(platform.events, std::vector<std::string>{"restore"});
@@ -81,15 +84,15 @@ TEST_F(SaverWindowTest, DestroyBeforeTheFirstPaintRestoresAndWaitsForNothing) {
 TEST_F(SaverWindowTest, CrashRestoresOnlyASwitchedModeNotYetRestored) {
     const struct {
         const char* name;
-        const char* commandLine;
+        SaverWindowStart start;
         int acceptFromTry;
         bool destroyedFirst;
         int restores;
     } cases[] = {
-        {"switched", "vorrith.scr /s", 0, false, 1},
-        {"no mode accepted", "vorrith.scr /s", -1, false, 0},
-        {"already destroyed", "vorrith.scr /s", 0, true, 0},
-        {"preview", "vorrith.scr /p 5", 0, false, 0},
+        {"switched", kFullScreen, 0, false, 1},
+        {"no mode accepted", kFullScreen, -1, false, 0},
+        {"already destroyed", kFullScreen, 0, true, 0},
+        {"preview", kPreview, 0, false, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -97,7 +100,7 @@ TEST_F(SaverWindowTest, CrashRestoresOnlyASwitchedModeNotYetRestored) {
         SaverWindow crashing(fake);
         fake.watched = &crashing.Params();
         fake.acceptFromTry = c.acceptFromTry;
-        crashing.OnCreate(c.commandLine);
+        crashing.OnCreate(c.start);
         if (c.destroyedFirst) crashing.OnDestroy();
         fake.events.clear();
         crashing.OnCrash();
@@ -109,7 +112,7 @@ TEST_F(SaverWindowTest, CrashRestoresOnlyASwitchedModeNotYetRestored) {
 // Unchecked, the stored choice keeps every mode as it is: no switch and no restore.
 TEST_F(SaverWindowTest, FullScreenWithoutTheModeChoiceTouchesNoMode) {
     platform.acceptFromTry = 0;
-    window.OnCreate("vorrith.scr /s", false);
+    window.OnCreate({true, false});
     window.OnPaint(7);
     window.OnDestroy();
     window.OnCrash();
@@ -118,12 +121,12 @@ TEST_F(SaverWindowTest, FullScreenWithoutTheModeChoiceTouchesNoMode) {
 }
 
 TEST_F(SaverWindowTest, DisplayChangeRecoversTheScreenOnlyFullScreenAndTellsTheThread) {
-    for (const char* commandLine : {"vorrith.scr /s", "vorrith.scr /p 5"}) {
-        SCOPED_TRACE(commandLine);
+    for (const bool fullScreen : {true, false}) {
+        SCOPED_TRACE(fullScreen);
         FakeSaverPlatform fake;
         SaverWindow changed(fake);
         fake.watched = &changed.Params();
-        changed.OnCreate(commandLine, false);
+        changed.OnCreate({fullScreen, false});
         changed.OnPaint(7);
         fake.events.clear();
         changed.OnDisplayChange();
@@ -137,7 +140,7 @@ TEST_F(SaverWindowTest, DisplayChangeRecoversTheScreenOnlyFullScreenAndTellsTheT
 }
 
 TEST_F(SaverWindowTest, PreviewChangesNoModeAndRendersWithoutZoom) {
-    window.OnCreate("vorrith.scr /p 5");
+    window.OnCreate(kPreview);
     window.OnPaint(7);
     window.OnDestroy();
     const std::vector<std::string> expected{"top", "start 2 0", "join 1"};
@@ -145,7 +148,7 @@ TEST_F(SaverWindowTest, PreviewChangesNoModeAndRendersWithoutZoom) {
 }
 
 TEST_F(SaverWindowTest, FailedThreadStartIsRetriedAtTheNextPaint) {
-    window.OnCreate("vorrith.scr /p 5");
+    window.OnCreate(kPreview);
     platform.threadStarts = false;
     window.OnPaint(7);
     platform.threadStarts = true;
@@ -155,7 +158,7 @@ TEST_F(SaverWindowTest, FailedThreadStartIsRetriedAtTheNextPaint) {
 }
 
 TEST_F(SaverWindowTest, GracePeriodAbsorbsMovementAndMovesTheAnchor) {
-    window.OnCreate("vorrith.scr /s");
+    window.OnCreate(kFullScreen);
     platform.cursor = {400, 300};
     platform.now += 1499;
     EXPECT_FALSE(window.OnMouseMove());
@@ -167,7 +170,7 @@ TEST_F(SaverWindowTest, GracePeriodAbsorbsMovementAndMovesTheAnchor) {
 }
 
 TEST_F(SaverWindowTest, SmallMovementsAddUpUntilOneAxisReachesThree) {
-    window.OnCreate("vorrith.scr -s");  // no slash: no grace period
+    window.OnCreate(kPreview);  // no grace period
     platform.cursor = {51, 51};
     EXPECT_FALSE(window.OnMouseMove());
     platform.cursor = {52, 52};

@@ -1,4 +1,4 @@
-#include "saver/command_line.h"
+#include "win32/rules/command_line.h"
 
 #include <gtest/gtest.h>
 

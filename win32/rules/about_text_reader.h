@@ -1,8 +1,8 @@
 // Hands the About text to the rich-text control in the pieces it asks for.
 //
 // ReadAboutChunk copies min(requested, remaining) bytes, reports the count and returns
-// 0 to go on; once everything was delivered it reports 0 bytes and returns 1, which
-// ends the stream. A negative request is treated as a request for nothing.
+// true to go on; once everything was delivered it reports 0 bytes and returns false,
+// which ends the stream. A negative request is treated as a request for nothing.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +15,6 @@ struct AboutTextReader {
     long delivered;
 };
 
-int ReadAboutChunk(AboutTextReader& reader, uint8_t* buffer, long requested, long& transferred);
+bool ReadAboutChunk(AboutTextReader& reader, uint8_t* buffer, long requested, long& transferred);
 
 }  // namespace vorrith
