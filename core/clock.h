@@ -23,5 +23,7 @@ uint32_t TickCount();
 // difference: a deadline up to 24.8 days ahead is ahead even when it wrapped past 2^32.
 inline int32_t TicksUntil(uint32_t now, uint32_t deadline) { return static_cast<int32_t>(deadline - now); }
 inline bool DeadlineReached(uint32_t now, uint32_t deadline) { return TicksUntil(now, deadline) <= 0; }
+// Milliseconds from earlier to now, right across a wrap, for spans up to 49.7 days.
+inline uint32_t TicksSince(uint32_t now, uint32_t earlier) { return now - earlier; }
 
 }  // namespace vorrith

@@ -11,12 +11,12 @@ void SaverWindow::OnCreate(const SaverWindowStart& start) {
     changeDisplayMode_ = start.changeDisplayMode;
     if (start.fullScreen) fullScreenMode_ = true;
     if (fullScreenMode_) {
-        if (changeDisplayMode_) modeSwitched_ = SwitchToSaverDisplayMode(platform_) >= 0;
+        if (changeDisplayMode_) modeSwitched_ = SwitchToSaverDisplayMode(platform_);
         platform_.ShowCoveringEveryMonitor();
         platform_.BringToTop();
-        graceEndTick_ = static_cast<int32_t>(TickCount() + kMouseGraceMs);
+        createdTick_ = TickCount();
     }
-    anchorCursorPos_ = platform_.CursorPosition();
+    anchor_ = start.cursor;
 }
 
 void SaverWindow::OnPaint(uintptr_t window) {
@@ -29,15 +29,18 @@ void SaverWindow::OnPaint(uintptr_t window) {
     threadRunning_ = platform_.StartRenderThread(params_);
 }
 
-bool SaverWindow::OnMouseMove() {
-    const int32_t sinceGraceEnd = static_cast<int32_t>(TickCount() - static_cast<uint32_t>(graceEndTick_));
-    if (fullScreenMode_ && sinceGraceEnd < 0) {
-        anchorCursorPos_ = platform_.CursorPosition();
+// Measured as time elapsed since creation: compared as a signed deadline, the grace
+// period would come back 24.8 days later and last as long again.
+bool SaverWindow::InGracePeriod() const {
+    return fullScreenMode_ && TicksSince(TickCount(), createdTick_) < kMouseGraceMs;
+}
+
+bool SaverWindow::OnMouseMoved(CursorPoint at) {
+    if (InGracePeriod()) {
+        anchor_ = at;
         return false;
     }
-    const CursorPoint cursor = platform_.CursorPosition();
-    return std::abs(cursor.x - anchorCursorPos_.x) >= kMouseDeadZone ||
-           std::abs(cursor.y - anchorCursorPos_.y) >= kMouseDeadZone;
+    return std::abs(at.x - anchor_.x) >= kMouseDeadZone || std::abs(at.y - anchor_.y) >= kMouseDeadZone;
 }
 
 // The restore at destruction changes the display too: a closing window stays as it is.
@@ -55,14 +58,14 @@ void SaverWindow::OnDestroy() {
         threadRunning_ = false;
     }
     ClearRenderParams(params_);
-    if (fullScreenMode_ && changeDisplayMode_) platform_.RestoreRegistryMode();
+    if (fullScreenMode_ && changeDisplayMode_) platform_.RestoreDesktopMode();
     modeSwitched_ = false;
 }
 
 void SaverWindow::OnCrash() {
     if (!modeSwitched_) return;
     modeSwitched_ = false;
-    platform_.RestoreRegistryMode();
+    platform_.RestoreDesktopMode();
 }
 
 }  // namespace vorrith

@@ -4,21 +4,18 @@
 // destruction, and the mouse filter: all movement in the first 1.5 s full screen, and
 // movement under 3 pixels on both axes afterwards, is absorbed.
 //
-// The Windows saver procedure routes messages here; SaverWindowPlatform stands for the
-// window, the thread and the display, so that the order of events can be tested.
+// The platform's window code calls the On... functions as its window is created,
+// painted, moved over and destroyed; SaverWindowPlatform stands for the window, the
+// thread and the display, so that the order of events can be tested.
 #pragma once
 
 #include <cstdint>
 
 #include "present/render_runner.h"
 #include "saver/display_modes.h"
+#include "saver/input_event.h"
 
 namespace vorrith {
-
-struct CursorPoint {
-    int32_t x;
-    int32_t y;
-};
 
 class SaverWindowPlatform : public DisplayModeSetter {
 public:
@@ -31,15 +28,16 @@ public:
     virtual bool StartRenderThread(RenderParams& params) = 0;
     // Waits without a time limit for the render thread to end, then forgets it.
     virtual void JoinRenderThread() = 0;
-    virtual CursorPoint CursorPosition() = 0;
 };
 
-constexpr int32_t kMouseGraceMs = 1500;
+constexpr uint32_t kMouseGraceMs = 1500;
 // Two mouse rules apply one after the other, on purpose. This window absorbs every move
-// of less than kMouseDeadZone pixels on both axes from where the cursor was last let
-// through, so small jitters never reach the ending rules; a move it lets through ends
-// the saver only when its travel |dx| + |dy| exceeds 4 pixels (ExceedsMouseTravel in
-// saver/ending_rules.h). A 3-pixel move along one axis passes the first rule and is
+// that ends less than kMouseDeadZone pixels from its anchor on both axes. The anchor is
+// where the cursor was when the window was created or, full screen, where the last move
+// within the grace period left it; a move let through does not shift it, so a slow
+// drift adds up until one axis is 3 pixels out. A move it lets through ends the saver
+// only when its travel |dx| + |dy| from the ending rules' own origin exceeds 4 pixels
+// (saver/ending_rules.h). A 3-pixel move along one axis passes the first rule and is
 // still too short for the second.
 constexpr int32_t kMouseDeadZone = 3;
 
@@ -50,25 +48,25 @@ struct SaverWindowStart {
     bool fullScreen = false;
     // The stored choice: when false, full screen touches no display mode at all.
     bool changeDisplayMode = true;
+    CursorPoint cursor{};  // where the cursor is as the window is created
 };
 
 class SaverWindow {
 public:
     explicit SaverWindow(SaverWindowPlatform& platform) : platform_(platform) {}
 
-    // WM_CREATE.
     void OnCreate(const SaverWindowStart& start);
-    // WM_PAINT, after the default handling: starts the render thread if none runs.
+    // After the platform's own painting: starts the render thread if none runs.
     void OnPaint(uintptr_t window);
-    // WM_MOUSEMOVE: true when the movement goes on to the ending rules.
-    bool OnMouseMove();
-    // WM_DISPLAYCHANGE (a new resolution, a monitor added or removed): full screen, the
-    // window covers the new virtual screen; the render thread reads the new geometry.
+    // The cursor moved to at: true when the move goes on to the ending rules.
+    bool OnMouseMoved(CursorPoint at);
+    // A new resolution, a monitor added or removed: full screen, the window covers the
+    // new virtual screen; the render thread reads the new geometry.
     void OnDisplayChange();
-    // WM_DESTROY: stops and joins the render thread, then restores the display mode.
+    // Stops and joins the render thread, then restores the display mode.
     void OnDestroy();
     // A crash: restores the display mode if a switch succeeded and was not undone yet,
-    // since the process ends without WM_DESTROY.
+    // since the process ends without OnDestroy.
     void OnCrash();
 
     bool FullScreenMode() const { return fullScreenMode_; }
@@ -76,6 +74,8 @@ public:
     RenderParams& Params() { return params_; }
 
 private:
+    bool InGracePeriod() const;
+
     SaverWindowPlatform& platform_;
     RenderParams params_{};
     bool threadRunning_ = false;
@@ -83,8 +83,8 @@ private:
     bool changeDisplayMode_ = true;  // the stored choice, read at creation
     bool modeSwitched_ = false;      // a display mode was set and is not restored yet
     bool destroyed_ = false;
-    int32_t graceEndTick_ = 0;
-    CursorPoint anchorCursorPos_{};
+    uint32_t createdTick_ = 0;
+    CursorPoint anchor_{};
 };
 
 }  // namespace vorrith

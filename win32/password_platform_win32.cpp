@@ -40,8 +40,8 @@ public:
         UINT previous = 0;
         SystemParametersInfoA(SPI_SCREENSAVERRUNNING, on ? TRUE : FALSE, &previous, 0);
     }
-    int CallVerifier(void* verifier, uintptr_t window) override {
-        return FunctionCast<VerifyScreenSavePwd>(verifier)(reinterpret_cast<HWND>(window)) ? 1 : 0;
+    bool CallVerifier(void* verifier, uintptr_t window) override {
+        return FunctionCast<VerifyScreenSavePwd>(verifier)(reinterpret_cast<HWND>(window)) != FALSE;
     }
     void CallChangePassword(void* change, uintptr_t owner) override {
         FunctionCast<PwdChangePasswordA>(change)("SCRSAVE", reinterpret_cast<HWND>(owner), 0, 0);

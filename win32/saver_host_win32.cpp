@@ -3,8 +3,10 @@
 #include "win32/saver_host_win32.h"
 
 #include "resources/resource_ids.h"
-#include "saver/window_messages.h"
+#include "win32/cursor_win32.h"
 #include "win32/host_instance_win32.h"
+#include "win32/rules/host_routing.h"
+#include "win32/rules/window_messages.h"
 #include "win32/saver_proc_win32.h"
 
 namespace vorrith {
@@ -35,16 +37,12 @@ public:
     explicit Win32HostPlatform(HWND window) : window_(window) {}
     void PostClose() override { PostMessageA(window_, WM_CLOSE, 0, 0); }
     void HideCursor() override { SetCursor(nullptr); }
-    CursorPoint CursorPosition() override {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        return {cursor.x, cursor.y};
-    }
+    CursorPoint CursorPosition() override { return CursorOnScreen(); }
     void RemovePendingTimers() override {
         MSG pending;
         PeekMessageA(&pending, window_, WM_TIMER, WM_TIMER, PM_REMOVE | PM_NOYIELD);
     }
-    intptr_t SendVerifyRequest() override { return SendMessageA(window_, WM_APP, 0, 0); }
+    bool SendVerifyRequest() override { return SendMessageA(window_, WM_APP, 0, 0) != 0; }
 
 private:
     HWND window_;
@@ -65,9 +63,7 @@ void RestoreInputMethod(HWND hwnd) {
 
 void OnHostCreate(HWND hwnd) {
     DetachInputMethod(hwnd);
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    HostState().lastCursorPos = {cursor.x, cursor.y};
+    HostState().endingRules.MeasureTravelFrom(CursorOnScreen());
     if (!HostState().previewMode) SetCursor(nullptr);
 }
 
@@ -181,8 +177,8 @@ LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 LRESULT DefaultSaverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Win32HostPlatform platform(hwnd);
-    EndingRules rules(HostState(), platform, Passwords());
-    const MessageOutcome outcome = rules.DefaultSaverMessage(message, wParam, reinterpret_cast<uintptr_t>(hwnd));
+    DefaultSaverHandling handling(HostState(), platform, Passwords());
+    const MessageOutcome outcome = handling.Handle(message, wParam, reinterpret_cast<uintptr_t>(hwnd));
     return outcome.handled ? outcome.result : DefWindowProcA(hwnd, message, wParam, lParam);
 }
 

@@ -1,12 +1,13 @@
 // The screensaver host on Windows: the mode chosen by the command line, the saver window
 // with its class, message loop and routing, and the default saver handling that ends
-// the saver. The decisions themselves live in command_line.h and ending_rules.h.
+// the saver. The decisions themselves live in win32/rules (command_line.h,
+// host_routing.h, default_saver_handling.h).
 #pragma once
 
 #include <windows.h>
 
-#include "saver/ending_rules.h"
-#include "saver/password_services.h"
+#include "win32/rules/default_saver_handling.h"
+#include "win32/rules/password_services.h"
 
 namespace vorrith {
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "saver/saver_window.h"
+#include "win32/cursor_win32.h"
 #include "win32/monitors_win32.h"
 #include "win32/render_thread_win32.h"
 #include "win32/rules/command_line.h"
@@ -30,7 +31,7 @@ public:
         request.dmBitsPerPel = mode.bitsPerPixel;
         return ChangeDisplaySettingsA(&request, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
     }
-    void RestoreRegistryMode() override { ChangeDisplaySettingsA(nullptr, 0); }
+    void RestoreDesktopMode() override { ChangeDisplaySettingsA(nullptr, 0); }
     void ShowCoveringEveryMonitor() override {
         const ScreenRect screen = VirtualScreenOnScreen();
         SetWindowPos(window_, HWND_TOPMOST, screen.left, screen.top, screen.right - screen.left,
@@ -53,11 +54,6 @@ public:
         CloseHandle(thread_);
         thread_ = nullptr;
     }
-    CursorPoint CursorPosition() override {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        return {cursor.x, cursor.y};
-    }
 
 private:
     HWND window_ = nullptr;
@@ -70,17 +66,20 @@ private:
 Win32SaverPlatform saverPlatform;
 SaverWindow saverWindow(saverPlatform);
 
+// Only "/s" brings the full-screen behaviour (command_line.h says why).
+SaverWindowStart SaverStartOfThisProcess() {
+    RegistrySettingsStore settings;
+    return {HasFullScreenSwitch(GetCommandLineA()), ReadChangeDisplayMode(settings), CursorOnScreen()};
+}
+
 }  // namespace
 
 LRESULT SaverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     saverPlatform.SetWindow(hwnd);
     switch (message) {
-    case WM_CREATE: {
-        RegistrySettingsStore settings;
-        // Only "/s" brings the full-screen behaviour (command_line.h says why).
-        saverWindow.OnCreate({HasFullScreenSwitch(GetCommandLineA()), ReadChangeDisplayMode(settings)});
+    case WM_CREATE:
+        saverWindow.OnCreate(SaverStartOfThisProcess());
         break;
-    }
     case WM_DISPLAYCHANGE:
         saverWindow.OnDisplayChange();
         break;
@@ -92,7 +91,7 @@ LRESULT SaverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_MOUSEMOVE:
-        if (!saverWindow.OnMouseMove()) return 1;
+        if (!saverWindow.OnMouseMoved(CursorOnScreen())) return 1;
         break;
     case WM_DESTROY:
         saverWindow.OnDestroy();

@@ -19,7 +19,7 @@ public:
                          std::to_string(mode.bitsPerPixel));
         return acceptFromTry >= 0 && tries++ >= acceptFromTry;
     }
-    void RestoreRegistryMode() override { events.push_back("restore"); }
+    void RestoreDesktopMode() override { events.push_back("restore"); }
     void ShowCoveringEveryMonitor() override { events.push_back("cover"); }
     void BringToTop() override { events.push_back("top"); }
     bool StartRenderThread(RenderParams& params) override {
@@ -27,18 +27,16 @@ public:
         return threadStarts;
     }
     void JoinRenderThread() override { events.push_back("join " + std::to_string(watched->control.load())); }
-    CursorPoint CursorPosition() override { return cursor; }
 
     std::vector<std::string> events;
     int acceptFromTry = -1;
     int tries = 0;
     bool threadStarts = true;
-    CursorPoint cursor{50, 50};
     RenderParams* watched = nullptr;
 };
 
-const SaverWindowStart kFullScreen{true, true};
-const SaverWindowStart kPreview{false, true};
+const SaverWindowStart kFullScreen{true, true, {50, 50}};
+const SaverWindowStart kPreview{false, true, {50, 50}};
 
 class SaverWindowTest : public ::testing::Test {
 protected:
@@ -159,26 +157,29 @@ TEST_F(SaverWindowTest, FailedThreadStartIsRetriedAtTheNextPaint) {
 
 TEST_F(SaverWindowTest, GracePeriodAbsorbsMovementAndMovesTheAnchor) {
     window.OnCreate(kFullScreen);
-    platform.cursor = {400, 300};
     platform.now += 1499;
-    EXPECT_FALSE(window.OnMouseMove());
+    EXPECT_FALSE(window.OnMouseMoved({400, 300}));
     platform.now += 1;
-    platform.cursor = {402, 302};
-    EXPECT_FALSE(window.OnMouseMove());  // measured from where the grace period left it
-    platform.cursor = {403, 302};
-    EXPECT_TRUE(window.OnMouseMove());
+    EXPECT_FALSE(window.OnMouseMoved({402, 302}));  // measured from where the grace period left it
+    EXPECT_TRUE(window.OnMouseMoved({403, 302}));
+}
+
+// The tick count comes round every 49.7 days; in the second half of the round the
+// grace period must not come back.
+TEST_F(SaverWindowTest, GracePeriodEndsForGoodAcrossTheTickCount) {
+    window.OnCreate(kFullScreen);
+    for (const uint32_t later : {0x90000000u, 0xFFFFF000u}) {
+        platform.now = 10000 + later;
+        EXPECT_TRUE(window.OnMouseMoved({60, 50})) << std::hex << later;
+    }
 }
 
 TEST_F(SaverWindowTest, SmallMovementsAddUpUntilOneAxisReachesThree) {
     window.OnCreate(kPreview);  // no grace period
-    platform.cursor = {51, 51};
-    EXPECT_FALSE(window.OnMouseMove());
-    platform.cursor = {52, 52};
-    EXPECT_FALSE(window.OnMouseMove());
-    platform.cursor = {52, 53};
-    EXPECT_TRUE(window.OnMouseMove());
-    platform.cursor = {47, 50};
-    EXPECT_TRUE(window.OnMouseMove());
+    EXPECT_FALSE(window.OnMouseMoved({51, 51}));
+    EXPECT_FALSE(window.OnMouseMoved({52, 52}));
+    EXPECT_TRUE(window.OnMouseMoved({52, 53}));
+    EXPECT_TRUE(window.OnMouseMoved({47, 50}));
 }
 
 }  // namespace

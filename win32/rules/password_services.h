@@ -22,8 +22,8 @@ public:
     virtual void* FindFunction(void* library, const char* name) = 0;
     virtual void FreeLibrary(void* library) = 0;
     virtual void SystemSaverRunning(bool on) = 0;
-    // Calls a verifier: non-zero when the password was entered correctly.
-    virtual int CallVerifier(void* verifier, uintptr_t window) = 0;
+    // Calls a verifier: true when the password was entered correctly.
+    virtual bool CallVerifier(void* verifier, uintptr_t window) = 0;
     // Calls the change dialog with "SCRSAVE", owner, 0, 0.
     virtual void CallChangePassword(void* change, uintptr_t owner) = 0;
 };
@@ -39,8 +39,8 @@ public:
     void ChangeSaverPassword(uintptr_t owner);
 
     bool VerifierLoaded() const { return verifier_ != nullptr; }
-    // The verifier's answer for the window; 1 when none is loaded.
-    int Verify(uintptr_t window);
+    // The verifier's answer for the window; true when none is loaded.
+    bool Verify(uintptr_t window);
 
 private:
     PasswordPlatform& platform_;

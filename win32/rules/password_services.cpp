@@ -1,4 +1,4 @@
-#include "saver/password_services.h"
+#include "win32/rules/password_services.h"
 
 namespace vorrith {
 
@@ -40,8 +40,8 @@ void PasswordServices::ChangeSaverPassword(uintptr_t owner) {
     platform_.FreeLibrary(library);
 }
 
-int PasswordServices::Verify(uintptr_t window) {
-    return verifier_ != nullptr ? platform_.CallVerifier(verifier_, window) : 1;
+bool PasswordServices::Verify(uintptr_t window) {
+    return verifier_ == nullptr || platform_.CallVerifier(verifier_, window);
 }
 
 }  // namespace vorrith

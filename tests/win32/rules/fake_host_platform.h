@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "saver/ending_rules.h"
-#include "saver/password_services.h"
 #include "tests/support/fake_clock.h"
+#include "win32/rules/default_saver_handling.h"
+#include "win32/rules/password_services.h"
 
 namespace vorrith {
 
@@ -21,13 +21,13 @@ public:
     void HideCursor() override { ++cursorHidden; }
     CursorPoint CursorPosition() override { return cursor; }
     void RemovePendingTimers() override { ++timerSweeps; }
-    intptr_t SendVerifyRequest() override {
+    bool SendVerifyRequest() override {
         ++prompts;
         return verifyAnswer;
     }
 
     CursorPoint cursor{100, 100};
-    intptr_t verifyAnswer = 0;
+    bool verifyAnswer = false;
     int closesPosted = 0;
     int cursorHidden = 0;
     int timerSweeps = 0;
@@ -54,12 +54,12 @@ public:
     }
     void FreeLibrary(void*) override { ++frees; }
     void SystemSaverRunning(bool on) override { runningCalls.push_back(on); }
-    int CallVerifier(void*, uintptr_t) override { return verifierAnswer; }
+    bool CallVerifier(void*, uintptr_t) override { return verifierAnswer; }
     void CallChangePassword(void*, uintptr_t owner) override { changeOwners.push_back(owner); }
 
     bool hasSetting = true;
     uint32_t usePassword = 1;
-    int verifierAnswer = 1;
+    bool verifierAnswer = true;
     std::map<std::string, std::vector<std::string>> libraries;
     std::vector<std::string> loads;
     int frees = 0;
