@@ -2,8 +2,12 @@
 
 namespace vorrith {
 
-// The pattern comes from the string table, so it is read here rather than handed to
-// printf: a stray % in a translated title cannot make it read missing arguments.
+std::string BadNumberText() {
+    return "Image number must be in the range of [0," + std::to_string(kMaxImageNumber) + "].";
+}
+
+// The pattern comes from the program's resources, so it is read here rather than handed
+// to printf: a stray % in a translated title cannot make it read missing arguments.
 std::string FormatImageTitle(const std::string& pattern, int imageNumber) {
     std::string title;
     bool numberPlaced = false;

@@ -1,25 +1,30 @@
-// The dialogs' own strings, and the two texts they build from an image number: the
-// window title after a picture is drawn and the file name proposed by Save As.
+// The configuration dialog's and the About box's own strings, and the texts built for
+// them: the window title with the number of the picture shown, the message that names
+// the range of image numbers (from kMaxImageNumber), and Save As's failure with its
+// reason.
 #pragma once
 
 #include <string>
 
+#include "core/random.h"
+
 namespace vorrith {
 
-constexpr char kStartImageText[] = "12345";
-constexpr int kImageNumberMaxDigits = 5;
+constexpr int DecimalDigits(int value) { return value < 10 ? 1 : 1 + DecimalDigits(value / 10); }
 
-constexpr char kBadNumberText[] = "Image number must be in the range of [0,32767].";
+constexpr char kStartImageText[] = "12345";
+constexpr int kImageNumberMaxDigits = DecimalDigits(kMaxImageNumber);
+
 constexpr char kBadNumberCaption[] = "Bad Image Number";
 constexpr char kSaveFailedText[] = "Save failed.";
 constexpr char kSaveFailedCaption[] = "Error";
 constexpr char kSettingNotStoredText[] = "The choice could not be stored; it stays as it was.";
 constexpr char kNoCanvasText[] = "Not enough memory for the picture.";
 constexpr char kNoCanvasCaption[] = "Error";
-constexpr char kNoRichEditText[] = "Unable to load RICHED32.DLL.";
-// Filter of the save dialog: pairs of display name and pattern, ending with an empty one.
-constexpr char kBmpFileFilter[] = "Windows BMP File (*.BMP)\0*.BMP\0";
 constexpr char kWebPageAddress[] = "https://vorrith.example.invalid/";
+
+// "Image number must be in the range of [0,N]." with N = kMaxImageNumber.
+std::string BadNumberText();
 
 // The title pattern (its first %d stands for the number; %% is a percent sign) with the
 // image number filled in. Any other % sequence is kept as it stands.

@@ -4,12 +4,12 @@ namespace vorrith {
 
 bool ReadChangeDisplayMode(SettingsStore& store) {
     uint32_t value = 1;
-    if (!store.ReadDword(kChangeDisplayModeValue, value)) return true;
+    if (!store.ReadNumber(kChangeDisplayModeValue, value)) return true;
     return value != 0;
 }
 
 bool WriteChangeDisplayMode(SettingsStore& store, bool change) {
-    return store.WriteDword(kChangeDisplayModeValue, change ? 1u : 0u);
+    return store.WriteNumber(kChangeDisplayModeValue, change ? 1u : 0u);
 }
 
 }  // namespace vorrith

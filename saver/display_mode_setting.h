@@ -1,24 +1,23 @@
 // The one setting kept between runs: whether the full-screen saver switches the primary
-// monitor to 640 x 480. It lives as the DWORD ChangeDisplayMode (1 or 0) under
-// HKCU\Software\Vorrith; a missing or unreadable value means 1, the switch. Flat panels
-// blank to resync and scale the picture on a mode change, so users may turn it off.
+// monitor to 640 x 480. It is stored as the number ChangeDisplayMode, 1 or 0; a missing
+// or unreadable value means 1, the switch. Flat panels blank to resync and scale the
+// picture on a mode change, so users may turn it off.
 #pragma once
 
 #include <cstdint>
 
 namespace vorrith {
 
-constexpr const char* kSettingsKey = "Software\\Vorrith";
 constexpr const char* kChangeDisplayModeValue = "ChangeDisplayMode";
 
-// The current user's settings key, as the registry offers it.
+// The program's stored settings for the current user: numbers by name.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     // False when the value is missing, of another type or cannot be read.
-    virtual bool ReadDword(const char* name, uint32_t& value) = 0;
-    // Creates the key when needed; false when the value could not be stored.
-    virtual bool WriteDword(const char* name, uint32_t value) = 0;
+    virtual bool ReadNumber(const char* name, uint32_t& value) = 0;
+    // Creates the store when needed; false when the value could not be stored.
+    virtual bool WriteNumber(const char* name, uint32_t value) = 0;
 };
 
 // 0 turns the switch off; any other stored number, or none, leaves it on.

@@ -2,8 +2,8 @@
 // image number, draws pictures on the canvas and saves the one shown.
 //
 // dialogImageNumber is the number of the picture on the canvas, -1 before the first
-// one. A typed number is drawn only when it lies in 0 ... 32767 and differs from the
-// picture shown; a random picture takes its number from the clock.
+// one. A typed number is drawn only when it lies in 0 ... kMaxImageNumber and differs
+// from the picture shown; a random picture takes its number from the clock.
 #pragma once
 
 #include <string>
@@ -20,7 +20,7 @@ extern int dialogImageNumber;
 long ParseImageNumberText(const char* text);
 
 enum class TypedDrawAction {
-    kRejectNumber,  // outside 0 ... 32767: tell the user, keep the picture
+    kRejectNumber,  // outside 0 ... kMaxImageNumber: tell the user, keep the picture
     kKeepPicture,   // the picture shown already has this number
     kDrawPicture,
 };

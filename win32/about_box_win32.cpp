@@ -11,6 +11,8 @@
 namespace vorrith {
 namespace {
 
+constexpr char kNoRichEditText[] = "Unable to load RICHED32.DLL.";
+
 HINSTANCE ModuleOf(HWND window) {
     return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
 }

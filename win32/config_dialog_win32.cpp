@@ -17,6 +17,7 @@
 #include "win32/file_replacement_win32.h"
 #include "win32/host_instance_win32.h"
 #include "win32/present_canvas_win32.h"
+#include "win32/rules/save_file_filter.h"
 #include "win32/settings_store_win32.h"
 #include "win32/window_dpi_win32.h"
 
@@ -135,7 +136,7 @@ INT_PTR OnDraw(HWND dialog) {
     const TypedDraw decision = DecideTypedDraw(text, dialogImageNumber);
     if (decision.action == TypedDrawAction::kDrawPicture) return DrawPicture(dialog, decision.imageNumber);
     if (decision.action == TypedDrawAction::kRejectNumber) {
-        MessageBoxA(dialog, kBadNumberText, kBadNumberCaption, MB_OK);
+        MessageBoxA(dialog, BadNumberText().c_str(), kBadNumberCaption, MB_OK);
         SetFocus(GetDlgItem(dialog, IDC_IMAGE_NUMBER));
     }
     return TRUE;

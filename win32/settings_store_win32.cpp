@@ -3,8 +3,13 @@
 #include <windows.h>
 
 namespace vorrith {
+namespace {
 
-bool RegistrySettingsStore::ReadDword(const char* name, uint32_t& value) {
+constexpr char kSettingsKey[] = "Software\\Vorrith";
+
+}  // namespace
+
+bool RegistrySettingsStore::ReadNumber(const char* name, uint32_t& value) {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
     DWORD type = 0;
@@ -17,7 +22,7 @@ bool RegistrySettingsStore::ReadDword(const char* name, uint32_t& value) {
     return true;
 }
 
-bool RegistrySettingsStore::WriteDword(const char* name, uint32_t value) {
+bool RegistrySettingsStore::WriteNumber(const char* name, uint32_t value) {
     HKEY key = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
         ERROR_SUCCESS) {

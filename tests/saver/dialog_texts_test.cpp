@@ -11,7 +11,7 @@
 namespace vorrith {
 namespace {
 
-TEST(DialogTextsTest, TitleFillsTheNumberIntoTheStringTablePattern) {
+TEST(DialogTextsTest, TitleFillsTheNumberIntoThePattern) {
     EXPECT_EQ(FormatImageTitle("Image %d - Vorrith 1.80", 12345), "Image 12345 - Vorrith 1.80");
     EXPECT_EQ(FormatImageTitle("Image %d - Vorrith 1.80", 0), "Image 0 - Vorrith 1.80");
 }
@@ -22,24 +22,6 @@ TEST(DialogTextsTest, TitlePatternOnlyFillsOneNumberAndKeepsOtherPercentSigns) {
     EXPECT_EQ(FormatImageTitle("100%% of %s %d", 7), "100% of %s 7");
     EXPECT_EQ(FormatImageTitle("ends in %", 7), "ends in %");
     EXPECT_EQ(FormatImageTitle("no number", 7), "no number");
-}
-
-// The save dialog reads the filter as NUL-ended strings up to an empty one: pairs of a
-// display name that shows its pattern and a pattern of the form "*.EXT".
-TEST(DialogTextsTest, SaveFilterIsPairsOfNameAndPatternEndedByAnEmptyEntry) {
-    std::vector<std::string> entries;
-    const char* end = kBmpFileFilter + sizeof kBmpFileFilter;
-    const char* p = kBmpFileFilter;
-    for (; p < end && *p != '\0'; p += entries.back().size() + 1) entries.emplace_back(p);
-    ASSERT_LT(p, end) << "no empty entry ends the filter";
-    ASSERT_FALSE(entries.empty());
-    ASSERT_EQ(entries.size() % 2, 0u);
-    for (size_t i = 0; i < entries.size(); i += 2) {
-        const std::string& pattern = entries[i + 1];
-        EXPECT_EQ(pattern.rfind("*.", 0), 0u) << pattern;
-        EXPECT_NE(entries[i].find("(" + pattern + ")"), std::string::npos) << entries[i];
-    }
-    EXPECT_NE(std::string(kBmpFileFilter).find("BMP"), std::string::npos);
 }
 
 std::string ReadAboutText() {

@@ -8,16 +8,16 @@
 namespace vorrith {
 namespace {
 
-// The settings key as a map; a value can be made unreadable, and writes can fail.
+// The stored settings as a map; a value can be made unreadable, and writes can fail.
 class FakeSettingsStore : public SettingsStore {
 public:
-    bool ReadDword(const char* name, uint32_t& value) override {
+    bool ReadNumber(const char* name, uint32_t& value) override {
         const auto found = values.find(name);
         if (unreadable || found == values.end()) return false;
         value = found->second;
         return true;
     }
-    bool WriteDword(const char* name, uint32_t value) override {
+    bool WriteNumber(const char* name, uint32_t value) override {
         if (!writable) return false;
         values[name] = value;
         return true;
