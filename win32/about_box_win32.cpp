@@ -5,8 +5,8 @@
 
 #include "resources/resource_ids.h"
 #include "saver/about_layout.h"
-#include "win32/rules/about_text_reader.h"
 #include "saver/dialog_texts.h"
+#include "win32/rules/about_text_reader.h"
 
 namespace vorrith {
 namespace {

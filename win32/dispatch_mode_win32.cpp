@@ -1,7 +1,7 @@
 // DispatchMode: one mode per process, chosen by the command line's argument text.
-#include "win32/rules/command_line.h"
 #include "win32/config_dialog_win32.h"
 #include "win32/host_instance_win32.h"
+#include "win32/rules/command_line.h"
 #include "win32/saver_host_win32.h"
 
 
