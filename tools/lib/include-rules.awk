@@ -13,7 +13,7 @@ function set_up_rules() {
     follows["tests/support"] = "scene"  # linked into the picture tests and every test program
     follows["tests/crossbuild"] = "scene"
     follows["tests/e2e"] = "win32"
-    follows["tests/fuzz"] = "cli saver"
+    follows["tests/fuzz"] = "cli win32/rules"
     # Folders that only the named folder (and what follows it) may include.
     partOf["resources"] = "win32"
 }
