@@ -2,8 +2,9 @@
 // of the full-screen saver.
 //
 // A fade runs 27 frames at levels 22, 31, ..., 256, so it ends on an exact copy of the
-// new picture. Full screen, zoom direction 0 grows the picture from its native 640 x 480,
-// centred, to the whole client area over steps 0 ... 26; direction 1 shrinks it back.
+// new picture. Full screen, on each monitor, zoom direction 0 grows the picture from its
+// native 640 x 480, centred, to the monitor's largest centred 4:3 rectangle over steps
+// 0 ... 26; direction 1 shrinks it back.
 #pragma once
 
 #include <cstdint>

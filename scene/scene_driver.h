@@ -36,18 +36,24 @@ void PlanScene(int imageNumber);
 // canvas. control, when given, is read between steps: it can stop the drawing or reseed.
 void GenerateScene(int& imageNumber, const ControlWord* control);
 
-// Drawing steps as numbered in the driver's order; the observer hears each one that ran.
+// The steps GenerateScene reports, numbered by their place in its whole sequence:
+//  1 clear the canvas, 2 checkpoint, 3 an image number from the clock (for -1), 4 seed,
+//  5 plan, 6 layer choices, 7 sky, 8 galaxy, 9 checkpoint, 10 comet, 11 suns first,
+//  12 checkpoint, 13 planet and moons, 14 checkpoint, 15 clouds, 16 checkpoint,
+//  17 suns last, 18 comet again, 19 checkpoint, 20 ground.
+// The numbers are fixed: the reference checkpoints name steps by them. The observer
+// hears each of these that ran, after it ran.
 enum SceneStep {
-    kStepPlan = 6,
-    kStepSky = 7,
-    kStepGalaxy = 8,
-    kStepFirstComet = 10,
-    kStepSunsFirst = 11,
-    kStepPlanetAndMoons = 13,
-    kStepClouds = 15,
-    kStepSunsLast = 17,
-    kStepSecondComet = 18,
-    kStepGround = 20,
+    kStepPlan = 6,             // nothing drawn yet: plan, palette, table, layer choices
+    kStepSky = 7,              // the sky gradient (or black) and the stars
+    kStepGalaxy = 8,           // the galaxy, unless the layer choice leaves it out
+    kStepFirstComet = 10,      // a comet, on half of the gradient skies
+    kStepSunsFirst = 11,       // the suns, when they come before the planet
+    kStepPlanetAndMoons = 13,  // planet and moons, unless the layer choice leaves them out
+    kStepClouds = 15,          // the cloud sheet, in half of the scenes
+    kStepSunsLast = 17,        // the suns, when they come after the clouds
+    kStepSecondComet = 18,     // a second chance of a comet
+    kStepGround = 20,          // everything from the horizon down
 };
 
 const char* SceneStepName(int step);

@@ -1,4 +1,5 @@
-// The plan, palette and sky of the two worked examples, and the palette ramp.
+// The palette ramp's truncation, the whole plan and palette of image numbers 0 and
+// 12345, and the plan's ranges over a sample of numbers.
 #include <gtest/gtest.h>
 
 #include "core/palette.h"
