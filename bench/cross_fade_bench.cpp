@@ -12,7 +12,7 @@ namespace {
 using namespace vorrith;
 
 void BM_CrossFade(benchmark::State& state) {
-    CreateFrameBuffers(kPictureWidth, kPictureHeight, kWithFadeBuffers);
+    CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasAndFadeBuffers);
     std::memset(outgoing.pixels, 0x77, static_cast<size_t>(outgoing.stride) * outgoing.height);
     int level = 0;
     for (auto _ : state) {
@@ -28,7 +28,7 @@ BENCHMARK(BM_CrossFade)->Unit(benchmark::kMicrosecond);
 #if defined(VORRITH_SSE2)
 // The 128-bit kernel alone, as the Windows builds run it.
 void BM_CrossFade128(benchmark::State& state) {
-    CreateFrameBuffers(kPictureWidth, kPictureHeight, kWithFadeBuffers);
+    CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasAndFadeBuffers);
     const size_t bytes = static_cast<size_t>(canvas.stride) * canvas.height;
     int level = 0;
     for (auto _ : state) {
@@ -43,7 +43,7 @@ BENCHMARK(BM_CrossFade128)->Unit(benchmark::kMicrosecond);
 #endif
 
 void BM_MemcpyPicture(benchmark::State& state) {
-    CreateFrameBuffers(kPictureWidth, kPictureHeight, kWithFadeBuffers);
+    CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasAndFadeBuffers);
     const size_t bytes = static_cast<size_t>(canvas.stride) * canvas.height;
     for (auto _ : state) {
         std::memcpy(canvas.pixels, incoming.pixels, bytes);

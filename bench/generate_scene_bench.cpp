@@ -30,7 +30,7 @@ void BM_GenerateSceneReference256(benchmark::State& state) {
         state.SkipWithError("no reference checkpoints found");
         return;
     }
-    vorrith::CreateFrameBuffers(vorrith::kPictureWidth, vorrith::kPictureHeight, 0);
+    vorrith::CreateFrameBuffers(vorrith::kPictureWidth, vorrith::kPictureHeight, vorrith::kCanvasOnly);
     for (auto _ : state) {
         for (int n : numbers) {
             int imageNumber = n;

@@ -14,7 +14,7 @@ namespace {
 
 class FrameBuffersInUse {
 public:
-    FrameBuffersInUse() : ready_(CreateFrameBuffers(kPictureWidth, kPictureHeight, 0) != 0) {}
+    FrameBuffersInUse() : ready_(CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasOnly) == kCanvasOnly) {}
     ~FrameBuffersInUse() { DestroyFrameBuffers(); }
     bool ready() const { return ready_; }
 

@@ -13,16 +13,17 @@ int32_t ClipTop = 0;
 int32_t ClipRight = 0;
 int32_t ClipBottom = 0;
 
-CanvasResult CreateCanvas(int width, int height) {
+AllocateResult CreateCanvas(int width, int height) {
     SceneWidth = width;
     SceneHeight = height;
     BuildSineTable();
-    if (canvas.Allocate(width, height) != kAllocated) return kCanvasUnavailable;
+    const AllocateResult result = canvas.Allocate(width, height);
+    if (result != kAllocated) return result;
     ClipLeft = 0;
     ClipTop = 0;
     ClipRight = width - 1;
     ClipBottom = height - 1;
-    return kCanvasCreated;
+    return kAllocated;
 }
 
 void ReleaseCanvas() { canvas.Release(); }

@@ -22,12 +22,10 @@ extern int32_t ClipBottom;
 constexpr int kPictureWidth = 640;
 constexpr int kPictureHeight = 480;
 
-enum CanvasResult { kCanvasCreated = 0, kCanvasUnavailable = -1 };
-
 // Sets the scene extent, builds the sine table and allocates the canvas; on success sets
-// the clip bounds to the whole canvas. kCanvasUnavailable, leaving the clip bounds as
-// they were, when the canvas is already allocated or memory runs out.
-CanvasResult CreateCanvas(int width, int height);
+// the clip bounds to the whole canvas. A failure (the canvas's Allocate result: already
+// allocated, an invalid size, out of memory) leaves the clip bounds as they were.
+AllocateResult CreateCanvas(int width, int height);
 void ReleaseCanvas();
 
 }  // namespace vorrith

@@ -95,6 +95,9 @@ bool ClipBlockColumns(int x, int w, int h, int surfaceWidth, ColumnSpan& span) {
     return true;
 }
 
+// The widest row whose stride an int holds.
+constexpr int kLargestWidth = (INT32_MAX - 3) / 3;
+
 }  // namespace
 
 Surface::Surface()
@@ -104,12 +107,13 @@ Surface::~Surface() { Release(); }
 
 AllocateResult Surface::Allocate(int newWidth, int newHeight) {
     if (pixels != nullptr) return kAlreadyAllocated;
+    if (newWidth < 0 || newHeight < 0 || newWidth > kLargestWidth) return kInvalidSize;
+    const int newStride = (newWidth * 3 + 3) & ~3;
+    if (newHeight > 0 && newStride > INT32_MAX / newHeight) return kInvalidSize;
     width = newWidth;
     height = newHeight;
-    stride = (newWidth * 3 + 3) & ~3;
-    const long long bytes = static_cast<long long>(stride) * newHeight + 1;
-    if (newWidth < 0 || newHeight < 0) return kOutOfMemory;
-    pixels = new (std::nothrow) uint8_t[static_cast<size_t>(bytes)];
+    stride = newStride;
+    pixels = new (std::nothrow) uint8_t[static_cast<size_t>(stride) * height + 1];
     if (pixels == nullptr) return kOutOfMemory;
     std::memset(&header, 0, sizeof header);
     header.biSize = sizeof header;
@@ -126,10 +130,10 @@ void Surface::Release() {
     pixels = nullptr;
 }
 
-ClipResult Surface::PutPixelClipped(int x, int y, uint32_t colour) {
-    if (!Contains(x, y)) return kOutside;
+bool Surface::PutPixelClipped(int x, int y, uint32_t colour) {
+    if (!Contains(x, y)) return false;
     PutPixel(x, y, colour);
-    return kDrawnInside;
+    return true;
 }
 
 void Surface::FillSpan(int x1, int x2, int y, uint32_t colour) {
@@ -145,10 +149,10 @@ void Surface::BlendPixel(int x, int y, int alpha, uint32_t colour) {
     BlendTruncatingAt(PixelAddress(x, y), colour, alpha);
 }
 
-ClipResult Surface::BlendPixelClipped(int x, int y, int alpha, uint32_t colour) {
-    if (!Contains(x, y)) return kOutside;
+bool Surface::BlendPixelClipped(int x, int y, int alpha, uint32_t colour) {
+    if (!Contains(x, y)) return false;
     if (alpha != 0) BlendTruncatingAt(PixelAddress(x, y), colour, alpha);
-    return kDrawnInside;
+    return true;
 }
 
 void Surface::AddPixel(int x, int y, int red, int green, int blue) {

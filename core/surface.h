@@ -8,7 +8,7 @@
 //
 // Unclipped primitives (PutPixel, GetPixel, BlendPixel, ScalePixel, BlendMaskRow) trust
 // their callers to stay inside the Surface. Clipped ones draw only what lies inside;
-// PutPixelClipped and BlendPixelClipped tell whether the point was outside.
+// PutPixelClipped and BlendPixelClipped tell whether the point was inside.
 // Each primitive's rounding is part of the picture: truncating unless noted.
 #pragma once
 
@@ -26,11 +26,13 @@ struct PixelSpan {
     int count;
 };
 
-// The results of Allocate, with the values the platform code expects.
-enum AllocateResult { kAllocated = 0, kOutOfMemory = -1, kAlreadyAllocated = -2 };
-
-// The results of the clipped single-pixel primitives.
-enum ClipResult { kDrawnInside = 0, kOutside = -1 };
+// The results of Allocate: success, or the cause of the failure.
+enum AllocateResult {
+    kAllocated,
+    kAlreadyAllocated,  // the Surface holds a buffer already
+    kInvalidSize,       // a negative side, or more bytes than a pixel's offset can reach
+    kOutOfMemory,
+};
 
 class Surface {
 public:
@@ -39,20 +41,21 @@ public:
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
-    // kAlreadyAllocated changes nothing. kOutOfMemory stores the sizes but leaves pixels
-    // null and the header unchanged. The new buffer's contents are not initialised.
+    // kAlreadyAllocated and kInvalidSize change nothing. kOutOfMemory stores the sizes but
+    // leaves pixels null and the header unchanged. The new buffer's contents are not
+    // initialised. Valid sizes keep stride * height within 2^31 - 1.
     AllocateResult Allocate(int width, int height);
     void Release();
 
     inline void PutPixel(int x, int y, uint32_t colour);
     inline uint32_t GetPixel(int x, int y) const;
-    ClipResult PutPixelClipped(int x, int y, uint32_t colour);
+    bool PutPixelClipped(int x, int y, uint32_t colour);
     // Fills row y from x1 to x2 inclusive (either order), clipped to the row.
     void FillSpan(int x1, int x2, int y, uint32_t colour);
     // (dst * (256 - alpha) + src * alpha) >> 8 per channel; alpha 0 ... 256.
     void BlendPixel(int x, int y, int alpha, uint32_t colour);
     // Same blend, clipped. alpha 0 leaves the pixel.
-    ClipResult BlendPixelClipped(int x, int y, int alpha, uint32_t colour);
+    bool BlendPixelClipped(int x, int y, int alpha, uint32_t colour);
     // Adds non-negative increments, saturating at 255. Clipped.
     void AddPixel(int x, int y, int red, int green, int blue);
     // (dst * factor + 128) >> 8 per channel, saturating at 255; factor in 1/256 units.

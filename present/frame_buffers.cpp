@@ -7,23 +7,22 @@ namespace vorrith {
 Surface incoming;
 Surface outgoing;
 
-int CreateFrameBuffers(int width, int height, int flags) {
-    if (CreateCanvas(width, height) != 0) return 0;
-    if ((flags & kWithFadeBuffers) == 0) return kCanvasReady;
-    if (incoming.Allocate(width, height) != 0) return kCanvasReady;
-    if (outgoing.Allocate(width, height) != 0) {
+FrameBufferSet CreateFrameBuffers(int width, int height, FrameBufferSet wanted) {
+    if (CreateCanvas(width, height) != kAllocated) return kNoFrameBuffers;
+    if (wanted != kCanvasAndFadeBuffers) return kCanvasOnly;
+    if (incoming.Allocate(width, height) != kAllocated) return kCanvasOnly;
+    if (outgoing.Allocate(width, height) != kAllocated) {
         incoming.Release();
-        return kCanvasReady;
+        return kCanvasOnly;
     }
     std::memset(incoming.pixels, 0, static_cast<size_t>(incoming.stride) * incoming.height);
-    return kCanvasReady | kFadeBuffersReady;
+    return kCanvasAndFadeBuffers;
 }
 
-int DestroyFrameBuffers() {
+void DestroyFrameBuffers() {
     ReleaseCanvas();
     incoming.Release();
     outgoing.Release();
-    return 0;
 }
 
 void RotateFrameBuffers() {

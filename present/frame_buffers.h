@@ -11,17 +11,16 @@ namespace vorrith {
 extern Surface incoming;
 extern Surface outgoing;
 
-constexpr int kWithFadeBuffers = 1;
+// The buffers a caller asks CreateFrameBuffers for, and the ones it got.
+enum FrameBufferSet { kNoFrameBuffers, kCanvasOnly, kCanvasAndFadeBuffers };
 
-// Result bits of CreateFrameBuffers.
-constexpr int kCanvasReady = 1;
-constexpr int kFadeBuffersReady = 2;
-
-// Creates the canvas (CreateCanvas; 0 if that fails) and with kWithFadeBuffers
-// allocates both fade buffers with incoming cleared to black (3), or neither (1).
-int CreateFrameBuffers(int width, int height, int flags);
-// Releases whatever the three Surfaces hold; always 0.
-int DestroyFrameBuffers();
+// Creates the canvas (CreateCanvas) and, when asked for kCanvasAndFadeBuffers, both fade
+// buffers with incoming cleared to black, or neither. Returns the set that exists:
+// kNoFrameBuffers when the canvas cannot be created (also when it already exists),
+// kCanvasOnly when the fade buffers were not asked for or cannot be allocated.
+FrameBufferSet CreateFrameBuffers(int width, int height, FrameBufferSet wanted);
+// Releases whatever the three Surfaces hold.
+void DestroyFrameBuffers();
 // outgoing <- incoming <- canvas <- outgoing, by exchanging buffers.
 void RotateFrameBuffers();
 

@@ -2,7 +2,6 @@
 
 #include "core/clock.h"
 #include "present/cross_fade.h"
-#include "present/frame_buffers.h"
 
 namespace vorrith {
 
@@ -12,8 +11,8 @@ RenderLoop::RenderLoop(const ScreenRect& client, bool fullScreen, const ControlW
       schedule_(schedule),
       client_(client),
       fullScreen_(fullScreen),
-      bufferStatus_(CreateFrameBuffers(kPictureWidth, kPictureHeight, kWithFadeBuffers)),
-      phase_(bufferStatus_ == 0 ? Phase::kNoCanvas : Phase::kGenerate),
+      buffers_(CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasAndFadeBuffers)),
+      phase_(buffers_ == kNoFrameBuffers ? Phase::kNoCanvas : Phase::kGenerate),
       deadline_(startTick) {}
 
 RenderLoop::~RenderLoop() { DestroyFrameBuffers(); }
@@ -46,7 +45,7 @@ RenderStep RenderLoop::Generate() {
 
 RenderStep RenderLoop::EndHold(uint32_t now) {
     if (!DeadlineReached(now, deadline_)) return WaitForDeadline();
-    if (bufferStatus_ == kCanvasReady) {  // no fade buffers: each picture at once, noted
+    if (buffers_ == kCanvasOnly) {  // no fade buffers: each picture at once, noted
         deadline_ = schedule_.HoldEnd(now);
         phase_ = Phase::kGenerate;
         const FramePlacement placement{fullScreen_ ? FrameFit::kNative : FrameFit::kWhole, 0, 0};

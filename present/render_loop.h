@@ -27,6 +27,7 @@
 
 #include <cstdint>
 
+#include "present/frame_buffers.h"
 #include "present/picture_schedule.h"
 #include "present/render_geometry.h"
 #include "scene/scene_driver.h"
@@ -86,7 +87,7 @@ private:
     PictureSchedule& schedule_;
     const ScreenRect client_;
     const bool fullScreen_;
-    int bufferStatus_;
+    FrameBufferSet buffers_;
     Phase phase_;
     uint32_t deadline_;
     FramePlacement framePlacement_{};  // where the blended frame goes

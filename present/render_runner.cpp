@@ -58,7 +58,7 @@ void Show(RenderDevice& device, const RenderStep& step, const Screen& screen) {
 
 }  // namespace
 
-int RunRenderLoop(RenderParams& params, RenderDevice& device, PictureSchedule& schedule) {
+void RunRenderLoop(RenderParams& params, RenderDevice& device, PictureSchedule& schedule) {
     const bool fullScreen = params.fullScreen != 0;
     Screen screen = ReadScreen(device, fullScreen);
     uint32_t displayChangesSeen = params.displayChanges.load();
@@ -77,7 +77,6 @@ int RunRenderLoop(RenderParams& params, RenderDevice& device, PictureSchedule& s
         if (sleep > 0) device.Wait(sleep);
     }
     device.End();
-    return 0;
 }
 
 }  // namespace vorrith

@@ -60,7 +60,7 @@ uint32_t SleepBeforeStep(uint32_t now, uint32_t wakeTick, uint32_t longest = kHo
 // Runs until the stop bit is seen; frame buffers are created at start and released at
 // the end. Full screen, each frame goes on every monitor, the same picture on each;
 // after a display change the geometry is read again and the client area blackened.
-// schedule numbers the pictures and ends their holds. Returns 0.
-int RunRenderLoop(RenderParams& params, RenderDevice& device, PictureSchedule& schedule = ClockPictureSchedule());
+// schedule numbers the pictures and ends their holds.
+void RunRenderLoop(RenderParams& params, RenderDevice& device, PictureSchedule& schedule = ClockPictureSchedule());
 
 }  // namespace vorrith

@@ -46,14 +46,14 @@ TypedDraw DecideTypedDraw(const char* text, int shownImageNumber) {
 
 bool OpenPictureBrowser() {
     dialogImageNumber = -1;
-    return CreateFrameBuffers(kPictureWidth, kPictureHeight, 0) == kCanvasReady;
+    return CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasOnly) == kCanvasOnly;
 }
 
 void ClosePictureBrowser() { DestroyFrameBuffers(); }
 
 bool EnsureBrowserCanvas() {
     if (canvas.pixels != nullptr) return true;
-    return CreateFrameBuffers(kPictureWidth, kPictureHeight, 0) == kCanvasReady;
+    return CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasOnly) == kCanvasOnly;
 }
 
 int DrawBrowserPicture(int imageNumber) {

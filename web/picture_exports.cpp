@@ -20,9 +20,10 @@ vorrith::RgbaPicture rgba;
 
 extern "C" {
 
-// Creates the canvas for browsing; 0 when there is no memory for it.
-EMSCRIPTEN_KEEPALIVE int VorrithStart() {
-    return vorrith::CreateFrameBuffers(vorrith::kPictureWidth, vorrith::kPictureHeight, 0);
+// Creates the canvas for browsing; false when there is no memory for it.
+EMSCRIPTEN_KEEPALIVE bool VorrithStart() {
+    return vorrith::CreateFrameBuffers(vorrith::kPictureWidth, vorrith::kPictureHeight, vorrith::kCanvasOnly) ==
+           vorrith::kCanvasOnly;
 }
 
 // Draws picture imageNumber (0 ... 32767) on the canvas, exactly as the native renderer.

@@ -75,10 +75,10 @@ EMSCRIPTEN_KEEPALIVE const SlideshowAnswer* VorrithSlideshowStep(uint32_t now) {
     return &answer;
 }
 
-int VorrithStart();  // web/picture_exports.cpp
+bool VorrithStart();  // web/picture_exports.cpp
 
-// Ends the slideshow and gives browsing its canvas back (0 when there is no memory).
-EMSCRIPTEN_KEEPALIVE int VorrithSlideshowStop() {
+// Ends the slideshow and gives browsing its canvas back (false when there is no memory).
+EMSCRIPTEN_KEEPALIVE bool VorrithSlideshowStop() {
     slideshow.reset();
     return VorrithStart();
 }

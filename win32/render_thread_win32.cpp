@@ -76,7 +76,8 @@ private:
 DWORD WINAPI RenderThread(LPVOID parameter) {
     const auto* start = static_cast<const RenderThreadStart*>(parameter);
     WindowRenderDevice device(reinterpret_cast<HWND>(start->params->window), start->wake);
-    return static_cast<DWORD>(RunRenderLoop(*start->params, device));
+    RunRenderLoop(*start->params, device);
+    return 0;
 }
 
 }  // namespace vorrith

@@ -31,7 +31,7 @@ protected:
 
 TEST_F(BmpWriterTest, HeadersAndBottomUpRows) {
     Surface s;
-    ASSERT_EQ(s.Allocate(640, 480), 0);
+    ASSERT_EQ(s.Allocate(640, 480), kAllocated);
     for (int i = 0; i < s.stride * s.height; ++i) s.pixels[i] = static_cast<uint8_t>(i * 7);
     const fs::path file = folder / "a.bmp";
     ASSERT_EQ(WriteBmp(s, file.string()), 0);
@@ -57,7 +57,7 @@ TEST_F(BmpWriterTest, HeadersAndBottomUpRows) {
 
 TEST_F(BmpWriterTest, PaddedRowsKeepTheirPaddingBytes) {
     Surface s;
-    ASSERT_EQ(s.Allocate(641, 2), 0);
+    ASSERT_EQ(s.Allocate(641, 2), kAllocated);
     for (int i = 0; i < s.stride * s.height; ++i) s.pixels[i] = static_cast<uint8_t>(i);
     const fs::path file = folder / "padded.bmp";
     ASSERT_EQ(WriteBmp(s, file.string()), 0);
@@ -68,7 +68,7 @@ TEST_F(BmpWriterTest, PaddedRowsKeepTheirPaddingBytes) {
 
 TEST_F(BmpWriterTest, FailuresAreReportedAndLeaveNothing) {
     Surface s;
-    ASSERT_EQ(s.Allocate(4, 4), 0);
+    ASSERT_EQ(s.Allocate(4, 4), kAllocated);
     std::fill(s.pixels, s.pixels + s.stride * s.height, 1);
     EXPECT_EQ(WriteBmp(s, (folder / "missing" / "a.bmp").string()), -1);
     EXPECT_FALSE(fs::exists(folder / "missing"));

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace vorrith {
@@ -11,7 +13,7 @@ namespace {
 class SurfaceTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(surface.Allocate(8, 4), 0);
+        ASSERT_EQ(surface.Allocate(8, 4), kAllocated);
         std::fill(surface.pixels, surface.pixels + surface.stride * surface.height + 1, 0);
     }
     void Fill(uint32_t colour) {
@@ -22,7 +24,7 @@ protected:
 
 TEST(SurfaceAllocation, StrideHeaderAndRefusals) {
     Surface s;
-    ASSERT_EQ(s.Allocate(640, 480), 0);
+    ASSERT_EQ(s.Allocate(640, 480), kAllocated);
     EXPECT_EQ(s.stride, 1920);
     EXPECT_EQ(s.header.biSize, 40u);
     EXPECT_EQ(s.header.biWidth, 640);
@@ -35,8 +37,16 @@ TEST(SurfaceAllocation, StrideHeaderAndRefusals) {
     s.Release();
     EXPECT_EQ(s.pixels, nullptr);
     EXPECT_EQ(s.width, 640);  // sizes survive a release
-    ASSERT_EQ(s.Allocate(641, 1), 0);
+    ASSERT_EQ(s.Allocate(641, 1), kAllocated);
     EXPECT_EQ(s.stride, 1924);
+    s.Release();
+    // Sizes no buffer can have are refused as such, not as a lack of memory.
+    const std::pair<int, int> invalidSizes[] = {{-1, 10}, {10, -1}, {INT32_MAX, 1}, {40000, 40000}, {1, INT32_MAX}};
+    for (const auto& size : invalidSizes) {
+        EXPECT_EQ(s.Allocate(size.first, size.second), kInvalidSize) << size.first << " x " << size.second;
+        EXPECT_EQ(s.pixels, nullptr);
+        EXPECT_EQ(s.width, 641);
+    }
 }
 
 TEST_F(SurfaceTest, PutAndGetPixelStoreBlueGreenRed) {
@@ -46,9 +56,9 @@ TEST_F(SurfaceTest, PutAndGetPixelStoreBlueGreenRed) {
     EXPECT_EQ(p[1], 0x56);
     EXPECT_EQ(p[2], 0x34);
     EXPECT_EQ(surface.GetPixel(7, 3), 0x345678u);  // last pixel: reads the spare byte
-    EXPECT_EQ(surface.PutPixelClipped(8, 0, 1), -1);
-    EXPECT_EQ(surface.PutPixelClipped(0, -1, 1), -1);
-    EXPECT_EQ(surface.PutPixelClipped(0, 0, 0x010203), 0);
+    EXPECT_FALSE(surface.PutPixelClipped(8, 0, 1));
+    EXPECT_FALSE(surface.PutPixelClipped(0, -1, 1));
+    EXPECT_TRUE(surface.PutPixelClipped(0, 0, 0x010203));
     EXPECT_EQ(surface.GetPixel(0, 0), 0x010203u);
 }
 
@@ -73,9 +83,9 @@ TEST_F(SurfaceTest, BlendsTruncateOrRoundAsEachPrimitiveSays) {
     EXPECT_EQ(surface.GetPixel(1, 0), 0x808080u);
     surface.BlendPixel(2, 0, 128, 0xFF0001);  // (128*128 + 255*128) >> 8 = 191; (128*128+128)>>8 = 64
     EXPECT_EQ(surface.GetPixel(2, 0), 0xBF4040u);
-    EXPECT_EQ(surface.BlendPixelClipped(3, 0, 0, 0xFFFFFF), kDrawnInside);
+    EXPECT_TRUE(surface.BlendPixelClipped(3, 0, 0, 0xFFFFFF));
     EXPECT_EQ(surface.GetPixel(3, 0), 0x808080u);
-    EXPECT_EQ(surface.BlendPixelClipped(-1, 0, 100, 0xFFFFFF), kOutside);
+    EXPECT_FALSE(surface.BlendPixelClipped(-1, 0, 100, 0xFFFFFF));
     surface.AddPixel(4, 0, 200, 0, 10);
     EXPECT_EQ(surface.GetPixel(4, 0), 0xFF808Au);
     surface.AddPixel(8, 0, 1, 1, 1);  // outside: nothing
@@ -135,7 +145,7 @@ namespace {
 TEST(SurfaceAddImageTest, EveryWidthSaturatesEveryByteLikeTheByteLoop) {
     for (int w = 1; w <= 23; ++w) {
         Surface surface;
-        ASSERT_EQ(surface.Allocate(40, 3), 0);
+        ASSERT_EQ(surface.Allocate(40, 3), kAllocated);
         for (int i = 0; i < surface.stride * surface.height; ++i) surface.pixels[i] = static_cast<uint8_t>(i * 37);
         const std::vector<uint8_t> before(surface.pixels, surface.pixels + surface.stride * surface.height);
         std::vector<uint8_t> image(static_cast<size_t>(3 * w * 3));
@@ -175,8 +185,8 @@ TEST(SurfaceAddImageSpansTest, MatchesAddImageForAnImageZeroOutsideItsSpans) {
     for (int x : {-8, -6, -3, 0, 5, 10, 13, 16}) {
         for (int y : {-7, -4, 0, 3, 6, 9}) {
             Surface plain, spanned;
-            ASSERT_EQ(plain.Allocate(16, 10), 0);
-            ASSERT_EQ(spanned.Allocate(16, 10), 0);
+            ASSERT_EQ(plain.Allocate(16, 10), kAllocated);
+            ASSERT_EQ(spanned.Allocate(16, 10), kAllocated);
             const int bytes = plain.stride * plain.height + 1;
             for (int i = 0; i < bytes; ++i) plain.pixels[i] = spanned.pixels[i] = static_cast<uint8_t>(i * 29 + 200);
             plain.AddImage(x, y, kSide, kSide, image.data());

@@ -9,7 +9,7 @@
 
 int main() {
     using namespace vorrith;
-    if (CreateCanvas(kPictureWidth, kPictureHeight) != 0) {
+    if (CreateCanvas(kPictureWidth, kPictureHeight) != kAllocated) {
         std::fprintf(stderr, "picture_hashes: no memory for the canvas\n");
         return 1;
     }

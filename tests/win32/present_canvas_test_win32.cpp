@@ -10,7 +10,7 @@ namespace {
 // Stretches a canvas with a red left half and a blue right half into a 64 x 48 memory
 // bitmap and reads the pixels back.
 TEST(PresentCanvas, StretchesTheWholeCanvasOntoTheDestination) {
-    ASSERT_EQ(CreateFrameBuffers(640, 480, 0), 1);
+    ASSERT_EQ(CreateFrameBuffers(640, 480, kCanvasOnly), kCanvasOnly);
     for (int y = 0; y < 480; ++y) {
         for (int x = 0; x < 640; ++x) canvas.PutPixel(x, y, x < 320 ? 0xFF0000u : 0x0000FFu);
     }
