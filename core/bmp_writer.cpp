@@ -1,12 +1,6 @@
 #include "core/bmp_writer.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
-
-#include "core/canvas.h"
 
 namespace vorrith {
 
@@ -53,11 +47,6 @@ void CopyRows(const Surface& surface, uint8_t* out) {
     }
 }
 
-bool IsRegularFile(const std::string& name) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(name, error);
-}
-
 }  // namespace
 
 std::vector<uint8_t> EncodeBmp(const Surface& surface) {
@@ -67,18 +56,5 @@ std::vector<uint8_t> EncodeBmp(const Surface& surface) {
     CopyRows(surface, bytes.data() + sizeof headers);
     return bytes;
 }
-
-int WriteBmp(const Surface& surface, const std::string& fileName) {
-    const std::vector<uint8_t> bytes = EncodeBmp(surface);
-    std::FILE* file = std::fopen(fileName.c_str(), "wb");
-    if (file == nullptr) return -1;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    written = std::fclose(file) == 0 && written;
-    if (written) return 0;
-    if (IsRegularFile(fileName)) std::remove(fileName.c_str());
-    return -2;
-}
-
-int SaveCanvasBmp(const std::string& fileName) { return WriteBmp(canvas, fileName); }
 
 }  // namespace vorrith

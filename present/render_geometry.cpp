@@ -35,10 +35,6 @@ ScreenRect NativeCentredRect(int32_t cw, int32_t ch) {
     return CentredRect(cw, ch, kPictureWidth, kPictureHeight);
 }
 
-ScreenRect ZoomRect(int32_t cw, int32_t ch, int step, int direction) {
-    return ZoomWithin(cw, ch, cw, ch, step, direction);
-}
-
 ScreenRect VirtualScreenRect(const ScreenRect* monitors, int count) {
     if (count <= 0) return {0, 0, 0, 0};
     ScreenRect all = monitors[0];

@@ -29,9 +29,6 @@ constexpr uint32_t kHoldPollMs = 50;
 // The picture at native size centred in a cw x ch client area (may overhang it).
 ScreenRect NativeCentredRect(int32_t cw, int32_t ch);
 
-// The frame rectangle at zoom step 0 ... 26 in a cw x ch client area.
-ScreenRect ZoomRect(int32_t cw, int32_t ch, int step, int direction);
-
 // Several monitors: the full-screen window covers the virtual screen, the smallest
 // rectangle holding every monitor (an empty list gives an empty rectangle). Monitors
 // are in screen coordinates, which may be negative left of or above the primary.
@@ -44,7 +41,7 @@ ScreenRect PictureAreaRect(const ScreenRect& monitor);
 
 // The frame rectangle at zoom step 0 ... 26 on one monitor, in the coordinates the
 // monitor is given in: between the picture's native size and the monitor's picture
-// area, centred on the monitor. On a 4:3 monitor at the origin this is ZoomRect.
+// area, centred on the monitor.
 ScreenRect MonitorZoomRect(const ScreenRect& monitor, int step, int direction);
 
 // rect moved right by dx and down by dy.

@@ -18,25 +18,26 @@ void ExpectRect(const ScreenRect& r, int left, int top, int right, int bottom) {
     EXPECT_EQ(r.bottom, bottom);
 }
 
-TEST(ZoomRect, NativeScreenIsCoveredAtEveryStep) {
+TEST(MonitorZoomRect, NativeScreenIsCoveredAtEveryStep) {
     for (int step = 0; step <= kZoomSteps; ++step) {
-        ExpectRect(ZoomRect(640, 480, step, 0), 0, 0, 640, 480);
-        ExpectRect(ZoomRect(640, 480, step, 1), 0, 0, 640, 480);
+        ExpectRect(MonitorZoomRect({0, 0, 640, 480}, step, 0), 0, 0, 640, 480);
+        ExpectRect(MonitorZoomRect({0, 0, 640, 480}, step, 1), 0, 0, 640, 480);
     }
 }
 
-TEST(ZoomRect, GrowsThenShrinksOnALargerScreen) {
-    ExpectRect(ZoomRect(800, 600, 0, 0), 80, 60, 720, 540);
-    ExpectRect(ZoomRect(800, 600, 26, 0), 0, 0, 800, 600);
-    ExpectRect(ZoomRect(800, 600, 0, 1), 0, 0, 800, 600);
-    ExpectRect(ZoomRect(800, 600, 26, 1), 80, 60, 720, 540);
+TEST(MonitorZoomRect, GrowsThenShrinksOnALargerScreen) {
+    const ScreenRect screen{0, 0, 800, 600};
+    ExpectRect(MonitorZoomRect(screen, 0, 0), 80, 60, 720, 540);
+    ExpectRect(MonitorZoomRect(screen, 26, 0), 0, 0, 800, 600);
+    ExpectRect(MonitorZoomRect(screen, 0, 1), 0, 0, 800, 600);
+    ExpectRect(MonitorZoomRect(screen, 26, 1), 80, 60, 720, 540);
     // Step 1: dx = 160 / 26 = 6, dy = 120 / 26 = 4, multiplied before dividing.
-    ExpectRect(ZoomRect(800, 600, 1, 0), 77, 58, 723, 542);
+    ExpectRect(MonitorZoomRect(screen, 1, 0), 77, 58, 723, 542);
 }
 
-TEST(ZoomRect, SmallerScreenTruncatesTowardZero) {
+TEST(MonitorZoomRect, SmallerScreenTruncatesTowardZero) {
     // dx = (-320 * 1) / 26 = -12, w = 628, left = (320 - 628) / 2 = -154.
-    ExpectRect(ZoomRect(320, 240, 1, 0), -154, -115, 474, 356);
+    ExpectRect(MonitorZoomRect({0, 0, 320, 240}, 1, 0), -154, -115, 474, 356);
     ExpectRect(NativeCentredRect(321, 241), -159, -119, 481, 361);
 }
 
@@ -122,16 +123,15 @@ TEST(MonitorLayout, FramesStay4By3InsideTheArea) {
     }
 }
 
-// On a 4:3 monitor at the origin, the single-screen rectangles; elsewhere, the same
-// rectangles moved with the monitor.
-TEST(MonitorLayout, A4By3MonitorZoomsExactlyAsTheSingleScreenDoes) {
-    const ScreenRect monitors[] = {{0, 0, 640, 480}, {0, 0, 800, 600}, {0, 0, 1024, 768}, {-1600, 300, 0, 1500}};
+// A monitor away from the origin zooms as the same monitor at the origin does, moved.
+TEST(MonitorLayout, AMonitorElsewhereZoomsAsAtTheOriginMoved) {
+    const ScreenRect monitors[] = {{-1600, 300, 0, 1500}, {800, 0, 1824, 768}, {0, 1024, 1080, 2944}};
     for (const ScreenRect& m : monitors) {
         const int w = m.right - m.left;
         const int h = m.bottom - m.top;
         for (int direction = 0; direction <= 1; ++direction) {
             for (int step = 0; step <= kZoomSteps; ++step) {
-                const ScreenRect want = ZoomRect(w, h, step, direction);
+                const ScreenRect want = MonitorZoomRect({0, 0, w, h}, step, direction);
                 ExpectRect(MonitorZoomRect(m, step, direction), want.left + m.left, want.top + m.top,
                            want.right + m.left, want.bottom + m.top);
             }

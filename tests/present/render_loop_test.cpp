@@ -135,8 +135,8 @@ TEST_F(RenderLoopTest, FullScreenShowsEachFrameOnEveryMonitor) {
         SCOPED_TRACE(frame);
         const ScreenRect onFirst = device.presented[2 * frame];
         const ScreenRect onSecond = device.presented[2 * frame + 1];
-        const ScreenRect zoomFirst = ZoomRect(800, 600, static_cast<int>(frame), 0);
-        const ScreenRect zoomSecond = ZoomRect(1024, 768, static_cast<int>(frame), 0);
+        const ScreenRect zoomFirst = MonitorZoomRect({0, 0, 800, 600}, static_cast<int>(frame), 0);
+        const ScreenRect zoomSecond = MonitorZoomRect({0, 0, 1024, 768}, static_cast<int>(frame), 0);
         EXPECT_EQ(onFirst.left, zoomFirst.left);
         EXPECT_EQ(onFirst.bottom, zoomFirst.bottom);
         EXPECT_EQ(onSecond.left, 800 + zoomSecond.left);

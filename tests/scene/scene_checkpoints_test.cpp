@@ -47,7 +47,7 @@ std::string SaveFailingStep(int imageNumber, int step) {
         CompareCanvasWithRows(ReadGoldenRows(GoldenPath(imageNumber)), prefix);
         return actual + " (and " + TestOutputPath(prefix + "-diff.bmp") + ")";
     }
-    SaveCanvasBmp(actual);
+    WriteTestBmp(canvas, actual);
     return actual;
 }
 

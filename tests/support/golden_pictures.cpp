@@ -83,10 +83,16 @@ int CompareCanvasWithRows(const std::vector<uint8_t>& golden, const std::string&
         }
     }
     if (differing > 0) {
-        SaveCanvasBmp(TestOutputPath(prefix + "-actual.bmp"));
-        WriteBmp(diff, TestOutputPath(prefix + "-diff.bmp"));
+        WriteTestBmp(canvas, TestOutputPath(prefix + "-actual.bmp"));
+        WriteTestBmp(diff, TestOutputPath(prefix + "-diff.bmp"));
     }
     return differing;
+}
+
+void WriteTestBmp(const Surface& surface, const std::string& path) {
+    const std::vector<uint8_t> bytes = EncodeBmp(surface);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace vorrith

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/surface.h"
+
 namespace vorrith {
 
 struct GoldenPicture {
@@ -30,5 +32,8 @@ std::vector<uint8_t> ReadGoldenRows(const std::string& path);
 // Counts the canvas pixels that differ from golden rows; when any do, writes the canvas
 // as PREFIX-actual.bmp and the diff image as PREFIX-diff.bmp.
 int CompareCanvasWithRows(const std::vector<uint8_t>& golden, const std::string& prefix);
+
+// Writes a Surface as a BMP file for a person to look at; a failure is not reported.
+void WriteTestBmp(const Surface& surface, const std::string& path);
 
 }  // namespace vorrith
