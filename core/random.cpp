@@ -1,5 +1,8 @@
 #include "core/random.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace vorrith {
 namespace detail {
 uint32_t randomStateWord = 1;
@@ -17,6 +20,11 @@ uint32_t RandomState() { return randomStateWord; }
 void FillRandomTable() {
     for (int32_t& value : RandomTable) value = rand();
     randomCursor = 0;
+}
+
+bool RandomTableHoldsRandResults() {
+    return std::all_of(std::begin(RandomTable), std::end(RandomTable),
+                       [](int32_t value) { return value >= 0 && value <= kRandMax; });
 }
 
 int JumpRandomCursor() {

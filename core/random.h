@@ -14,6 +14,7 @@
 
 namespace vorrith {
 
+constexpr int kRandMax = 0x7FFF;
 constexpr int kRandomTableSize = 16384;
 constexpr int kRandomTableMask = kRandomTableSize - 1;
 
@@ -29,13 +30,17 @@ extern uint32_t randomStateWord;
 void srand(uint32_t seed);
 inline int rand() {
     detail::randomStateWord = detail::randomStateWord * 214013u + 2531011u;
-    return static_cast<int>((detail::randomStateWord >> 16) & 0x7FFF);
+    return static_cast<int>((detail::randomStateWord >> 16) & kRandMax);
 }
 
 // The generator's raw 32-bit state, for checkpoints and tests.
 uint32_t RandomState();
 
 void FillRandomTable();
+// True when every table value is a rand() result (0 ... kRandMax), as FillRandomTable
+// leaves them; the fast paths that rely on it check once per layer, since tests plant
+// other values.
+bool RandomTableHoldsRandResults();
 inline int NextRandomValue() {
     const int value = RandomTable[randomCursor & kRandomTableMask];
     ++randomCursor;

@@ -4,12 +4,12 @@
 #include <cstring>
 
 #include "core/canvas.h"
+#include "core/fixed_divisor.h"
 #include "core/fixed_point.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
 #include "core/simd.h"
-#include "layers/ground/table_remainder.h"
 
 namespace vorrith {
 namespace {
@@ -52,15 +52,15 @@ void PaintRowPlain(uint8_t* pixel, int count, const GradientRamp& ramp) {
 
 // Four pixels of a row from four consecutive table values (no wrap among them), their
 // palette entries stored as four bytes each; a pixel must follow them in the row.
-void PaintFourPixels(uint8_t* pixel, const int32_t* values, int base, const TableRemainder& ditherOf) {
+void PaintFourPixels(uint8_t* pixel, const int32_t* values, int base, const FixedDivisor& ditherOf) {
 #if defined(VORRITH_SSE2)
     const __m128i u = _mm_loadu_si128(reinterpret_cast<const __m128i*>(values));
-    const __m128i index = _mm_srai_epi32(_mm_add_epi32(_mm_set1_epi32(base), ditherOf.OfRandResults(u)), Fixed8::kShift);
+    const __m128i index = _mm_srai_epi32(_mm_add_epi32(_mm_set1_epi32(base), ditherOf.Remainders(u)), Fixed8::kShift);
     alignas(16) int32_t indices[4];
     _mm_store_si128(reinterpret_cast<__m128i*>(indices), index);
 #else
     int32_t indices[4];
-    for (int k = 0; k < 4; ++k) indices[k] = Fixed8::Floor(base + ditherOf.OfRandResult(values[k]));
+    for (int k = 0; k < 4; ++k) indices[k] = Fixed8::Floor(base + ditherOf.Remainder(values[k]));
 #endif
     for (int k = 0; k < 4; ++k) std::memcpy(pixel + 3 * k, &Palette[indices[k]], 4);
 }
@@ -70,14 +70,14 @@ void PaintFourPixels(uint8_t* pixel, const int32_t* values, int base, const Tabl
 // but the last is stored as its palette entry's four bytes, the fourth landing on the
 // next pixel's first byte before that pixel is written.
 void PaintRowFast(uint8_t* pixel, int count, const GradientRamp& ramp) {
-    const TableRemainder ditherOf(ramp.dither);
+    const FixedDivisor ditherOf(ramp.dither);
     int32_t cursor = randomCursor;
     int x = 0;
     for (; x + 4 < count && (cursor & kRandomTableMask) + 4 <= kRandomTableSize; x += 4, cursor += 4, pixel += 12) {
         PaintFourPixels(pixel, RandomTable + (cursor & kRandomTableMask), ramp.base, ditherOf);
     }
     auto nextIndex = [&] {
-        return Fixed8::Floor(ramp.base + ditherOf.OfRandResult(RandomTable[cursor++ & kRandomTableMask]));
+        return Fixed8::Floor(ramp.base + ditherOf.Remainder(RandomTable[cursor++ & kRandomTableMask]));
     };
     for (++x; x < count; ++x, pixel += 3) std::memcpy(pixel, &Palette[nextIndex()], 4);
     if (count > 0) CopyPaletteEntry(pixel, nextIndex());
@@ -103,7 +103,7 @@ void DrawGroundGradient(int farIndex) {
         JumpRandomCursor();
         uint8_t* pixel = canvas.PixelAddress(ClipLeft, y);
         const int count = ClipRight - ClipLeft + 1;
-        if (tableFits && TableRemainder::Fits(ramp.dither)) PaintRowFast(pixel, count, ramp);
+        if (tableFits && ramp.dither >= 1) PaintRowFast(pixel, count, ramp);
         else PaintRowPlain(pixel, count, ramp);
         ramp.base += ramp.baseStep;
         ramp.dither += ramp.ditherStep;

@@ -4,11 +4,11 @@
 #include <cstring>
 
 #include "core/canvas.h"
+#include "core/fixed_divisor.h"
 #include "core/fixed_point.h"
 #include "core/palette.h"
 #include "core/random.h"
 #include "core/scene_plan.h"
-#include "layers/ground/table_remainder.h"
 
 namespace vorrith {
 namespace {
@@ -103,7 +103,7 @@ int DrawBodyPlain(const HillBand& band, int x, int y) {
 // the same order. ditherOf(u) is u % grain in 8.8.
 template <class DitherRemainder>
 int DrawBodyRows(const HillBand& band, int x, int y, DitherRemainder ditherOf) {
-    const TableRemainder stopOf(3);
+    const FixedDivisor stopOf(3);
     const int rowStep = Fixed8::Ratio(band.slope, band.height);
     const int lastLimit = band.lastRow + band.number - 1;
     const int clipTop = ClipTop, clipBottom = ClipBottom;
@@ -113,7 +113,7 @@ int DrawBodyRows(const HillBand& band, int x, int y, DitherRemainder ditherOf) {
     int rowOffset = y * stride;
     int32_t cursor = randomCursor;
     auto next = [&cursor] { return RandomTable[cursor++ & kRandomTableMask]; };
-    for (int limit = lastLimit - stopOf.OfRandResult(next()); y <= limit; limit = lastLimit - stopOf.OfRandResult(next())) {
+    for (int limit = lastLimit - stopOf.Remainder(next()); y <= limit; limit = lastLimit - stopOf.Remainder(next())) {
         if (y >= clipTop) {
             const int index = band.topIndex + Fixed8::Floor(position - ditherOf(next()));
             if (y <= clipBottom) std::memcpy(column + rowOffset, &Palette[index], 3);
@@ -130,12 +130,12 @@ int DrawBodyRows(const HillBand& band, int x, int y, DitherRemainder ditherOf) {
 // is then its low bits.
 int DrawBody(const HillBand& band, int x, int y) {
     const int ditherWidth = Fixed8::From(band.grain);
-    if (!band.tableFits || !TableRemainder::Fits(ditherWidth)) return DrawBodyPlain(band, x, y);
+    if (!band.tableFits) return DrawBodyPlain(band, x, y);
     if ((ditherWidth & (ditherWidth - 1)) == 0) {
         return DrawBodyRows(band, x, y, [mask = ditherWidth - 1](int32_t u) { return u & mask; });
     }
-    const TableRemainder remainder(ditherWidth);
-    return DrawBodyRows(band, x, y, [&remainder](int32_t u) { return remainder.OfRandResult(u); });
+    const FixedDivisor remainder(ditherWidth);
+    return DrawBodyRows(band, x, y, [&remainder](int32_t u) { return remainder.Remainder(u); });
 }
 
 void DrawHillColumn(const HillBand& band, Skyline& sky, int x) {

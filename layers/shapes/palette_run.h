@@ -14,6 +14,7 @@
 
 #include <cstdint>
 
+#include "core/fixed_divisor.h"
 #include "core/fixed_point.h"
 
 namespace vorrith {
@@ -29,31 +30,16 @@ struct ClippedRamp {
 bool ClipPaletteRamp(int x0, int x1, int lowIndex, int highIndex, ClippedRamp& ramp);
 void FillDitheredRun(int x0, int x1, int y, int lowIndex, int highIndex, int ditherDepth);
 
-// The dither's offset for one table value, noise % depth in 20.12, or 0 without dither.
-// Table values are 0 ... 32767, and for them the remainder is the whole part's
-// remainder plus the fraction: an eight-entry table instead of a division. Other values,
-// or depths whose 20.12 form would not fit, divide.
+// The dither's offset for one table value: noise % depth in 20.12 (truncated, as C++
+// divides), or 0 without dither (depth below 1).
 class DitherNoise {
 public:
-    explicit DitherNoise(int depth)
-        : dither_(Fixed12::From(depth)), tabled_(depth >= 1 && depth <= kLargestTabledDepth) {
-        for (int i = 0; i < 8; ++i) high_[i] = tabled_ ? Fixed12::From(i % depth) : 0;
-    }
-    int Offset(int noise) const {
-        if (dither_ <= 0) return 0;
-        if (tabled_ && noise >= 0 && noise <= kLargestTableNoise) {
-            return high_[Fixed12::Floor(noise)] + Fixed12::Fraction(noise);
-        }
-        return noise % dither_;
-    }
+    explicit DitherNoise(int depth) : dithered_(depth >= 1), width_(Fixed12::From(dithered_ ? depth : 1)) {}
+    int Offset(int noise) const { return dithered_ ? width_.TruncatedRemainder(noise) : 0; }
 
 private:
-    static constexpr int kLargestTableNoise = 32767;
-    static constexpr int kLargestTabledDepth = 4096;
-
-    int dither_;
-    bool tabled_;
-    int high_[8];
+    bool dithered_;
+    FixedDivisor width_;
 };
 
 }  // namespace vorrith

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/canvas.h"
+#include "core/fixed_divisor.h"
 #include "core/fixed_point.h"
 #include "core/palette.h"
 #include "core/random.h"
@@ -11,34 +12,21 @@
 namespace vorrith {
 namespace {
 
-// The dither noise, rand() % grain in 8.8 palette units. For a 15-bit draw with whole
-// part a and fraction b that is (a % grain) in 8.8 plus b; the first term is looked up
-// for each of the 128 values of a.
-class GradientNoise {
-public:
-    explicit GradientNoise(int grain) {
-        for (int a = 0; a < 128; ++a) high_[a] = Fixed8::From(a % grain);
-    }
-    int operator()(int draw) const { return high_[Fixed8::Floor(draw)] + Fixed8::Fraction(draw); }
-
-private:
-    int high_[128];
-};
-
-// Pixels of one gradient row, a chunk at a time: each takes a noise draw, the palette
-// entry at its position plus the noise is written as four bytes (blue, green, red and
-// the next pixel's blue, overwritten after) into a local row, then the chunk is copied
-// out. The local row keeps the generator's state out of reach of the pixel stores, so
-// it stays in a register through the chunk. Positions and noise are never negative, so
-// the index is shifted unsigned. Two pixels per turn of the loop.
-void FillGradientRow(uint8_t* pixel, int count, int position, int columnStep, const GradientNoise& noise) {
+// Pixels of one gradient row, a chunk at a time: each takes a draw, and the palette
+// entry at its position plus the noise (the draw's remainder by the grain in 8.8) is
+// written as four bytes (blue, green, red and the next pixel's blue, overwritten after)
+// into a local row, then the chunk is copied out. The local row keeps the generator's
+// state out of reach of the pixel stores, so it stays in a register through the chunk.
+// Positions and noise are never negative, so the index is shifted unsigned. Two pixels
+// per turn of the loop.
+void FillGradientRow(uint8_t* pixel, int count, int position, int columnStep, const FixedDivisor& noise) {
     constexpr int kChunkPixels = 128;
     uint8_t chunk[3 * kChunkPixels + 1];
     for (int done = 0; done < count; done += kChunkPixels) {
         const int n = count - done < kChunkPixels ? count - done : kChunkPixels;
         const auto draw = [&](int i) {
             const int value = rand();
-            std::memcpy(chunk + 3 * i, &Palette[static_cast<unsigned>(noise(value) + position) >> 8], 4);
+            std::memcpy(chunk + 3 * i, &Palette[static_cast<unsigned>(noise.Remainder(value) + position) >> 8], 4);
             position += columnStep;
         };
         int i = 0;
@@ -60,7 +48,7 @@ void DrawSkyGradient() {
     const int columnStep = Fixed8::Ratio(tilt, ClipRight - ClipLeft + 1);
     const int startIndex = kSkyPaletteLast - 1 - tilt - plan.grain;
     const int rowStep = Fixed8::Ratio(kSkyPaletteFirst - startIndex, plan.horizonRow - ClipTop + 1);
-    const GradientNoise noise(plan.grain);
+    const FixedDivisor noise(Fixed8::From(plan.grain));
     int rowPosition = Fixed8::From(startIndex);
     for (int y = plan.horizonRow; y >= ClipTop; --y) {
         FillGradientRow(canvas.PixelAddress(ClipLeft, y), ClipRight - ClipLeft + 1, rowPosition, columnStep, noise);

@@ -10,7 +10,7 @@ namespace {
 
 bool Exact(const FixedDivisor& fast, int n, int divisor) {
     return fast.Quotient(n) == n / divisor && fast.Remainder(n) == n % divisor &&
-           fast.TruncatedQuotient(-n) == -n / divisor;
+           fast.TruncatedQuotient(-n) == -n / divisor && fast.TruncatedRemainder(-n) == -n % divisor;
 }
 
 // Every rand() draw value against one divisor; reports the first mismatch only.
@@ -26,7 +26,8 @@ void ExpectExactForAllDraws(int divisor) {
 
 TEST(FixedDivisorTest, MatchesDivisionForSmallDivisorsAndEveryDraw) {
     for (int divisor = 1; divisor <= 1100; ++divisor) ExpectExactForAllDraws(divisor);
-    for (int divisor : {1536, 2048, 3071, 4095, 9999, 14999, 16383, 16384, 16385, 24575, 32766, 32767, 32768}) {
+    for (int divisor : {1536, 2048, 3071, 4095, 9999, 14999, 16383, 16384, 16385, 24575, 32766, 32767, 32768, 65521,
+                        131071}) {
         ExpectExactForAllDraws(divisor);
     }
 }
@@ -49,6 +50,22 @@ TEST(FixedDivisorTest, MatchesDivisionAtQuotientStepsUpToTheLargestNumerator) {
         for (int n : {0, 1, INT_MAX, INT_MAX - 1}) ASSERT_TRUE(Exact(fast, n, divisor)) << n << " by " << divisor;
     }
 }
+
+#if defined(VORRITH_SSE2)
+// The four-lane form against the division: each draw passes through every lane (lanes
+// 1 and 3 take the odd multiplies), and so do values near the top of the range.
+TEST(FixedDivisorTest, FourLanesMatchTheDivision) {
+    for (const int divisor : {1, 2, 3, 256, 768, 1500, 2047, 65521, 131071, INT_MAX}) {
+        const FixedDivisor fast(divisor);
+        for (int32_t u = 0; u <= 32767; ++u) {
+            alignas(16) int32_t lanes[4] = {u, (u + 1) & 32767, INT_MAX - u, 32767 - u};
+            const int32_t values[4] = {lanes[0], lanes[1], lanes[2], lanes[3]};
+            _mm_store_si128(reinterpret_cast<__m128i*>(lanes), fast.Remainders(_mm_load_si128(reinterpret_cast<const __m128i*>(lanes))));
+            for (int k = 0; k < 4; ++k) ASSERT_EQ(lanes[k], values[k] % divisor) << values[k] << " % " << divisor;
+        }
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace vorrith

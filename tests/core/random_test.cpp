@@ -46,5 +46,16 @@ TEST(RandomTest, TableReadsWrapButTheCursorDoesNot) {
     }
 }
 
+TEST(RandomTest, TableCheckSeesAnyValueOutsideTheRandRange) {
+    FillRandomTable();
+    EXPECT_TRUE(RandomTableHoldsRandResults());
+    const int32_t kept = RandomTable[9000];
+    RandomTable[9000] = -5;
+    EXPECT_FALSE(RandomTableHoldsRandResults());
+    RandomTable[9000] = 32768;
+    EXPECT_FALSE(RandomTableHoldsRandResults());
+    RandomTable[9000] = kept;
+}
+
 }  // namespace
 }  // namespace vorrith
