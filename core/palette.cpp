@@ -72,7 +72,7 @@ void RandomPaletteRamp(int lowMin, int lowMax, int highMin, int highMax, int fir
     int end[3];
     for (int i = 0; i < 3; ++i) start[i] = PickInRange(startRange[i]);
     for (int i = 0; i < 3; ++i) end[i] = PickInRange(endRange[i]);
-    PaletteRamp(first, last, Ramp6(start[0], start[1], start[2]), Ramp6(end[0], end[1], end[2]));
+    PaletteRamp(first, last, MakeColour(start[0], start[1], start[2]), MakeColour(end[0], end[1], end[2]));
 }
 
 }  // namespace vorrith

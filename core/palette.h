@@ -2,11 +2,13 @@
 // colour ramps in bands of 32 (16-31 suns, 32-63 sky, 64-95 planet, 96-127 moons,
 // 128-159 ground; everything else black).
 //
-// Ramp colours are given as 6-bit components packed 0x00RRGGBB; a ramp scales them to
-// bytes by x4 while interpolating in 8.8 fixed point.
+// Ramp colours are colour values of 6-bit components (MakeColour of 0 ... 63); a ramp
+// scales them to bytes by x4 while interpolating in 8.8 fixed point.
 #pragma once
 
 #include <cstdint>
+
+#include "core/colour.h"
 
 namespace vorrith {
 
@@ -21,10 +23,10 @@ static_assert(sizeof(PaletteEntry) == 4, "palette entries are four bytes");
 constexpr int kPaletteSize = 256;
 extern PaletteEntry Palette[kPaletteSize];
 
-// Palette entry as a 0x00RRGGBB colour value.
+// Palette entry as a colour value.
 inline uint32_t PaletteColour(int index) {
     const PaletteEntry& e = Palette[index];
-    return (static_cast<uint32_t>(e.red) << 16) | (static_cast<uint32_t>(e.green) << 8) | e.blue;
+    return MakeColour(e.red, e.green, e.blue);
 }
 
 void ClearPalette();
@@ -38,11 +40,5 @@ void PaletteRamp(int first, int last, uint32_t from, uint32_t to);
 // components in highMin ... highMax, with one channel pushed to the upper halves of both
 // ranges and possibly another to the lower halves. Two rand() draws, six table values.
 void RandomPaletteRamp(int lowMin, int lowMax, int highMin, int highMax, int first, int last);
-
-// Packs three 6-bit components as a ramp colour.
-constexpr uint32_t Ramp6(int red, int green, int blue) {
-    return (static_cast<uint32_t>(red) << 16) | (static_cast<uint32_t>(green) << 8) |
-           static_cast<uint32_t>(blue);
-}
 
 }  // namespace vorrith

@@ -2,7 +2,8 @@
 // layer uses.
 //
 // Pixel (x, y) is the three bytes blue, green, red at y * stride + 3 * x; row 0 is the
-// top. Colours are passed as 0x00RRGGBB; the top byte is ignored when storing.
+// top. Colours are passed as colour values (core/colour.h); the top byte is ignored when
+// storing.
 // The buffer holds stride * height + 1 bytes: GetPixel reads four bytes, and the spare
 // byte keeps the read of the very last pixel inside the buffer.
 //
@@ -17,6 +18,7 @@
 #include <cstring>
 
 #include "core/bitmap_header.h"
+#include "core/colour.h"
 
 namespace vorrith {
 
@@ -100,23 +102,6 @@ inline PixelRows RowsOf(const Surface& surface) {
     return {surface.pixels, surface.width, surface.height, static_cast<size_t>(surface.stride)};
 }
 
-// Bytes of a 0x00RRGGBB colour value.
-constexpr uint8_t BlueOf(uint32_t colour) { return static_cast<uint8_t>(colour); }
-constexpr uint8_t GreenOf(uint32_t colour) { return static_cast<uint8_t>(colour >> 8); }
-constexpr uint8_t RedOf(uint32_t colour) { return static_cast<uint8_t>(colour >> 16); }
-constexpr uint32_t MakeColour(int red, int green, int blue) {
-    return (static_cast<uint32_t>(red) << 16) | (static_cast<uint32_t>(green) << 8) |
-           static_cast<uint32_t>(blue);
-}
-
-// Stores a colour value into the three bytes of the pixel at p, for loops that walk a
-// row by address.
-inline void StoreColour(uint8_t* p, uint32_t colour) {
-    p[0] = BlueOf(colour);
-    p[1] = GreenOf(colour);
-    p[2] = RedOf(colour);
-}
-
 // The per-pixel primitives are defined here so that the layers' pixel loops inline them.
 inline void Surface::PutPixel(int x, int y, uint32_t colour) { StoreColour(PixelAddress(x, y), colour); }
 
@@ -129,10 +114,7 @@ inline uint32_t Surface::GetPixel(int x, int y) const {
 
 inline void Surface::ScalePixel(int x, int y, int factor) {
     uint8_t* p = PixelAddress(x, y);
-    for (int c = 0; c < 3; ++c) {
-        const int scaled = (p[c] * factor + 128) >> 8;
-        p[c] = static_cast<uint8_t>(scaled < 255 ? scaled : 255);
-    }
+    for (int c = 0; c < 3; ++c) p[c] = ScaleByte(p[c], factor);
 }
 
 }  // namespace vorrith

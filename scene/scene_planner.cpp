@@ -90,7 +90,7 @@ void BuildRamps(ScenePlan& plan) {
     const int endRed = NextRandomValue() % 24 + 40;
     const int endGreen = NextRandomValue() % 24 + 40;
     const int endBlue = NextRandomValue() % 24 + 40;
-    PaletteRamp(kMoonPaletteFirst, kMoonPaletteLast, Ramp6(startRed, startGreen, startBlue), Ramp6(endRed, endGreen, endBlue));
+    PaletteRamp(kMoonPaletteFirst, kMoonPaletteLast, MakeColour(startRed, startGreen, startBlue), MakeColour(endRed, endGreen, endBlue));
 }
 
 }  // namespace

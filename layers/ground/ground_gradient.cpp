@@ -14,13 +14,6 @@
 namespace vorrith {
 namespace {
 
-void CopyPaletteEntry(uint8_t* pixel, int index) {
-    const PaletteEntry& entry = Palette[index];
-    pixel[0] = entry.blue;
-    pixel[1] = entry.green;
-    pixel[2] = entry.red;
-}
-
 // Base index and dither width in 8.8 palette units, and their changes per row.
 struct GradientRamp {
     int base;
@@ -46,7 +39,7 @@ GradientRamp PlanGradient(int farIndex) {
 void PaintRowPlain(uint8_t* pixel, int count, const GradientRamp& ramp) {
     for (int x = 0; x < count; ++x, pixel += 3) {
         const int u = NextRandomValue();
-        CopyPaletteEntry(pixel, Fixed8::Floor(ramp.base + u % ramp.dither));
+        StoreColour(pixel, PaletteColour(Fixed8::Floor(ramp.base + u % ramp.dither)));
     }
 }
 
@@ -80,7 +73,7 @@ void PaintRowFast(uint8_t* pixel, int count, const GradientRamp& ramp) {
         return Fixed8::Floor(ramp.base + ditherOf.Remainder(RandomTable[cursor++ & kRandomTableMask]));
     };
     for (++x; x < count; ++x, pixel += 3) std::memcpy(pixel, &Palette[nextIndex()], 4);
-    if (count > 0) CopyPaletteEntry(pixel, nextIndex());
+    if (count > 0) StoreColour(pixel, PaletteColour(nextIndex()));
     randomCursor = cursor;
 }
 

@@ -22,15 +22,15 @@ int JitterOffset() {
     return (r & 3) - 1;
 }
 
-// ScalePixel's byte scaling for one fixed factor, (v * factor + 128) >> 8 capped at 255,
-// as a table: the arcs only ever use two factors.
+// ScalePixel's byte scaling for one fixed factor as a table: the arcs only ever use two
+// factors.
 struct ScaleTable {
     uint8_t byte[256];
 };
 
 constexpr ScaleTable MakeScaleTable(int factor) {
     ScaleTable table{};
-    for (int v = 0; v < 256; ++v) table.byte[v] = static_cast<uint8_t>(std::min((v * factor + 128) >> 8, 255));
+    for (int v = 0; v < 256; ++v) table.byte[v] = ScaleByte(v, factor);
     return table;
 }
 

@@ -16,12 +16,6 @@ uint8_t GlowChannel(int outer, int centre, int w, int h2, const FixedDivisor& tw
     return static_cast<uint8_t>(outer + twiceH2.TruncatedQuotient(w * (centre - outer) + h2));
 }
 
-void StorePixel(uint8_t* p, int red, int green, int blue) {
-    p[0] = static_cast<uint8_t>(blue);
-    p[1] = static_cast<uint8_t>(green);
-    p[2] = static_cast<uint8_t>(red);
-}
-
 struct GlowColours {
     GlowLight centre;
     GlowLight outer;
@@ -103,7 +97,7 @@ GlowSprite MakeGlowSprite(int r, GlowLight centre, GlowLight outer) {
     std::unique_ptr<PixelSpan[]> spans(new (std::nothrow) PixelSpan[static_cast<size_t>(size)]);
     if (!pixels || !spans) return nullptr;
     if (r == 1) {
-        StorePixel(pixels.get(), centre.red, centre.green, centre.blue);
+        StoreColour(pixels.get(), MakeColour(centre.red, centre.green, centre.blue));
         spans[0] = PixelSpan{0, 1};
     } else {
         const GlowColours colours{centre, outer};

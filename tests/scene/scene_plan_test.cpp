@@ -13,12 +13,12 @@ namespace {
 
 TEST(PaletteRampTest, EndsShortByTheTruncatedStep) {
     ClearPalette();
-    PaletteRamp(96, 127, Ramp6(4, 4, 4), Ramp6(40, 40, 40));
+    PaletteRamp(96, 127, MakeColour(4, 4, 4), MakeColour(40, 40, 40));
     EXPECT_EQ(PaletteRgb(96), (Rgb{16, 16, 16}));
     EXPECT_EQ(PaletteRgb(127), (Rgb{159, 159, 159}));
-    PaletteRamp(10, 10, Ramp6(1, 2, 3), Ramp6(60, 60, 60));
+    PaletteRamp(10, 10, MakeColour(1, 2, 3), MakeColour(60, 60, 60));
     EXPECT_EQ(PaletteRgb(10), (Rgb{4, 8, 12}));
-    PaletteRamp(20, 21, Ramp6(63, 0, 0), Ramp6(0, 0, 0));  // falling ramps shift arithmetically
+    PaletteRamp(20, 21, MakeColour(63, 0, 0), MakeColour(0, 0, 0));  // falling ramps shift arithmetically
     EXPECT_EQ(PaletteRgb(21), (Rgb{0, 0, 0}));
 }
 
