@@ -40,39 +40,42 @@ void PaletteRamp(int first, int last, uint32_t from, uint32_t to) {
 
 namespace {
 
-struct Range {
-    int lo;
-    int hi;
-};
+int RandomComponent(ComponentRange range) { return range.low + NextRandomValue() % (range.high - range.low + 1); }
 
-int PickInRange(Range range) { return range.lo + NextRandomValue() % (range.hi - range.lo + 1); }
+ComponentRange UpperHalf(ComponentRange range) { return {(range.low + range.high) / 2, range.high}; }
+ComponentRange LowerHalf(ComponentRange range) { return {range.low, (range.low + range.high) / 2}; }
+
+// One table value per channel, red first.
+uint32_t RandomColourIn(const ComponentRange (&channels)[3]) {
+    const int red = RandomComponent(channels[0]);
+    const int green = RandomComponent(channels[1]);
+    const int blue = RandomComponent(channels[2]);
+    return MakeColour(red, green, blue);
+}
 
 }  // namespace
 
-void RandomPaletteRamp(int lowMin, int lowMax, int highMin, int highMax, int first, int last) {
+uint32_t RandomColour(ComponentRange range) { return RandomColourIn({range, range, range}); }
+
+void RandomPaletteRamp(const RandomRamp& ramp) {
     const int upperChannel = rand() % 3;
     const int lowerChannel = rand() % 3;
-    const int lowMid = (lowMin + lowMax) / 2;
-    const int highMid = (highMin + highMax) / 2;
-    Range startRange[3];  // 0 red, 1 green, 2 blue
-    Range endRange[3];
+    ComponentRange startRanges[3];  // red, green, blue
+    ComponentRange endRanges[3];
     for (int i = 0; i < 3; ++i) {
-        startRange[i] = {lowMin, lowMax};
-        endRange[i] = {highMin, highMax};
+        startRanges[i] = ramp.start;
+        endRanges[i] = ramp.end;
         if (i == upperChannel) {
-            startRange[i] = {lowMid, lowMax};
-            endRange[i] = {highMid, highMax};
+            startRanges[i] = UpperHalf(ramp.start);
+            endRanges[i] = UpperHalf(ramp.end);
         } else if (i == lowerChannel) {
-            startRange[i] = {lowMin, lowMid};
-            endRange[i] = {highMin, highMid};
+            startRanges[i] = LowerHalf(ramp.start);
+            endRanges[i] = LowerHalf(ramp.end);
         }
     }
-    // Table values are taken start red, green, blue, then end red, green, blue.
-    int start[3];
-    int end[3];
-    for (int i = 0; i < 3; ++i) start[i] = PickInRange(startRange[i]);
-    for (int i = 0; i < 3; ++i) end[i] = PickInRange(endRange[i]);
-    PaletteRamp(first, last, MakeColour(start[0], start[1], start[2]), MakeColour(end[0], end[1], end[2]));
+    const uint32_t start = RandomColourIn(startRanges);
+    const uint32_t end = RandomColourIn(endRanges);
+    PaletteRamp(ramp.first, ramp.last, start, end);
 }
 
 }  // namespace vorrith

@@ -36,9 +36,27 @@ void ClearPalette();
 // of to x 4. The fourth byte of each entry is left as it is.
 void PaletteRamp(int first, int last, uint32_t from, uint32_t to);
 
-// A ramp between two random colours: start components in lowMin ... lowMax, end
-// components in highMin ... highMax, with one channel pushed to the upper halves of both
-// ranges and possibly another to the lower halves. Two rand() draws, six table values.
-void RandomPaletteRamp(int lowMin, int lowMax, int highMin, int highMax, int first, int last);
+// A range of 6-bit colour components, both ends included.
+struct ComponentRange {
+    int low;
+    int high;
+};
+
+// A colour whose components are drawn from the range, red first: three table values.
+uint32_t RandomColour(ComponentRange range);
+
+// A ramp over entries first ... last between two random colours, whose components are
+// drawn from `start` and `end`.
+struct RandomRamp {
+    ComponentRange start;
+    ComponentRange end;
+    int first;
+    int last;
+};
+
+// The ramp with one channel pushed to the upper halves of both ranges and possibly
+// another to the lower halves. Two rand() draws, then six table values: the start's red,
+// green and blue, then the end's.
+void RandomPaletteRamp(const RandomRamp& ramp);
 
 }  // namespace vorrith

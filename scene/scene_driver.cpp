@@ -64,8 +64,8 @@ void SetSceneStepObserver(SceneStepObserver observer) { stepObserver = std::move
 void PlanScene(int imageNumber) {
     srand(static_cast<uint32_t>(imageNumber));
     BuildScenePlan();
-    SceneChoices.layerChoice = rand() % 3;
-    SceneChoices.sunFirst = rand() & 1;
+    SceneChoices.layerChoice = static_cast<LayerChoice>(rand() % 3);
+    SceneChoices.sunFirst = (rand() & 1) != 0;
 }
 
 void GenerateScene(int& imageNumber, const ControlWord* control) {
@@ -77,7 +77,7 @@ void GenerateScene(int& imageNumber, const ControlWord* control) {
 
     DrawSkyBackdrop();
     Report(kStepSky);
-    if (SceneChoices.layerChoice != 0) {
+    if (SceneChoices.layerChoice != kPlanetsNoGalaxy) {
         DrawGalaxy();
         Report(kStepGalaxy);
     }
@@ -85,13 +85,13 @@ void GenerateScene(int& imageNumber, const ControlWord* control) {
 
     DrawComet();
     Report(kStepFirstComet);
-    if (SceneChoices.sunFirst == 1) {
+    if (SceneChoices.sunFirst) {
         DrawSuns();
         Report(kStepSunsFirst);
     }
     if (CheckpointSaysStop(control)) return;
 
-    if (SceneChoices.layerChoice != 2) {
+    if (SceneChoices.layerChoice != kGalaxyNoPlanets) {
         DrawPlanet();
         DrawMoons();
         Report(kStepPlanetAndMoons);
@@ -102,7 +102,7 @@ void GenerateScene(int& imageNumber, const ControlWord* control) {
     Report(kStepClouds);
     if (CheckpointSaysStop(control)) return;
 
-    if (SceneChoices.sunFirst == 0) {
+    if (!SceneChoices.sunFirst) {
         DrawSuns();
         Report(kStepSunsLast);
     }

@@ -18,11 +18,13 @@ using ControlWord = std::atomic<uint32_t>;
 constexpr uint32_t kStopRequest = 1;
 constexpr uint32_t kReseedRequest = 2;
 
-// layerChoice 0: planets and moons, no galaxy; 1: both; 2: galaxy, no planets or moons.
-// sunFirst: the suns are drawn before the planets rather than after the clouds.
+// Which of the galaxy and the planet with its moons a scene shows; the values are the
+// draw that picks it (rand() % 3).
+enum LayerChoice { kPlanetsNoGalaxy = 0, kGalaxyAndPlanets = 1, kGalaxyNoPlanets = 2 };
+
 struct LayerChoices {
-    int layerChoice;
-    int sunFirst;
+    LayerChoice layerChoice;
+    bool sunFirst;  // the suns are drawn before the planets rather than after the clouds
 };
 
 // The choices of the most recent GenerateScene call.

@@ -33,7 +33,7 @@ MoonShape ChooseLargeMoon(int big) {
 // One of several small moons: the more moons, the smaller they are.
 MoonShape ChooseSmallMoon(int count) {
     const int radiusDraw = rand();
-    const int radius = (radiusDraw % 16) / count + 2 * Plan.sunVisible + 4;
+    const int radius = (radiusDraw % 16) / count + (Plan.sunVisible ? 2 : 0) + 4;
     const int distanceDraw = rand();
     const int distance = radius + distanceDraw % (Plan.eclipticX - radius);
     const int ditherDraw = rand();
@@ -67,7 +67,8 @@ void DrawMoons() {
         const int countDraw = rand();
         count = countDraw % 5 + 1;
     }
-    const int phase = plan.sunVisible ? plan.sunSize + 96 : 0;
+    // Lit by a sun, the first sunSize entries of the moon ramp are the dark side.
+    const int phase = plan.sunVisible ? kMoonPaletteFirst + plan.sunSize : 0;
     for (int i = 0; i < count; ++i) {
         const MoonShape shape = plan.noPlanet ? ChooseLargeMoon(big) : ChooseSmallMoon(count);
         DrawMoon(shape, phase);

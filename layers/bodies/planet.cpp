@@ -55,7 +55,8 @@ void DrawPlanet() {
     if (discard && radius >= 5) {
         for (int i = 0; i < kDiscardedDraws; ++i) rand();
     }
-    const int phase = plan.sunVisible ? plan.sunSize + 64 : 0;
+    // Lit by a sun, the first sunSize entries of the planet ramp are the dark side.
+    const int phase = plan.sunVisible ? kPlanetPaletteFirst + plan.sunSize : 0;
     const int ditherDraw = rand();
     DrawShadedDisc({centre.x, centre.y, radius, kPlanetPaletteFirst, kPlanetPaletteLast, phase, ditherDraw % 5 + 3});
     const int textureDraw = rand();

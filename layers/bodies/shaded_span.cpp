@@ -28,7 +28,7 @@ uint32_t LitPixelColour(int index, int phaseIndex, int skyIndex, int& fade) {
 class RowSkyShade {
 public:
     explicit RowSkyShade(int y)
-        : gradient_(Plan.gradientSky != 0),
+        : gradient_(Plan.gradientSky),
           range_(4 * Plan.grain),
           divisor_(std::max(range_, 1)),
           position_(gradient_ ? ((y - ClipTop) * 96) / (Plan.horizonRow - ClipTop + 1) : 0) {}

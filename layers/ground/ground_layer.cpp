@@ -14,6 +14,8 @@ namespace vorrith {
 namespace {
 
 constexpr int kFarIndex = 132;
+// Hill country runs toward one of the eight entries up to this one instead.
+constexpr int kHillFarIndexHighest = 147;
 constexpr int kAllHillBands = 32767;
 constexpr int kSeaHillBands = 2;
 
@@ -21,7 +23,7 @@ constexpr int kSeaHillBands = 2;
 int FarIndex() {
     if (Plan.sceneType != kHillCountry) return kFarIndex;
     const int r = rand();
-    return 147 - (r & 7);
+    return kHillFarIndexHighest - (r & 7);
 }
 
 void DrawCraterPlain() {

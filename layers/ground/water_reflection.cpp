@@ -110,7 +110,7 @@ void SmearDownward() {
 }  // namespace
 
 WaterFloor WaterFloorColour() {
-    if (Plan.gradientSky != 0) return {{0, 0, 0}};
+    if (Plan.gradientSky) return {{0, 0, 0}};
     const PaletteEntry& entry = Palette[132];
     return {{entry.red, entry.green, entry.blue}};
 }

@@ -44,7 +44,7 @@ void FillGradientRow(uint8_t* pixel, int count, int position, int columnStep, co
 // row grows brighter by `tilt` entries from left to right.
 void DrawSkyGradient() {
     const ScenePlan& plan = Plan;
-    const int tilt = (rand() & 3) + 8 * plan.sunVisible;
+    const int tilt = (rand() & 3) + (plan.sunVisible ? 8 : 0);
     const int columnStep = Fixed8::Ratio(tilt, ClipRight - ClipLeft + 1);
     const int startIndex = kSkyPaletteLast - 1 - tilt - plan.grain;
     const int rowStep = Fixed8::Ratio(kSkyPaletteFirst - startIndex, plan.horizonRow - ClipTop + 1);
@@ -73,7 +73,7 @@ uint32_t StarColourOnBlack() {
 }  // namespace
 
 void DrawSkyBackdrop() {
-    if (Plan.gradientSky == 0) {
+    if (!Plan.gradientSky) {
         DrawStars();
         return;
     }
@@ -86,7 +86,7 @@ void DrawStars() {
     for (int i = 0; i < count; ++i) {
         const int x = ClipLeft + rand() % (ClipRight - ClipLeft);
         const int y = ClipTop + rand() % (Plan.horizonRow - ClipTop);
-        const uint32_t colour = Plan.gradientSky == 1 ? StarColourOverGradient(x, y) : StarColourOnBlack();
+        const uint32_t colour = Plan.gradientSky ? StarColourOverGradient(x, y) : StarColourOnBlack();
         canvas.PutPixel(x, y, colour);
     }
 }

@@ -102,8 +102,8 @@ TEST_F(SceneDriverTest, LayerChoicesDecideWhichStepsRun) {
         SetSceneStepObserver([&](int step) { steps.push_back(step); });
         RenderPicture(imageNumber);
         auto ran = [&](int step) { return std::count(steps.begin(), steps.end(), step); };
-        EXPECT_EQ(ran(kStepGalaxy), SceneChoices.layerChoice != 0 ? 1 : 0) << imageNumber;
-        EXPECT_EQ(ran(kStepPlanetAndMoons), SceneChoices.layerChoice != 2 ? 1 : 0) << imageNumber;
+        EXPECT_EQ(ran(kStepGalaxy), SceneChoices.layerChoice != kPlanetsNoGalaxy ? 1 : 0) << imageNumber;
+        EXPECT_EQ(ran(kStepPlanetAndMoons), SceneChoices.layerChoice != kGalaxyNoPlanets ? 1 : 0) << imageNumber;
         EXPECT_EQ(ran(kStepSunsFirst) + ran(kStepSunsLast), 1) << imageNumber;
         EXPECT_EQ(ran(kStepFirstComet) + ran(kStepSecondComet), 2) << imageNumber;
         EXPECT_EQ(steps.back(), kStepGround) << imageNumber;

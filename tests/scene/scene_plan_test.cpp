@@ -29,10 +29,10 @@ TEST_F(ScenePlanTest, ImageZero) {
     const ScenePlan& p = Plan;
     EXPECT_EQ(p.sceneType, 1);
     EXPECT_EQ(p.horizonRow, 349);
-    EXPECT_EQ(p.noPlanet, 1);
-    EXPECT_EQ(p.gradientSky, 1);
+    EXPECT_TRUE(p.noPlanet);
+    EXPECT_TRUE(p.gradientSky);
     EXPECT_EQ(p.grain, 4);
-    EXPECT_EQ(p.sunVisible, 0);
+    EXPECT_FALSE(p.sunVisible);
     EXPECT_EQ(p.sunSize, 25);
     EXPECT_EQ(p.sunCount, 1);
     EXPECT_EQ(p.eclipticAngle, -63);
@@ -50,8 +50,8 @@ TEST_F(ScenePlanTest, ImageZero) {
     EXPECT_EQ(PaletteRgb(128), (Rgb{80, 96, 48}));
     EXPECT_EQ(PaletteRgb(159), (Rgb{179, 211, 147}));
     for (int i = 64; i <= 95; ++i) EXPECT_EQ(PaletteRgb(i), (Rgb{0, 0, 0})) << i;
-    EXPECT_EQ(SceneChoices.layerChoice, 2);
-    EXPECT_EQ(SceneChoices.sunFirst, 1);
+    EXPECT_EQ(SceneChoices.layerChoice, kGalaxyNoPlanets);
+    EXPECT_TRUE(SceneChoices.sunFirst);
     EXPECT_LT(p.bands[2].lastIndex, p.bands[2].firstIndex);  // no planet: empty band
 }
 
@@ -60,10 +60,10 @@ TEST_F(ScenePlanTest, ImageTwelveThousandThreeHundredFortyFive) {
     const ScenePlan& p = Plan;
     EXPECT_EQ(p.sceneType, 3);
     EXPECT_EQ(p.horizonRow, 354);
-    EXPECT_EQ(p.noPlanet, 1);
-    EXPECT_EQ(p.gradientSky, 1);
+    EXPECT_TRUE(p.noPlanet);
+    EXPECT_TRUE(p.gradientSky);
     EXPECT_EQ(p.grain, 1);
-    EXPECT_EQ(p.sunVisible, 1);
+    EXPECT_TRUE(p.sunVisible);
     EXPECT_EQ(p.sunSize, 22);
     EXPECT_EQ(p.sunCount, 2);
     EXPECT_EQ(p.eclipticAngle, 37);
@@ -76,8 +76,8 @@ TEST_F(ScenePlanTest, ImageTwelveThousandThreeHundredFortyFive) {
     EXPECT_EQ(PaletteRgb(63), (Rgb{243, 147, 163}));
     EXPECT_EQ(PaletteRgb(128), (Rgb{76, 12, 36}));
     EXPECT_EQ(PaletteRgb(159), (Rgb{231, 155, 211}));
-    EXPECT_EQ(SceneChoices.layerChoice, 0);
-    EXPECT_EQ(SceneChoices.sunFirst, 0);
+    EXPECT_EQ(SceneChoices.layerChoice, kPlanetsNoGalaxy);
+    EXPECT_FALSE(SceneChoices.sunFirst);
 }
 
 TEST_F(ScenePlanTest, PlansStayInTheirRangesOverManyNumbers) {

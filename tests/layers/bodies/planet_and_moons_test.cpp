@@ -20,7 +20,7 @@ protected:
     void PlanWithPlanet(bool planet, int from = 0) {
         for (int n = from;; ++n) {
             PlanPicture(n);
-            if ((Plan.noPlanet == 0) == planet) return;
+            if (Plan.noPlanet != planet) return;
         }
     }
     void ClearCanvas() { std::memset(canvas.pixels, 0, static_cast<size_t>(canvas.stride) * canvas.height); }

@@ -20,7 +20,7 @@ namespace {
 constexpr int kRow = 120;
 
 int PlainSkyIndex(int y) {
-    if (Plan.gradientSky == 0) return 0;
+    if (!Plan.gradientSky) return 0;
     const int noise = rand() % (4 * Plan.grain);
     const int position = ((y - ClipTop) * 96) / (Plan.horizonRow - ClipTop + 1);
     return std::max((position - noise) / 4 + 32, 32);

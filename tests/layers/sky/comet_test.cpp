@@ -11,7 +11,7 @@ namespace {
 class CometTest : public SkyLayerTest {
 protected:
     void PlanGradientSky() {
-        PlanOver(FindImage([](const ScenePlan& p) { return p.gradientSky == 1; }), MakeColour(100, 80, 60));
+        PlanOver(FindImage([](const ScenePlan& p) { return p.gradientSky; }), MakeColour(100, 80, 60));
     }
     // A seed whose first draw has the wanted parity.
     static uint32_t SeedWithFirstDraw(bool odd) {
@@ -23,7 +23,7 @@ protected:
 };
 
 TEST_F(CometTest, BlackSkyDrawsNothingAndTakesNoValue) {
-    PlanOver(FindImage([](const ScenePlan& p) { return p.gradientSky == 0; }), MakeColour(100, 80, 60));
+    PlanOver(FindImage([](const ScenePlan& p) { return !p.gradientSky; }), MakeColour(100, 80, 60));
     const uint64_t before = CanvasHash();
     srand(SeedWithFirstDraw(true));
     const uint32_t state = RandomState();

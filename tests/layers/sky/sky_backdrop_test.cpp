@@ -43,7 +43,7 @@ TEST_F(SkyBackdropTest, ImageTwelveThousandThreeHundredFortyFiveTiltsWithTheSuns
 int FindImage(bool gradientSky) {
     for (int n = 0;; ++n) {
         PlanPicture(n);
-        if ((Plan.gradientSky == 1) == gradientSky) return n;
+        if (Plan.gradientSky == gradientSky) return n;
     }
 }
 

@@ -15,7 +15,7 @@ class SunsTest : public SkyLayerTest {
 protected:
     // A planned scene with suns, on a grey canvas, with the sun values the test sets.
     void PlanSuns(int gradientSky, int sunCount, int sunSize) {
-        PlanOver(FindImage([](const ScenePlan& p) { return p.sunVisible == 1; }), MakeColour(40, 40, 40));
+        PlanOver(FindImage([](const ScenePlan& p) { return p.sunVisible; }), MakeColour(40, 40, 40));
         Plan.gradientSky = gradientSky;
         Plan.sunCount = sunCount;
         Plan.sunSize = sunSize;
@@ -29,7 +29,7 @@ protected:
 };
 
 TEST_F(SunsTest, HiddenSunsTouchNothing) {
-    PlanOver(FindImage([](const ScenePlan& p) { return p.sunVisible == 0; }), MakeColour(40, 40, 40));
+    PlanOver(FindImage([](const ScenePlan& p) { return !p.sunVisible; }), MakeColour(40, 40, 40));
     const uint64_t before = CanvasHash();
     const ScenePlan plan = Plan;
     const uint32_t state = RandomState();
