@@ -54,13 +54,23 @@ void WidenCap(CapRange& cap, int lowIndex, int highIndex) {
     if (cap.step > 1) cap.step >>= 1;
 }
 
-void FillSkyRow(int x0, int x1, int row, int lowIndex, int highIndex, int phaseIndex, int ditherDepth) {
-    if (IsSkyRow(row)) FillShadedSpan(x0, x1, row, lowIndex, highIndex, phaseIndex, ditherDepth);
+// The disc in the cap's colour range.
+ShadedDisc InCapColours(const ShadedDisc& disc, const CapRange& cap) {
+    ShadedDisc capped = disc;
+    capped.lowIndex = cap.low;
+    capped.highIndex = cap.high;
+    return capped;
+}
+
+void FillSkyRow(const ShadedDisc& disc, int x0, int x1, int row) {
+    if (IsSkyRow(row)) FillShadedSpan(x0, x1, row, disc.lowIndex, disc.highIndex, disc.phaseIndex, disc.ditherDepth);
 }
 
 }  // namespace
 
-void BlendRimPixels(int a, int b, int cx, int cy, int leftIndex, int rightIndex, int phaseIndex, int weight) {
+void BlendRimPixels(const ShadedDisc& disc, int a, int b, int weight) {
+    const int cx = disc.cx, cy = disc.cy;
+    const int leftIndex = disc.lowIndex, rightIndex = disc.highIndex, phaseIndex = disc.phaseIndex;
     const int w = std::clamp(weight, 0, 128);
     const int xL = cx - a;
     const int xR = cx + a;
@@ -78,10 +88,8 @@ void BlendRimPixels(int a, int b, int cx, int cy, int leftIndex, int rightIndex,
 // and R drops once k^2 + R^2 reaches radius^2.
 void DrawShadedDisc(const ShadedDisc& disc) {
     const int cx = disc.cx, cy = disc.cy, radius = disc.radius;
-    const int lowIndex = disc.lowIndex, highIndex = disc.highIndex;
-    const int phaseIndex = disc.phaseIndex, ditherDepth = disc.ditherDepth;
     if (radius < 1) return;
-    const int mid = (lowIndex + highIndex) / 2;
+    const int mid = (disc.lowIndex + disc.highIndex) / 2;
     if (radius == 1) {
         if (cy < Plan.horizonRow) canvas.PutPixelClipped(cx, cy, PaletteColour(mid));
         return;
@@ -94,21 +102,22 @@ void DrawShadedDisc(const ShadedDisc& disc) {
     int err = 0;
     while (r >= k) {
         const int weight = Fixed8::Ratio(d - err, d) / 2;
-        BlendRimPixels(k, r, cx, cy, cap.low, cap.high, phaseIndex, weight);
-        BlendRimPixels(r, k, cx, cy, lowIndex, highIndex, phaseIndex, weight);
+        BlendRimPixels(InCapColours(disc, cap), k, r, weight);
+        BlendRimPixels(disc, r, k, weight);
         if (r >= 1) {
-            FillSkyRow(cx - r + 1, cx + r - 1, cy - k, lowIndex, highIndex, phaseIndex, ditherDepth);
-            if (k != 0) FillSkyRow(cx - r + 1, cx + r - 1, cy + k, lowIndex, highIndex, phaseIndex, ditherDepth);
+            FillSkyRow(disc, cx - r + 1, cx + r - 1, cy - k);
+            if (k != 0) FillSkyRow(disc, cx - r + 1, cx + r - 1, cy + k);
         }
         err += 2 * k + 1;
         ++k;
         if (err >= d) {
-            WidenCap(cap, lowIndex, highIndex);
+            WidenCap(cap, disc.lowIndex, disc.highIndex);
             err += 1 - t;
             t -= 2;
             --r;
-            FillSkyRow(cx - (k - 1), cx + (k - 1), cy - r, cap.low, cap.high, phaseIndex, ditherDepth);
-            if (r != 0) FillSkyRow(cx - (k - 1), cx + (k - 1), cy + r, cap.low, cap.high, phaseIndex, ditherDepth);
+            const ShadedDisc capped = InCapColours(disc, cap);
+            FillSkyRow(capped, cx - (k - 1), cx + (k - 1), cy - r);
+            if (r != 0) FillSkyRow(capped, cx - (k - 1), cx + (k - 1), cy + r);
         }
     }
 }

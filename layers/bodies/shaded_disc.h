@@ -11,7 +11,8 @@
 // The pieces, used by the disc and by tests:
 //   FillShadedSpan   one interior row from x0 to x1 (the row must be a sky row); clipped
 //                    spans keep the colour ramp they would have on a larger canvas.
-//   BlendRimPixels   blends the rim pixels (cx +- a, cy -+ b) with weight 2 * w.
+//   BlendRimPixels   blends the disc's rim pixels (cx +- a, cy -+ b), the left one in
+//                    lowIndex and the right one in highIndex, with weight 2 * w.
 //   MixPaletteColours a colour between Palette entries, amount 0 ... 128.
 //   SkyShadeIndex    the sky's palette entry at row y (32 ... 55), one rand() on a
 //                    gradient sky; 0 (black) on a black sky.
@@ -32,7 +33,7 @@ struct ShadedDisc {
 void DrawShadedDisc(const ShadedDisc& disc);
 
 void FillShadedSpan(int x0, int x1, int y, int lowIndex, int highIndex, int phaseIndex, int ditherDepth);
-void BlendRimPixels(int a, int b, int cx, int cy, int leftIndex, int rightIndex, int phaseIndex, int weight);
+void BlendRimPixels(const ShadedDisc& disc, int a, int b, int weight);
 uint32_t MixPaletteColours(int fromIndex, int toIndex, int amount);
 int SkyShadeIndex(int y);
 

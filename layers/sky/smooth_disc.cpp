@@ -52,8 +52,7 @@ void StepInwards(DiscTrace& d, uint32_t colour) {
 
 }  // namespace
 
-void FillSmoothDisc(int x, int y, int n, int red, int green, int blue) {
-    const uint32_t colour = MakeColour(red & 255, green & 255, blue & 255);
+void FillSmoothDisc(int x, int y, int n, uint32_t colour) {
     if (n < 1) return;
     if (n == 1) {
         canvas.PutPixelClipped(x, y, colour);

@@ -67,8 +67,7 @@ void DrawLitSkySun(const Sun& sun, int glow) {
 }
 
 void FillDiscInEntry(const Sun& sun, int radius, int entry) {
-    const uint32_t colour = PaletteColour(entry);
-    FillSmoothDisc(sun.x, sun.y, radius, RedOf(colour), GreenOf(colour), BlueOf(colour));
+    FillSmoothDisc(sun.x, sun.y, radius, PaletteColour(entry));
 }
 
 // The rim is the one-pixel ring of entry 16 left by the smaller disc of entry 31.

@@ -24,20 +24,20 @@ protected:
 };
 
 TEST_F(SmoothDiscTest, SizeOneSetsOnePixelAndSizeZeroNothing) {
-    FillSmoothDisc(20, 30, 0, 255, 255, 255);
-    FillSmoothDisc(20, 30, -4, 255, 255, 255);
+    FillSmoothDisc(20, 30, 0, MakeColour(255, 255, 255));
+    FillSmoothDisc(20, 30, -4, MakeColour(255, 255, 255));
     EXPECT_EQ(CountLit(), 0);
-    FillSmoothDisc(20, 30, 1, 200, 100, 50);
+    FillSmoothDisc(20, 30, 1, MakeColour(200, 100, 50));
     EXPECT_EQ(CountLit(), 1);
     EXPECT_EQ(PixelRgb(20, 30), (Rgb{200, 100, 50}));
-    FillSmoothDisc(-1, 30, 1, 200, 100, 50);  // clipped, no crash
+    FillSmoothDisc(-1, 30, 1, MakeColour(200, 100, 50));  // clipped, no crash
     EXPECT_EQ(CountLit(), 1);
 }
 
 TEST_F(SmoothDiscTest, SizeTwoIsAPlusWithCornersBlendedTwice) {
     const int x = 100, y = 100;
     canvas.PutPixel(x - 1, y - 1, MakeColour(90, 90, 90));
-    FillSmoothDisc(x, y, 2, 255, 0, 0);
+    FillSmoothDisc(x, y, 2, MakeColour(255, 0, 0));
     for (int d = -1; d <= 1; ++d) {
         EXPECT_EQ(PixelRgb(x + d, y), (Rgb{255, 0, 0}));
         EXPECT_EQ(PixelRgb(x, y + d), (Rgb{255, 0, 0}));
@@ -55,7 +55,7 @@ TEST_F(SmoothDiscTest, SizeTwoIsAPlusWithCornersBlendedTwice) {
 
 TEST_F(SmoothDiscTest, LargeDiscIsSolidInsideAndRoundOutside) {
     const int x = 320, y = 240, n = 20;
-    FillSmoothDisc(x, y, n, 10, 20, 30);
+    FillSmoothDisc(x, y, n, MakeColour(10, 20, 30));
     for (int dy = -n; dy <= n; ++dy) {
         for (int dx = -n; dx <= n; ++dx) {
             const int d2 = dx * dx + dy * dy;
@@ -71,7 +71,7 @@ TEST_F(SmoothDiscTest, LargeDiscIsSolidInsideAndRoundOutside) {
 }
 
 TEST_F(SmoothDiscTest, DiscAcrossTheCornerIsClipped) {
-    FillSmoothDisc(2, 2, 12, 255, 255, 255);
+    FillSmoothDisc(2, 2, 12, MakeColour(255, 255, 255));
     EXPECT_EQ(PixelRgb(0, 0), (Rgb{255, 255, 255}));
     EXPECT_EQ(PixelRgb(639, 479), (Rgb{0, 0, 0}));
 }
