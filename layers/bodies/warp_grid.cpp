@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <new>
 
+#include "core/fixed_point.h"
 #include "core/simd.h"
 
 #if defined(VORRITH_SSE2)
@@ -14,24 +15,26 @@
 namespace vorrith {
 namespace {
 
-constexpr int kCellUnits = 4096;   // 16 pixels in 1/256 pixel
+// Grid points are in 24.8 (1/256 pixel); samples are stepped in 16.16.
 constexpr int kCellPixels = 16;
+constexpr int kCellUnits = Fixed8::From(kCellPixels);
 constexpr int kLastSample = kCellPixels - 1;
 // Interior points land 8.5 pixels before to about 1.86 pixels after their regular place.
 constexpr int kDisplacementRange = 2652;
 constexpr int kDisplacementBack = 2176;
-constexpr int kLastPixelUnits = 256;
+constexpr int kLastPixelUnits = Fixed8::From(1);
 constexpr int kLargestLaneValue = 32767;
-constexpr int kLargestLanePoint = kLargestLaneValue * 256;  // in 1/256 pixel
+constexpr int kLargestLanePoint = Fixed8::From(kLargestLaneValue);
 
 WarpPoint Between(const WarpPoint& from, const WarpPoint& to, int n) {
     return {from.x + ((to.x - from.x) * n) / kLastSample, from.y + ((to.y - from.y) * n) / kLastSample};
 }
 
-// One output row of a cell: sixteen nearest pixels from (x, y) on by (dx, dy), in
-// 1/65536 pixel.
+// One output row of a cell: sixteen nearest pixels from (x, y) on by (dx, dy), in 16.16.
 void SampleRow(int x, int y, int dx, int dy, const uint8_t* source, int stride, uint8_t* out) {
-    for (int m = 0; m < kCellPixels; ++m, x += dx, y += dy) out[m] = source[(y >> 16) * stride + (x >> 16)];
+    for (int m = 0; m < kCellPixels; ++m, x += dx, y += dy) {
+        out[m] = source[Fixed16::Floor(y) * stride + Fixed16::Floor(x)];
+    }
 }
 
 #if defined(VORRITH_SSE2)
@@ -46,7 +49,8 @@ void SampleRowWide(int x, int y, int dx, int dy, const uint8_t* source, int stri
     const __m128i yStep = _mm_set1_epi32(4 * dy);
     const __m128i weights = _mm_set1_epi32((stride << 16) | 1);
     for (int m = 0; m < kCellPixels; m += 4) {
-        const __m128i pairs = _mm_or_si128(_mm_srai_epi32(xs, 16), _mm_slli_epi32(_mm_srai_epi32(ys, 16), 16));
+        const __m128i pairs = _mm_or_si128(_mm_srai_epi32(xs, Fixed16::kShift),
+                                           _mm_slli_epi32(_mm_srai_epi32(ys, Fixed16::kShift), 16));
         _mm_store_si128(reinterpret_cast<__m128i*>(offsets + m), _mm_madd_epi16(pairs, weights));
         xs = _mm_add_epi32(xs, xStep);
         ys = _mm_add_epi32(ys, yStep);
@@ -86,7 +90,7 @@ bool WarpGrid::Build(int columns, int rows) {
 }
 
 // Each output row runs between points interpolated down the cell's left and right
-// edges; positions are stepped in 1/65536 pixel so no pixel needs a division.
+// edges; positions are stepped in 16.16 so no pixel needs a division.
 void WarpGrid::WarpCell(int column, int row, const uint8_t* source, int sourceStride, uint8_t* destination,
                         int destinationStride, bool wide) const {
     const WarpPoint& p00 = PointAt(column, row);
@@ -97,13 +101,15 @@ void WarpGrid::WarpCell(int column, int row, const uint8_t* source, int sourceSt
     for (int n = 0; n < kCellPixels; ++n) {
         const WarpPoint left = Between(p00, p01, n);
         const WarpPoint right = Between(p10, p11, n);
-        const int dx = ((right.x - left.x) * 256) / kLastSample;
-        const int dy = ((right.y - left.y) * 256) / kLastSample;
+        const int dx = Fixed16::FromFixed<Fixed8>(right.x - left.x) / kLastSample;
+        const int dy = Fixed16::FromFixed<Fixed8>(right.y - left.y) / kLastSample;
+        const int x = Fixed16::FromFixed<Fixed8>(left.x);
+        const int y = Fixed16::FromFixed<Fixed8>(left.y);
         uint8_t* out = block + n * destinationStride;
         if (wide) {
-            SampleRowWide(left.x * 256, left.y * 256, dx, dy, source, sourceStride, out);
+            SampleRowWide(x, y, dx, dy, source, sourceStride, out);
         } else {
-            SampleRow(left.x * 256, left.y * 256, dx, dy, source, sourceStride, out);
+            SampleRow(x, y, dx, dy, source, sourceStride, out);
         }
     }
 }

@@ -18,17 +18,17 @@ namespace {
 constexpr int kMaxSteps = 900;
 constexpr int kFarDepth = 1200;  // from here on each step covers two map sub-rows
 
-// Ray heights are in 20.12 of a canvas row. A terrain sample is a height byte times
-// 65536 (bilinear in 8.8 twice); in ray units a byte of height is a quarter row, so a
-// sample is compared after a shift by 6. Its height byte, which lights the pixels, is
-// bits 16 ... 23.
-constexpr int kSampleToRayShift = 6;
-int RayUnitsOfSample(int sample) { return sample >> kSampleToRayShift; }
-int HeightByteOfSample(int sample) { return (sample >> 16) & 255; }
+// Ray heights are in 20.12 of a canvas row. A terrain sample is a height byte in 16.16
+// (bilinear in 8.8 twice); in ray units a byte of height is a quarter row, so a sample
+// is compared after a shift by 6. Its whole part, the height byte, lights the pixels.
+constexpr int kQuarterRowShift = 2;
+constexpr int kSampleToRayShift = Fixed16::kShift - Fixed12::kShift + kQuarterRowShift;
+constexpr int RayUnitsOfSample(int sample) { return sample >> kSampleToRayShift; }
+int HeightByteOfSample(int sample) { return Fixed16::Floor(sample) & 255; }
 
 // The highest the terrain under a ray can reach, in the ray's units: all four map bytes
 // 255.
-constexpr int kHighestTerrain = (255 * 65536) >> kSampleToRayShift;
+constexpr int kHighestTerrain = RayUnitsOfSample(Fixed16::From(255));
 
 // The march counts its distance in 1/16 map rows (sub-rows). A step samples at its
 // distance, then moves one sub-row on (two from the far depth on, where twice the
@@ -81,7 +81,7 @@ MarchStart StartOfMarch(const ReliefView& view) {
 struct ReliefLight {
     int scale;
     int lift;
-    uint8_t operator()(int value) const { return static_cast<uint8_t>((value * scale + lift) >> 8); }
+    uint8_t operator()(int value) const { return static_cast<uint8_t>(Fixed8::Floor(value * scale + lift)); }
 };
 
 ReliefLight LightOfHeight(int height) {
@@ -133,11 +133,11 @@ struct TopEdge {
 };
 
 // Mixes the column's top painted pixel with the colour that was there before, by the
-// fraction of the row the terrain's projection passed.
+// fraction of the row the terrain's projection passed, worked out in 24.8.
 void BlendTop(int x, int y, const TopEdge& edge) {
-    const int den = edge.depth >> 4;
+    const int den = Fixed8::FromFixed<Fixed12>(edge.depth);
     if (den <= 0 || y < 0 || y >= SceneHeight) return;
-    const int frac = (std::abs(edge.offset) >> 4) % den;
+    const int frac = Fixed8::FromFixed<Fixed12>(std::abs(edge.offset)) % den;
     uint8_t* pixel = canvas.PixelAddress(x, y);
     const uint32_t above = edge.above;
     const int aboveBytes[3] = {BlueOf(above), GreenOf(above), RedOf(above)};

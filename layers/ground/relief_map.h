@@ -5,7 +5,7 @@
 // column repeated after the last, so the four corners of any cell are read without
 // wrapping.
 //
-// The march samples the terrain bilinearly, times 65536, at a distance d (in 1/16 map
+// The march samples the terrain bilinearly, in 16.16, at a distance d (in 1/16 map
 // rows: between map rows d / 16 and d / 16 + 1, w = 16 * (d % 16) of 256 of the way)
 // and an across position (cell in bits 18-23, fraction f in bits 10-17):
 //     hA = a0 * 256 + (a1 - a0) * f,  hB = b0 * 256 + (b1 - b0) * f,
@@ -16,6 +16,8 @@
 #pragma once
 
 #include <cstdint>
+
+#include "core/fixed_point.h"
 
 namespace vorrith {
 
@@ -43,11 +45,11 @@ struct ReliefMap {
         const uint8_t* near = heights + ((distance >> 4) & (kSize - 1)) * kStride + cell;
         const uint8_t* far = near + kStride;
         const int w = 16 * (distance & 15);
-        const int towardFar = (far[0] - near[0]) * 256;
+        const int towardFar = Fixed8::From(far[0] - near[0]);
         const int bend = (far[1] - far[0]) - (near[1] - near[0]);
         CellRun run;
-        run.base = near[0] * 65536 + towardFar * w;
-        run.gain = (near[1] - near[0]) * 256 + bend * w;
+        run.base = Fixed16::From(near[0]) + towardFar * w;
+        run.gain = Fixed8::From(near[1] - near[0]) + bend * w;
         run.baseStep = towardFar * 16 * advance;
         run.gainStep = bend * 16 * advance;
         return run;
