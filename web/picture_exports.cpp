@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/canvas.h"
+#include "core/random.h"
 #include "scene/scene_driver.h"
 #include "present/frame_buffers.h"
 #include "web/rgba_picture.h"
@@ -26,7 +27,11 @@ EMSCRIPTEN_KEEPALIVE bool VorrithStart() {
            vorrith::kCanvasOnly;
 }
 
-// Draws picture imageNumber (0 ... 32767) on the canvas, exactly as the native renderer.
+// The highest image number; the page accepts 0 ... this.
+EMSCRIPTEN_KEEPALIVE int VorrithMaxImageNumber() { return vorrith::kMaxImageNumber; }
+
+// Draws picture imageNumber (0 ... VorrithMaxImageNumber()) on the canvas, exactly as the
+// native renderer.
 EMSCRIPTEN_KEEPALIVE void VorrithDrawPicture(int imageNumber) {
     vorrith::GenerateScene(imageNumber, nullptr);
 }

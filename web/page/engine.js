@@ -11,7 +11,8 @@ class PictureEngine {
     const url = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
     const engine = new PictureEngine(new Worker(url));
     try {
-      await engine.request({ type: 'start' });
+      const { maxImageNumber } = await engine.request({ type: 'start' });
+      engine.maxImageNumber = maxImageNumber;
     } finally {
       URL.revokeObjectURL(url);
     }
@@ -20,6 +21,7 @@ class PictureEngine {
 
   constructor(worker) {
     this.worker = worker;
+    this.maxImageNumber = null;  // the highest picture number, from the library
     this.nextId = 1;
     this.waiting = new Map();  // request id -> { resolve, reject }
     this.wantedPicture = null;  // { n, resolve } not yet sent: a newer one replaces it

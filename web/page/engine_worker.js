@@ -20,8 +20,8 @@ function canvasRgba(module) {
 }
 
 const requests = {
-  start() {
-    return {};
+  start(module) {
+    return { reply: { maxImageNumber: module._VorrithMaxImageNumber() } };
   },
 
   picture(module, { n }) {

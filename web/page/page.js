@@ -9,6 +9,7 @@ const numberBox = document.getElementById('number');
 const messageLine = document.getElementById('message');
 
 let engine = null;
+let numbers = null;  // PictureNumbers, once the engine has said how many there are
 let slideshow = null;
 let wantedNumber = null;  // the picture last asked for, which the address names
 let shownNumber = null;  // the picture on the canvas
@@ -49,27 +50,27 @@ function browseTo(n) {
 }
 
 function browseBy(step) {
-  browseTo(stepPictureNumber(wantedNumber, step));
+  browseTo(numbers.step(wantedNumber, step));
 }
 
 // Shows what the address names. A bad address keeps the current picture (a random one
 // on first load), says why, and is replaced by the address of what is shown.
 function showAddressedPicture() {
-  const read = readAddressNumber(location.hash);
+  const read = numbers.readAddress(location.hash);
   if (read !== null && read.error === undefined) {
     if (read.number !== wantedNumber) {
       showMessage('');
       showPicture(read.number);
     }
   } else {
-    if (wantedNumber === null) showPicture(randomPictureNumber());
+    if (wantedNumber === null) showPicture(numbers.random());
     showMessage(read === null ? '' : `${read.error} Showing picture ${wantedNumber}.`, read !== null);
   }
   if (location.hash !== addressOf(wantedNumber)) history.replaceState(null, '', addressOf(wantedNumber));
 }
 
 function browseToTypedNumber() {
-  const read = readPictureNumber(numberBox.value);
+  const read = numbers.read(numberBox.value);
   if (read.error !== undefined) {
     showMessage(read.error, true);
     return;
@@ -126,7 +127,7 @@ function startSlideshow() {
 function connectControls() {
   document.getElementById('previous').addEventListener('click', () => browseBy(-1));
   document.getElementById('next').addEventListener('click', () => browseBy(1));
-  document.getElementById('random').addEventListener('click', () => browseTo(randomPictureNumber()));
+  document.getElementById('random').addEventListener('click', () => browseTo(numbers.random()));
   document.getElementById('save').addEventListener('click', savePicture);
   document.getElementById('slideshow').addEventListener('click', startSlideshow);
   document.getElementById('controls').addEventListener('submit', (event) => {
@@ -145,6 +146,8 @@ async function startPage() {
     showMessage(`The pictures cannot be drawn in this browser: ${error.message}`, true);
     return;
   }
+  numbers = new PictureNumbers(engine.maxImageNumber);
+  numberBox.title = `A picture number from 0 to ${numbers.max}`;
   showMessage('');
   showAddressedPicture();
   connectControls();
