@@ -2,7 +2,7 @@
 //
 // FixedPoint<kBits> is a value times 2^kBits held in an int:
 //   Fixed8   8.8    palette positions along ramps and gradients, blend weights of 256;
-//            24.8   the warp grid's points and the relief's depths, in 1/256 pixel
+//            24.8   the warp grid's points (1/256 pixel), the relief's top-edge depths
 //   Fixed11  21.11  positions along a mask stretched over a row of pixels
 //   Fixed12  20.12  palette positions across discs and rocks, heights of the relief's rays
 //   Fixed16  16.16  positions while resampling a texture, the relief's terrain samples

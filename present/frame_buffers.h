@@ -15,8 +15,8 @@ extern Surface outgoing;
 enum FrameBufferSet { kNoFrameBuffers, kCanvasOnly, kCanvasAndFadeBuffers };
 
 // Creates the canvas (CreateCanvas) and, when asked for kCanvasAndFadeBuffers, both fade
-// buffers with incoming cleared to black, or neither. Returns the set that exists:
-// kNoFrameBuffers when the canvas cannot be created (also when it already exists),
+// buffers with incoming cleared to black, or neither. Returns the set it made:
+// kNoFrameBuffers when the canvas cannot be created (also when one exists already),
 // kCanvasOnly when the fade buffers were not asked for or cannot be allocated.
 FrameBufferSet CreateFrameBuffers(int width, int height, FrameBufferSet wanted);
 // Releases whatever the three Surfaces hold.
