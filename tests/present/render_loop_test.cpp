@@ -381,7 +381,7 @@ TEST_F(RenderLoopTest, AScheduleNumbersThePicturesAndEndsTheHolds) {
     EXPECT_GE(device.presentTicks[10] - device.presentTicks[9], 400000u);
     EXPECT_EQ(device.presentTicks[11] - device.presentTicks[10], kFramePeriodMs);
     for (int n : {7, 8}) {
-        ASSERT_EQ(CreateCanvas(kPictureWidth, kPictureHeight), kCanvasCreated);
+        ASSERT_EQ(CreateCanvas(kPictureWidth, kPictureHeight), kAllocated);
         RenderPicture(n);
         EXPECT_EQ(wholePictures[static_cast<size_t>(n - 7)], CanvasHash()) << "picture " << n;
         ReleaseCanvas();
