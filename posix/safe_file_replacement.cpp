@@ -6,9 +6,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 
+#include "posix/destination_kind.h"
 #include "posix/interruption.h"
 #include "posix/system_reason.h"
 
@@ -20,7 +23,23 @@ namespace {
 char temporaryPath[PATH_MAX];
 volatile sig_atomic_t temporaryExists = 0;
 
+int OpenFile(const char* path, int flags, mode_t mode) { return open(path, flags, mode); }
+
+ReplacementCalls calls = SystemReplacementCalls();
+
 FileReplaceResult Failure(int error) { return {false, SystemReason(error)}; }
+
+// A fresh name for the temporary file in folder: six hexadecimal digits that differ from
+// run to run and from try to try.
+std::string TemporaryName(const std::string& folder, unsigned attempt) {
+    static unsigned long long drawn = 0;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    drawn = (drawn ^ static_cast<unsigned long long>(now) ^ (static_cast<unsigned long long>(getpid()) << 20)) *
+                6364136223846793005ULL + 1442695040888963407ULL + attempt;
+    char suffix[8];
+    std::snprintf(suffix, sizeof suffix, "%06llx", (drawn >> 40) & 0xFFFFFF);
+    return folder + "/" + kTemporaryFilePrefix + suffix;
+}
 
 // 0666 less the umask: what a file created the ordinary way gets.
 mode_t DefaultFileMode() {
@@ -47,13 +66,19 @@ FileReplaceResult WriteInPlace(const std::string& destination, const ContentWrit
 class TemporaryFile {
 public:
     TemporaryFile(const std::string& destination, const ReplaceObserver& observer) {
-        std::string name = ContainingFolder(destination) + "/" + kTemporaryFilePrefix + "XXXXXX";
-        if (name.size() >= sizeof temporaryPath) {
-            error_ = ENAMETOOLONG;
-            return;
-        }
+        const std::string folder = ContainingFolder(destination);
+        std::string name;
         SignalsHeld held;
-        fd_ = mkostemp(name.data(), O_CLOEXEC);  // O_CREAT | O_EXCL: no existing file, no link followed
+        for (unsigned attempt = 0; fd_ < 0 && attempt < 100; ++attempt) {
+            name = TemporaryName(folder, attempt);
+            if (name.size() >= sizeof temporaryPath) {
+                error_ = ENAMETOOLONG;
+                return;
+            }
+            // Never an existing file, never through a link planted at the name.
+            fd_ = calls.open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            if (fd_ < 0 && errno != EEXIST) break;
+        }
         if (fd_ < 0) {
             error_ = errno;
             return;
@@ -67,7 +92,7 @@ public:
     }
 
     ~TemporaryFile() {
-        if (fd_ >= 0) close(fd_);
+        if (fd_ >= 0) calls.close(fd_);
         if (temporaryExists) {
             SignalsHeld held;
             RemoveTemporaryFileNow();
@@ -79,19 +104,24 @@ public:
 
     int error() const { return error_; }
 
-    // Writes the contents, sets the permission bits, flushes to the disk and closes.
-    FileReplaceResult Fill(const ContentWriter& contents, mode_t mode) {
+    // Writes the contents, gives the file the old one's owner and group where this
+    // process may (root may; others keep their own) and its permission bits, flushes
+    // to the disk and closes.
+    FileReplaceResult Fill(const ContentWriter& contents, const struct stat* old, mode_t mode) {
         FileReplaceResult result = WriteContents(fd_, contents);
+        if (result.ok && old != nullptr && fchown(fd_, old->st_uid, old->st_gid) != 0 && errno != EPERM) {
+            result = Failure(errno);
+        }
         if (result.ok && fchmod(fd_, mode) != 0) result = Failure(errno);
-        if (result.ok && fsync(fd_) != 0) result = Failure(errno);
-        if (close(fd_) != 0 && result.ok) result = Failure(errno);
+        if (result.ok && calls.fsync(fd_) != 0) result = Failure(errno);
+        if (calls.close(fd_) != 0 && result.ok) result = Failure(errno);
         fd_ = -1;
         return result;
     }
 
     int MoveOver(const std::string& destination, const ReplaceObserver& observer) {
         SignalsHeld held;
-        if (rename(temporaryPath, destination.c_str()) != 0) return errno;
+        if (calls.rename(temporaryPath, destination.c_str()) != 0) return errno;
         temporaryExists = 0;
         if (observer.onReplaced) observer.onReplaced();
         return 0;
@@ -103,6 +133,14 @@ private:
 };
 
 }  // namespace
+
+ReplacementCalls SystemReplacementCalls() { return {OpenFile, fsync, close, rename}; }
+
+ReplacementCalls UseReplacementCalls(const ReplacementCalls& replacement) {
+    const ReplacementCalls before = calls;
+    calls = replacement;
+    return before;
+}
 
 std::string ContainingFolder(const std::string& path) {
     const size_t slash = path.rfind('/');
@@ -123,19 +161,21 @@ void RemoveLeftTemporaryFile(const std::string& path, unsigned long long inode) 
 
 FileReplaceResult ReplaceFileSafely(const std::string& destination, const ContentWriter& contents,
                                     const ReplaceObserver& observer) {
-    struct stat old {};
-    const bool exists = lstat(destination.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) return Failure(EISDIR);
-    if (exists && !S_ISREG(old.st_mode) && !S_ISLNK(old.st_mode)) {
+    const DestinationKind kind = KindOfDestination(destination);
+    const std::string refusal = RefusalOf(kind);
+    if (!refusal.empty()) return {false, refusal};
+    if (kind == DestinationKind::kStream) {
         FileReplaceResult result = WriteInPlace(destination, contents);
         if (result.ok && observer.onReplaced) observer.onReplaced();
         return result;
     }
-    // A link is replaced, not followed: the new file gets the default mode, not the target's.
-    const mode_t mode = exists && S_ISREG(old.st_mode) ? (old.st_mode & 0777) : DefaultFileMode();
+    // A link is replaced, not followed: the new file gets the default mode and owner, not the target's.
+    struct stat old {};
+    const bool replacesFile = kind == DestinationKind::kFile && lstat(destination.c_str(), &old) == 0;
+    const mode_t mode = replacesFile ? (old.st_mode & 0777) : DefaultFileMode();
     TemporaryFile temporary(destination, observer);
     if (temporary.error() != 0) return Failure(temporary.error());
-    const FileReplaceResult filled = temporary.Fill(contents, mode);
+    const FileReplaceResult filled = temporary.Fill(contents, replacesFile ? &old : nullptr, mode);
     if (!filled.ok) return filled;
     const int error = temporary.MoveOver(destination, observer);
     return error == 0 ? FileReplaceResult{} : Failure(error);

@@ -1,6 +1,10 @@
-// The safe file replacement of core/file_replacement.h with POSIX calls: mkostemp in the
-// destination's folder, the contents written band by band, fchmod, fsync, close, rename.
+// The safe file replacement of core/file_replacement.h with POSIX calls: a temporary file
+// made exclusively in the destination's folder, the contents written band by band,
+// fchown, fchmod, fsync, close, rename. What the destination leads to decides first (see
+// destination_kind.h): a device is written directly, a directory or read-only file refused.
 #pragma once
+
+#include <sys/types.h>
 
 #include <cstdint>
 #include <functional>
@@ -28,6 +32,18 @@ FileReplaceResult ReplaceFileSafely(const std::string& destination, const Conten
 // The same for contents already whole in memory.
 FileReplaceResult ReplaceFileSafely(const std::string& destination, const std::vector<uint8_t>& bytes,
                                     const ReplaceObserver& observer = {});
+
+// The calls whose order keeps the promise, replaceable so a test can see that order.
+struct ReplacementCalls {
+    int (*open)(const char* path, int flags, mode_t mode);
+    int (*fsync)(int fd);
+    int (*close)(int fd);
+    int (*rename)(const char* from, const char* to);
+};
+// The system's own calls.
+ReplacementCalls SystemReplacementCalls();
+// From now on the replacement makes these calls; returns the ones it made before.
+ReplacementCalls UseReplacementCalls(const ReplacementCalls& calls);
 
 // Removes a temporary file left by a process that died, if it is still the one that
 // process created (same inode); the name of anything else is left alone.

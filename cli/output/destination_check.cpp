@@ -10,12 +10,12 @@
 #include "cli/message_text.h"
 #include "cli/output/picture_output.h"
 #include "core/random.h"
+#include "posix/destination_kind.h"
 #include "posix/safe_file_replacement.h"
 #include "posix/system_reason.h"
 
 namespace vorrith {
 namespace {
-
 
 // 0 when files can be created in folder, else the errno that says why not.
 int FolderError(const std::string& folder) {
@@ -49,12 +49,11 @@ size_t LongestDefaultName() {
 }  // namespace
 
 std::string DestinationProblem(const std::string& path) {
-    struct stat status {};
-    if (lstat(path.c_str(), &status) == 0) {
-        if (S_ISDIR(status.st_mode)) return CannotWrite(path, EISDIR);
-        // A device or pipe is written in place; its folder need not be writable.
-        if (!S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) return "";
-    }
+    const DestinationKind kind = KindOfDestination(path);
+    const std::string refusal = RefusalOf(kind);
+    if (!refusal.empty()) return "cannot write " + Quoted(path) + ": " + refusal;
+    // A device or pipe is written in place; its folder need not be writable.
+    if (kind == DestinationKind::kStream) return "";
     const std::string folder = ContainingFolder(path);
     const std::string problem = FolderProblem(path, folder);
     if (!problem.empty()) return problem;

@@ -1,8 +1,12 @@
 // The safe replacement fed band by band: the bands arrive in order, and a producer that
 // fails part way leaves the old file whole, no temporary file behind, and its own cause.
+// Its system calls come in the one order that keeps the old file or the new one whole.
 #include "posix/safe_file_replacement.h"
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -44,6 +48,40 @@ TEST(SafeFileReplacementTest, ContentsArriveBandByBandOrNotAtAll) {
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), row.expected);
         EXPECT_EQ(std::distance(fs::directory_iterator(scratch.path()), fs::directory_iterator()), 1);
     }
+}
+
+// The calls made, in order, as words: "open EXCL NOFOLLOW", "fsync 5", "close 5", "rename".
+std::vector<std::string> madeCalls;
+
+int TracedOpen(const char* path, int flags, mode_t mode) {
+    const int fd = SystemReplacementCalls().open(path, flags, mode);
+    madeCalls.push_back(std::string("open") + ((flags & O_EXCL) ? " EXCL" : "") +
+                        ((flags & O_NOFOLLOW) ? " NOFOLLOW" : "") + " -> " + std::to_string(fd));
+    return fd;
+}
+int TracedFsync(int fd) {
+    madeCalls.push_back("fsync " + std::to_string(fd));
+    return fsync(fd);
+}
+int TracedClose(int fd) {
+    madeCalls.push_back("close " + std::to_string(fd));
+    return close(fd);
+}
+int TracedRename(const char* from, const char* to) {
+    madeCalls.push_back("rename");
+    return rename(from, to);
+}
+
+TEST(SafeFileReplacementTest, TemporaryFileIsExclusiveAndFlushedAndClosedBeforeTheRename) {
+    ScratchFolder scratch("calls");
+    madeCalls.clear();
+    const ReplacementCalls system = UseReplacementCalls({TracedOpen, TracedFsync, TracedClose, TracedRename});
+    const FileReplaceResult result = ReplaceFileSafely(scratch.path() / "picture", std::vector<uint8_t>{1, 2, 3});
+    UseReplacementCalls(system);
+    ASSERT_TRUE(result.ok) << result.reason;
+    ASSERT_EQ(madeCalls.size(), 4u);
+    const std::string fd = madeCalls[0].substr(madeCalls[0].rfind(' ') + 1);
+    EXPECT_EQ(madeCalls, (std::vector<std::string>{"open EXCL NOFOLLOW -> " + fd, "fsync " + fd, "close " + fd, "rename"}));
 }
 
 }  // namespace
