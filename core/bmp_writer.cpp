@@ -24,14 +24,18 @@ struct BmpHeaders {
 static_assert(sizeof(BmpHeaders) == kBmpHeadersSize, "BMP headers are 54 bytes");
 
 // Every target stores these fields little-endian, as the file wants them.
-BmpHeaders MakeHeaders(const Surface& surface) {
+BmpHeaders MakeHeaders(const BitmapInfoHeader& info, int64_t pixelBytes) {
     BmpHeaders headers{};
     headers.file.bfType = 0x4D42;
-    headers.file.bfSize = static_cast<uint32_t>(kBmpHeadersSize + surface.height * surface.stride);
+    headers.file.bfSize = static_cast<uint32_t>(kBmpHeadersSize + pixelBytes);
     headers.file.bfOffBits = kBmpHeadersSize;
-    headers.info = surface.header;
+    headers.info = info;
     if (headers.info.biHeight < 0) headers.info.biHeight = -headers.info.biHeight;
     return headers;
+}
+
+BmpHeaders MakeHeaders(const Surface& surface) {
+    return MakeHeaders(surface.header, int64_t{surface.height} * surface.stride);
 }
 
 // Rows go bottom-up: a top-down Surface is stored from its last row to its first,
@@ -48,6 +52,21 @@ void CopyRows(const Surface& surface, uint8_t* out) {
 }
 
 }  // namespace
+
+int BmpRowBytes(int width) { return (width * 3 + 3) & ~3; }
+
+std::vector<uint8_t> BmpHeaderBytes(int width, int height) {
+    BitmapInfoHeader info{};  // as Surface::Allocate makes it
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = kBiRgb;
+    const BmpHeaders headers = MakeHeaders(info, int64_t{height} * BmpRowBytes(width));
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&headers);
+    return {bytes, bytes + sizeof headers};
+}
 
 std::vector<uint8_t> EncodeBmp(const Surface& surface) {
     const BmpHeaders headers = MakeHeaders(surface);

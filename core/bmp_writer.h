@@ -16,6 +16,11 @@ namespace vorrith {
 constexpr int kBmpHeadersSize = 54;
 
 std::vector<uint8_t> EncodeBmp(const Surface& surface);
+// For a file written a band at a time: the headers of a width x height picture, and the
+// bytes each row takes in the file (padded to a multiple of four). Rows follow the
+// headers bottom-up.
+std::vector<uint8_t> BmpHeaderBytes(int width, int height);
+int BmpRowBytes(int width);
 // The name a picture is saved under unless the user gives one: "Vorrith12345.Bmp".
 std::string DefaultPictureName(int imageNumber);
 

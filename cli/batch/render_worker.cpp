@@ -15,15 +15,12 @@ std::string WritePicture(const RenderOptions& options, int imageNumber, const Wo
         link.Send(WorkerMessage::Done(imageNumber));
         return "";
     }
-    std::vector<uint8_t> bytes;
-    const OutputResult encoded = EncodeRequestedPicture(options, canvas, bytes);
-    if (!encoded.ok()) return encoded.Message("not enough memory for the picture at the size asked for");
     ReplaceObserver observer;
     observer.onCreated = [&](const std::string& name, unsigned long long inode) {
         link.Send(WorkerMessage::TemporaryFile(inode, name));
     };
     observer.onReplaced = [&] { link.Send(WorkerMessage::Done(imageNumber)); };
-    return StorePicture(DestinationFor(options, imageNumber), bytes, observer);
+    return StorePicture(DestinationFor(options, imageNumber), RequestedPictureContents(options, canvas), observer);
 }
 
 }  // namespace

@@ -2,29 +2,20 @@
 
 #include <unistd.h>
 
-#include <new>
-
 #include "cli/message_text.h"
+#include "cli/output/bmp_stream.h"
 #include "cli/output/picture_scaling.h"
 #include "cli/output/png_encoder.h"
 #include "core/bmp_writer.h"
 #include "posix/descriptor_writer.h"
-#include "posix/system_reason.h"
 
 namespace vorrith {
 namespace {
 
-OutputResult Encode(PictureFormat format, const Surface& picture, std::vector<uint8_t>& bytes) {
-    if (format == PictureFormat::kPng) return EncodePng(RowsOf(picture), PngEffort::kSmallFile, bytes);
-    bytes = EncodeBmp(picture);
-    return OutputResult::Done();
-}
-
-FileReplaceResult WriteToStandardOutput(const std::vector<uint8_t>& bytes, const ReplaceObserver& observer) {
-    const int error = WriteAll(STDOUT_FILENO, bytes.data(), bytes.size());
-    if (error != 0) return {false, SystemReason(error)};
-    if (observer.onReplaced) observer.onReplaced();
-    return {};
+FileReplaceResult WriteToStandardOutput(const ContentWriter& contents, const ReplaceObserver& observer) {
+    const FileReplaceResult result = WriteContents(STDOUT_FILENO, contents);
+    if (result.ok && observer.onReplaced) observer.onReplaced();
+    return result;
 }
 
 }  // namespace
@@ -43,21 +34,27 @@ std::string DestinationFor(const RenderOptions& options, int imageNumber) {
     return (folder.back() == '/' ? folder : folder + "/") + name;
 }
 
-OutputResult EncodeRequestedPicture(const RenderOptions& options, const Surface& picture,
-                                    std::vector<uint8_t>& bytes) try {
-    if (!options.size) return Encode(options.format, picture, bytes);
-    Surface resized;
-    const OutputResult resampled = ResamplePicture(picture, *options.size, options.fitMode, options.filter, resized);
-    return resampled.ok() ? Encode(options.format, resized, bytes) : resampled;
-} catch (const std::bad_alloc&) {
-    return OutputResult::OutOfMemory();
+ContentWriter EncodedContents(const BandedPicture& picture, PictureFormat format, PngEffort effort,
+                              const std::string& memoryText) {
+    return [picture, format, effort, memoryText](DescriptorWriter& out) {
+        const OutputResult written =
+            format == PictureFormat::kPng ? EncodePng(picture, effort, out) : WriteBmp(picture, out);
+        return written.ok() ? std::string() : written.Message(memoryText);
+    };
 }
 
-std::string StorePicture(const std::string& destination, const std::vector<uint8_t>& bytes,
+ContentWriter RequestedPictureContents(const RenderOptions& options, const Surface& picture) {
+    const PictureSize size = options.size.value_or(PictureSize{picture.width, picture.height});
+    const BandMaker bands = ResamplingBands(picture, size, options.fitMode, options.filter);
+    return EncodedContents(Banded(size.width, size.height, bands), options.format, PngEffort::kSmallFile,
+                           "not enough memory for the picture at the size asked for");
+}
+
+std::string StorePicture(const std::string& destination, const ContentWriter& contents,
                          const ReplaceObserver& observer) {
     const FileReplaceResult result = destination == kStandardOutputName
-                                         ? WriteToStandardOutput(bytes, observer)
-                                         : ReplaceFileSafely(destination, bytes, observer);
+                                         ? WriteToStandardOutput(contents, observer)
+                                         : ReplaceFileSafely(destination, contents, observer);
     return result.ok ? "" : "cannot write " + DestinationInWords(destination) + ": " + result.reason;
 }
 

@@ -3,12 +3,12 @@
 // standard output for -o -.
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "cli/options/render_options.h"
+#include "cli/output/banded_picture.h"
 #include "cli/output/output_result.h"
+#include "cli/output/png_encoder.h"
 #include "core/surface.h"
 #include "posix/safe_file_replacement.h"
 
@@ -20,12 +20,18 @@ std::string PictureFileName(PictureFormat format, int imageNumber);
 // Where picture imageNumber goes: -o's name, or its own name in --out-dir or here.
 std::string DestinationFor(const RenderOptions& options, int imageNumber);
 
-// bytes becomes the file of the picture at the size and in the format asked for.
-OutputResult EncodeRequestedPicture(const RenderOptions& options, const Surface& picture, std::vector<uint8_t>& bytes);
+// The file of a banded picture in format, encoded as it is written; memoryText is the
+// cause when memory runs out.
+ContentWriter EncodedContents(const BandedPicture& picture, PictureFormat format, PngEffort effort,
+                              const std::string& memoryText);
 
-// Stores bytes at destination ("-": the standard output); observer as for
-// ReplaceFileSafely. "", or the one-line message naming the destination and the cause.
-std::string StorePicture(const std::string& destination, const std::vector<uint8_t>& bytes,
+// The file of the picture at the size and in the format asked for, resampled and encoded
+// band by band as it is written; picture must outlive it.
+ContentWriter RequestedPictureContents(const RenderOptions& options, const Surface& picture);
+
+// Stores what contents produces at destination ("-": the standard output); observer as
+// for ReplaceFileSafely. "", or the one-line message naming the destination and the cause.
+std::string StorePicture(const std::string& destination, const ContentWriter& contents,
                          const ReplaceObserver& observer);
 
 // "'sky.png'", or "the standard output".

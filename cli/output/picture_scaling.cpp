@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "cli/output/cairo_image.h"
 
@@ -17,12 +18,6 @@ constexpr char kResampling[] = "resample the picture";
 // numerator / denominator rounded to the nearest integer, at least 1.
 int RoundedQuotient(int64_t numerator, int64_t denominator) {
     return static_cast<int>(std::max<int64_t>(1, (2 * numerator + denominator) / (2 * denominator)));
-}
-
-void CopyPicture(const Surface& picture, Surface& out) {
-    for (int y = 0; y < picture.height; ++y) {
-        std::memcpy(out.PixelAddress(0, y), picture.PixelAddress(0, y), static_cast<size_t>(picture.width) * 3);
-    }
 }
 
 // Paints the picture into band, whose top row is output row bandTop.
@@ -65,26 +60,39 @@ PixelRect PlacePicture(int pictureWidth, int pictureHeight, PictureSize output, 
     return place;
 }
 
+BandMaker ResamplingBands(const Surface& picture, PictureSize size, FitMode mode, ScaleFilter filter) {
+    if (size.width == picture.width && size.height == picture.height) {
+        return [&picture](int top, int rows, uint8_t* out, size_t stride) {
+            for (int y = 0; y < rows; ++y) {
+                std::memcpy(out + static_cast<size_t>(y) * stride, picture.PixelAddress(0, top + y),
+                            static_cast<size_t>(picture.width) * 3);
+            }
+            return OutputResult::Done();
+        };
+    }
+    const PixelRect place = PlacePicture(picture.width, picture.height, size, mode);
+    const std::shared_ptr<cairo_surface_t> source(CairoImageOf(RowsOf(picture)).release(), cairo_surface_destroy);
+    return [&picture, size, filter, place, source](int top, int rows, uint8_t* out, size_t stride) {
+        const OutputResult made = CairoResult(cairo_surface_status(source.get()), kResampling);
+        if (!made.ok()) return made;
+        const CairoSurface band = MakeCairoImage(size.width, rows);
+        const OutputResult result = CairoResult(cairo_surface_status(band.get()), kResampling);
+        if (!result.ok()) return result;
+        const OutputResult painted =
+            CairoResult(PaintBand(band.get(), source.get(), picture, place, top, filter), kResampling);
+        if (painted.ok()) CopyCairoRows(band.get(), rows, out, stride);
+        return painted;
+    };
+}
+
 OutputResult ResamplePicture(const Surface& picture, PictureSize size, FitMode mode, ScaleFilter filter,
                              Surface& out) {
     if (out.Allocate(size.width, size.height) != kAllocated) return OutputResult::OutOfMemory();
-    if (size.width == picture.width && size.height == picture.height) {
-        CopyPicture(picture, out);
-        return OutputResult::Done();
-    }
-    const PixelRect place = PlacePicture(picture.width, picture.height, size, mode);
-    const CairoSurface source = CairoImageOf(RowsOf(picture));
-    const CairoSurface band = MakeCairoImage(size.width, std::min(kBandRows, size.height));
-    for (cairo_surface_t* made : {source.get(), band.get()}) {
-        const OutputResult result = CairoResult(cairo_surface_status(made), kResampling);
-        if (!result.ok()) return result;
-    }
+    const BandMaker bands = ResamplingBands(picture, size, mode, filter);
     for (int top = 0; top < size.height; top += kBandRows) {
-        const OutputResult painted =
-            CairoResult(PaintBand(band.get(), source.get(), picture, place, top, filter), kResampling);
-        if (!painted.ok()) return painted;
-        CopyCairoRows(band.get(), std::min(kBandRows, size.height - top), out.PixelAddress(0, top),
-                      static_cast<size_t>(out.stride));
+        const OutputResult made = bands(top, std::min(kBandRows, size.height - top), out.PixelAddress(0, top),
+                                        static_cast<size_t>(out.stride));
+        if (!made.ok()) return made;
     }
     return OutputResult::Done();
 }

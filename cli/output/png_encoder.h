@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "cli/output/banded_picture.h"
 #include "cli/output/output_result.h"
 #include "core/surface.h"
+#include "posix/descriptor_writer.h"
 
 namespace vorrith {
 
@@ -18,5 +20,8 @@ enum class PngEffort { kSmallFile, kQuick };
 
 // bytes becomes the whole file. A failure of libpng carries libpng's own words.
 OutputResult EncodePng(const PixelRows& picture, PngEffort effort, std::vector<uint8_t>& bytes);
+// The file written to out as its bands are made. When a write to out fails, the result is
+// a failure with no words of its own: out's error is the cause.
+OutputResult EncodePng(const BandedPicture& picture, PngEffort effort, DescriptorWriter& out);
 
 }  // namespace vorrith

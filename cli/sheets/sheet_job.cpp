@@ -1,5 +1,6 @@
 #include "cli/sheets/sheet_job.h"
 
+#include <cstring>
 #include <vector>
 
 #include "cli/batch/batch_pictures.h"
@@ -44,13 +45,21 @@ int LabelAndWrite(const RenderOptions& options, const SheetLayout& layout, Sheet
     EndOnInterruptionSaying("vorrith-render: interrupted while writing the sheet: no sheet written\n");
     const OutputResult labelled = DrawLabels(layout, SheetNumbers(options), sheet);
     if (!labelled.ok()) return FailWith(labelled.Message("not enough memory for the sheet's labels"));
-    std::vector<uint8_t> bytes;
-    const OutputResult encoded = EncodePng(sheet.Rows(), PngEffort::kQuick, bytes);
-    if (!encoded.ok()) return FailWith(encoded.Message("not enough memory to encode a sheet of " + SizeInWords(layout)));
     if (options.dryRun) return 0;
+    const PixelRows rows = sheet.Rows();
+    const BandMaker copied = [rows](int top, int count, uint8_t* out, size_t stride) {
+        for (int y = 0; y < count; ++y) {
+            std::memcpy(out + static_cast<size_t>(y) * stride, rows.pixels + static_cast<size_t>(top + y) * rows.stride,
+                        static_cast<size_t>(rows.width) * 3);
+        }
+        return OutputResult::Done();
+    };
     ReplaceObserver observer;
     observer.onReplaced = IgnoreInterruptions;  // the sheet is written: nothing left to stop
-    const std::string error = StorePicture(*options.outputPath, bytes, observer);
+    const ContentWriter contents =
+        EncodedContents(Banded(rows.width, rows.height, copied), PictureFormat::kPng, PngEffort::kQuick,
+                        "not enough memory to encode a sheet of " + SizeInWords(layout));
+    const std::string error = StorePicture(*options.outputPath, contents, observer);
     return error.empty() ? 0 : FailWith(error);
 }
 
