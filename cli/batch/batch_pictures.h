@@ -12,8 +12,8 @@ namespace vorrith {
 // The scene driver's request for a number from the clock (--random).
 constexpr int kRandomImage = -1;
 
-// The batch's pictures in the order they are dealt out: the numbers ascending, or the
-// one random picture. Stops when visit returns false.
+// The batch's pictures in the order they are dealt out: the numbers ascending, a sheet's
+// in its own order, or the one random picture. Stops when visit returns false.
 void ForEachPicture(const RenderOptions& options, const std::function<bool(int)>& visit);
 size_t PictureCount(const RenderOptions& options);
 

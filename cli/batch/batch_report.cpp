@@ -18,10 +18,12 @@ constexpr size_t kPicturesNamedAtMost = 20;
 
 }  // namespace
 
-BatchReport::BatchReport(const RenderOptions& options, int workers, bool showProgress)
+BatchReport::BatchReport(const RenderOptions& options, int workers, bool showProgress, size_t before, size_t total)
     : options_(options),
       workers_(workers),
-      total_(PictureCount(options)),
+      written_(before),
+      expected_(before + PictureCount(options)),
+      total_(total != 0 ? total : expected_),
       states_(static_cast<size_t>(workers)),
       status_(STDERR_FILENO, total_, showProgress) {}
 
@@ -127,7 +129,7 @@ int BatchReport::Finish(int interruption) {
         status_.Line("vorrith-render: error: cannot print the image number: " + SystemReason(stdoutError_));
         return 1;
     }
-    return failed_ || written_ != total_ ? 1 : 0;
+    return failed_ || written_ != expected_ ? 1 : 0;
 }
 
 }  // namespace vorrith

@@ -15,7 +15,8 @@ namespace vorrith {
 
 class BatchReport {
 public:
-    BatchReport(const RenderOptions& options, int workers, bool showProgress);
+    // before and total: as BatchShare's.
+    BatchReport(const RenderOptions& options, int workers, bool showProgress, size_t before = 0, size_t total = 0);
 
     // Both return true when the batch should stop.
     bool OnMessage(int worker, const WorkerMessage& message);
@@ -39,8 +40,9 @@ private:
 
     const RenderOptions& options_;
     int workers_;
+    size_t written_;
+    size_t expected_;  // written_ once this batch is done
     size_t total_;
-    size_t written_ = 0;
     bool failed_ = false;
     int stdoutError_ = 0;
     std::vector<WorkerState> states_;

@@ -9,11 +9,12 @@
 
 namespace vorrith {
 
-int RunWorkerBatch(const RenderOptions& options, bool showProgress, const BatchWorkerBody& body) {
+int RunWorkerBatch(const RenderOptions& options, bool showProgress, const BatchWorkerBody& body,
+                   const BatchShare& share) {
     const size_t pictures = PictureCount(options);
     const int wanted = options.jobs > 0 ? options.jobs : AvailableCores();
     const int workers = static_cast<int>(std::min<size_t>(static_cast<size_t>(wanted), pictures));
-    BatchReport report(options, workers, showProgress);
+    BatchReport report(options, workers, showProgress, share.before, share.total);
     WorkerProcesses processes;
     const bool started = processes.Start(workers, [&](int worker, const WorkerLink& link) {
         return body(worker, workers, link);

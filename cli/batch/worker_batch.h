@@ -3,6 +3,7 @@
 // interruption passed on to the workers.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 
 #include "cli/batch/worker_processes.h"
@@ -10,10 +11,18 @@
 
 namespace vorrith {
 
+// Where a batch lies in a larger whole drawn batch by batch (a sheet's bands): the
+// pictures done before it and in all, for the progress line and its messages.
+struct BatchShare {
+    size_t before = 0;
+    size_t total = 0;  // 0: the batch is the whole
+};
+
 // A worker's whole life: worker w of workers; its exit code.
 using BatchWorkerBody = std::function<int(int worker, int workers, const WorkerLink& link)>;
 
 // The exit code: 0 when every picture was done; 1 after a failure; 128 + the signal.
-int RunWorkerBatch(const RenderOptions& options, bool showProgress, const BatchWorkerBody& body);
+int RunWorkerBatch(const RenderOptions& options, bool showProgress, const BatchWorkerBody& body,
+                   const BatchShare& share = {});
 
 }  // namespace vorrith

@@ -60,7 +60,7 @@ std::string CheckSheet(const GivenOptions& given, RenderOptions& options) {
         return given.Contradiction("--sheet", "-o") + ": a sheet is always PNG";
     }
     options.format = PictureFormat::kPng;
-    const SheetLayout layout = LayoutSheet(options.imageNumbers.Count(), options.thumbWidth, options.sheetColumns);
+    const SheetLayout layout = LayoutSheet(options.sheetNumbers.size(), options.thumbWidth, options.sheetColumns);
     if (layout.width > kLargestSheetSide || layout.height > kLargestSheetSide) {
         return "the sheet would be " + std::to_string(layout.width) + "x" + std::to_string(layout.height) +
                " pixels, more than " + std::to_string(kLargestSheetSide) +

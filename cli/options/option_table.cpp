@@ -23,14 +23,24 @@ std::string SetCount(const char* option, const std::string& value, int most, int
     return "";
 }
 
-// "0-63" or "5,17,100-120"
+// More cells than any sheet can hold (thumbnails of the smallest width on the largest
+// side): a list past this is refused by the sheet's size, so it need not be kept whole.
+constexpr size_t kMoreThanAnySheet = static_cast<size_t>(kLargestSheetSide / kSmallestThumbWidth) *
+                                     static_cast<size_t>(kLargestSheetSide / kSmallestThumbWidth) + 1;
+
+// "0-63" or "9,3,5,5,100-120": the pictures in the order given, repeats kept.
 std::string AddSheetList(const std::string& list, RenderOptions& options) {
     options.sheet = true;
     size_t start = 0;
     while (true) {
         const size_t comma = list.find(',', start);
-        const std::string error = AddImageNumbers(list.substr(start, comma - start), options.imageNumbers);
+        int first = 0;
+        int last = 0;
+        const std::string error = ParseImageRange(list.substr(start, comma - start), first, last);
         if (!error.empty()) return "--sheet: " + error;
+        for (int n = first; n <= last && options.sheetNumbers.size() < kMoreThanAnySheet; ++n) {
+            options.sheetNumbers.push_back(n);
+        }
         if (comma == std::string::npos) return "";
         start = comma + 1;
     }

@@ -35,22 +35,31 @@ std::string NumberError(const std::string& text) {
 }
 
 std::string AddImageNumbers(const std::string& item, ImageNumberSet& numbers) {
+    int first = 0;
+    int last = 0;
+    const std::string error = ParseImageRange(item, first, last);
+    if (error.empty()) numbers.Add(first, last);
+    return error;
+}
+
+std::string ParseImageRange(const std::string& item, int& first, int& last) {
     const size_t dash = item.find('-', 1);  // a leading '-' is a sign, not a range
     if (dash == std::string::npos) {
         const auto number = ParseImageNumber(item);
         if (!number) return NumberError(item);
-        numbers.Add(*number, *number);
+        first = last = *number;
         return "";
     }
     const std::string firstText = item.substr(0, dash);
     const std::string lastText = item.substr(dash + 1);
     if (lastText.empty()) return "range " + Quoted(item) + " has no end";
-    const auto first = ParseImageNumber(firstText);
-    if (!first) return NumberError(firstText);
-    const auto last = ParseImageNumber(lastText);
-    if (!last) return NumberError(lastText);
-    if (*last < *first) return "range " + Quoted(item) + " runs backwards";
-    numbers.Add(*first, *last);
+    const auto from = ParseImageNumber(firstText);
+    if (!from) return NumberError(firstText);
+    const auto to = ParseImageNumber(lastText);
+    if (!to) return NumberError(lastText);
+    if (*to < *from) return "range " + Quoted(item) + " runs backwards";
+    first = *from;
+    last = *to;
     return "";
 }
 

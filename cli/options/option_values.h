@@ -22,6 +22,8 @@ std::string NumberError(const std::string& text);
 
 // Adds one NUMBER or FIRST-LAST item to numbers; an error message or "".
 std::string AddImageNumbers(const std::string& item, ImageNumberSet& numbers);
+// Reads one NUMBER or FIRST-LAST item into first and last; an error message or "".
+std::string ParseImageRange(const std::string& item, int& first, int& last);
 
 // "3840x2160": two sides of 1 ... kLargestOutputSide pixels.
 std::optional<PictureSize> ParseSize(const std::string& text);

@@ -51,7 +51,8 @@ struct RenderOptions {
     std::optional<PictureSize> size;             // --size; the picture's own when absent
     FitMode fitMode = FitMode::kFit;
     ScaleFilter filter = ScaleFilter::kSmooth;
-    bool sheet = false;    // imageNumbers are the thumbnails of one contact sheet
+    bool sheet = false;    // sheetNumbers are the thumbnails of one contact sheet
+    std::vector<int> sheetNumbers;  // in the order given, repeats kept
     int sheetColumns = 0;  // 0: as many as make the sheet roughly square
     int thumbWidth = kDefaultThumbWidth;
 };

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <string>
 
-#include "cli/output/cairo_image.h"
 #include "cli/output/picture_scaling.h"
 
 namespace vorrith {
@@ -31,19 +30,6 @@ void DrawCentredText(cairo_t* cr, const std::string& text, int width, int height
     cairo_show_text(cr, text.c_str());
 }
 
-// Cairo and fontconfig keep the face they loaded in caches for the life of the process;
-// emptied once the labels are drawn, so that a leak checker reports only real leaks.
-class FontCachesEmptiedAfterwards {
-public:
-    FontCachesEmptiedAfterwards() = default;
-    ~FontCachesEmptiedAfterwards() {
-        cairo_debug_reset_static_data();
-        FcFini();
-    }
-    FontCachesEmptiedAfterwards(const FontCachesEmptiedAfterwards&) = delete;
-    FontCachesEmptiedAfterwards& operator=(const FontCachesEmptiedAfterwards&) = delete;
-};
-
 }  // namespace
 
 OutputResult PlaceThumbnail(const Surface& picture, const SheetLayout& layout, size_t index, ScaleFilter filter,
@@ -60,21 +46,30 @@ OutputResult PlaceThumbnail(const Surface& picture, const SheetLayout& layout, s
     return OutputResult::Done();
 }
 
-OutputResult DrawLabels(const SheetLayout& layout, const std::vector<int>& imageNumbers, SheetPixels& sheet) {
-    const FontCachesEmptiedAfterwards emptied;  // after the surface and context below are gone
-    const CairoSurface strip = MakeCairoImage(layout.thumbWidth, layout.labelHeight);
-    const CairoContext context(cairo_create(strip.get()));  // in an error state too if strip is
-    cairo_t* cr = context.get();
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, layout.labelFontSize);
-    for (size_t i = 0; i < imageNumbers.size(); ++i) {
-        DrawCentredText(cr, std::to_string(imageNumbers[i]), layout.thumbWidth, layout.labelHeight);
-        const OutputResult drawn = CairoResult(cairo_status(cr), kLabelling);
-        if (!drawn.ok()) return drawn;
-        CopyCairoRows(strip.get(), layout.labelHeight, sheet.At(layout.CellLeft(i), layout.CellTop(i) + layout.thumbHeight),
-                      sheet.stride());
+SheetLabels::SheetLabels(const SheetLayout& layout)
+    : layout_(layout),
+      strip_(MakeCairoImage(layout.thumbWidth, layout.labelHeight)),
+      context_(cairo_create(strip_.get())) {  // in an error state too if the strip is
+    cairo_select_font_face(context_.get(), "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(context_.get(), layout.labelFontSize);
+}
+
+SheetLabels::~SheetLabels() {
+    context_.reset();
+    strip_.reset();
+    cairo_debug_reset_static_data();
+    FcFini();
+}
+
+OutputResult SheetLabels::Draw(size_t index, int imageNumber, SheetPixels& sheet) {
+    cairo_t* cr = context_.get();
+    DrawCentredText(cr, std::to_string(imageNumber), layout_.thumbWidth, layout_.labelHeight);
+    const OutputResult drawn = CairoResult(cairo_status(cr), kLabelling);
+    if (drawn.ok()) {
+        CopyCairoRows(strip_.get(), layout_.labelHeight,
+                      sheet.At(layout_.CellLeft(index), layout_.CellTop(index) + layout_.thumbHeight), sheet.stride());
     }
-    return CairoResult(cairo_status(cr), kLabelling);
+    return drawn;
 }
 
 }  // namespace vorrith

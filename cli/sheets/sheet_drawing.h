@@ -2,9 +2,8 @@
 // in a legible sans-serif face (DejaVu Sans through fontconfig) on the strip below it.
 #pragma once
 
-#include <vector>
-
 #include "cli/options/render_options.h"
+#include "cli/output/cairo_image.h"
 #include "cli/output/output_result.h"
 #include "cli/sheets/sheet_layout.h"
 #include "cli/sheets/sheet_pixels.h"
@@ -18,7 +17,23 @@ constexpr uint32_t kLabelColour = 0xE8E8E8;
 OutputResult PlaceThumbnail(const Surface& picture, const SheetLayout& layout, size_t index, ScaleFilter filter,
                             SheetPixels& sheet);
 
-// Labels cell i with imageNumbers[i].
-OutputResult DrawLabels(const SheetLayout& layout, const std::vector<int>& imageNumbers, SheetPixels& sheet);
+// Draws the cells' labels, with one strip and one font face for the whole sheet. Cairo
+// and fontconfig keep the face they loaded in caches for the life of the process; they
+// are emptied when the labels go, so that a leak checker reports only real leaks.
+class SheetLabels {
+public:
+    explicit SheetLabels(const SheetLayout& layout);
+    ~SheetLabels();
+    SheetLabels(const SheetLabels&) = delete;
+    SheetLabels& operator=(const SheetLabels&) = delete;
+
+    // Labels cell index with imageNumber.
+    OutputResult Draw(size_t index, int imageNumber, SheetPixels& sheet);
+
+private:
+    const SheetLayout& layout_;
+    CairoSurface strip_;
+    CairoContext context_;
+};
 
 }  // namespace vorrith

@@ -1,7 +1,7 @@
-// A contact sheet's pixels in memory shared with the worker processes started after it
-// was made: each worker draws the cells of its own pictures, and the parent, which sees
-// every cell, writes the sheet. Blue-green-red rows without padding, filled at first
-// with the sheet's dark background.
+// One band of a contact sheet's pixels (whole rows of cells) in memory shared with the
+// worker processes started after it was made: each worker draws the cells of its own
+// pictures, and the parent, which sees every cell, labels them and encodes the band.
+// Blue-green-red rows without padding, addressed in the sheet's own coordinates.
 #pragma once
 
 #include <cstddef>
@@ -16,20 +16,23 @@ constexpr uint32_t kSheetBackground = 0x1C1C20;  // 0x00RRGGBB
 
 class SheetPixels {
 public:
-    explicit SheetPixels(const SheetLayout& layout);
+    SheetPixels(int width, int rows);
     ~SheetPixels();
     SheetPixels(const SheetPixels&) = delete;
     SheetPixels& operator=(const SheetPixels&) = delete;
 
     bool ok() const { return pixels_ != nullptr; }  // false when memory ran out
-    uint8_t* At(int x, int y) { return pixels_ + static_cast<size_t>(y) * stride_ + static_cast<size_t>(x) * 3; }
+    // The band now holds sheet rows firstRow ... firstRow + rows - 1, all background.
+    void Restart(int firstRow);
+    // Pixel (x, y) of the sheet; y within the band.
+    uint8_t* At(int x, int y) { return pixels_ + static_cast<size_t>(y - firstRow_) * stride_ + static_cast<size_t>(x) * 3; }
     size_t stride() const { return stride_; }
-    PixelRows Rows() const { return {pixels_, width_, height_, stride_}; }
 
 private:
     uint8_t* pixels_ = nullptr;
     int width_;
-    int height_;
+    int rows_;
+    int firstRow_ = 0;
     size_t stride_;
     size_t size_;
 };

@@ -15,13 +15,15 @@ namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
 const char* const kSmallMemory = "";  // the sanitizer reserves far more address space
+const char* const kSheetMemory = "";
 #else
 const char* const kSmallMemory = "ulimit -v 400000;";
+const char* const kSheetMemory = "ulimit -v 200000;";  // less than the whole sheet's pixels
 #endif
 
 // What a row checks: the part of the promise it guards.
 const char* const kEachPictureOnce = "a picture named more than once is drawn once";
-const char* const kBoundedMemory = "a list of any length is read in little memory";
+const char* const kBoundedMemory = "a list of any length is read, a sheet of any size made, in little memory";
 const char* const kLongNames = "a name too long for the system is refused with its reason";
 const char* const kOutputFailure = "a failed write to the standard output is a failure";
 const char* const kOneTrueLine = "each error is one line, escaped, with the system's reason";
@@ -45,6 +47,8 @@ std::vector<CommandCase> Cases() {
     return {
         {kEachPictureOnce, "", "--dry-run --verbose 5 5 1-5 3-8", 0, {"drawing 5\n", "drawing 8\n"}, 8},
         {kBoundedMemory, kSmallMemory, "--out-dir nowhere $(yes 0-32767 | head -n 4000)", 1, {"'nowhere'"}},
+        {kBoundedMemory, kSheetMemory, "--sheet 0-139 --thumb 640 --columns 14 -o s.png && od -An -tx1 -j16 -N8 s.png",
+         0, {" 00 00 24 e0 00 00 16 50\n"}},
         {kLongNames, "", "-o " + kLongName + " 5", 1, {"File name too long"}},
         {kLongNames, "", "-o " + kLongName + "/" + kLongName + "/x.bmp 5", 1, {"File name too long"}},
         {kOutputFailure, "", "--describe 5 >/dev/full", 1, {"No space left on device"}},

@@ -105,15 +105,16 @@ TEST_F(PictureOutputTest, SizesKeepTheWholePictureOrCoverWithItsCentre) {
     }
 }
 
-TEST_F(PictureOutputTest, SheetShowsEachPictureReducedInItsLabelledCell) {
+TEST_F(PictureOutputTest, SheetShowsEachPictureReducedInItsLabelledCellInTheOrderGiven) {
     const auto pictures = Pictures("3 17 100-102 12345");
-    const DecodedPicture sheet = Rendered("--sheet 3,17,100-102,12345", "sheet.png");
-    const SheetLayout layout = LayoutSheet(6, 160, 0);
+    const DecodedPicture sheet = Rendered("--sheet 12345,3,100-102,3,17", "sheet.png");
+    const SheetLayout layout = LayoutSheet(7, 160, 0);
     EXPECT_EQ(layout.columns, 3);  // roughly square
     ASSERT_EQ(sheet.width, layout.width);
     ASSERT_EQ(sheet.height, layout.height);
     size_t index = 0;
-    for (const auto& [number, picture] : pictures) {
+    for (const int number : {12345, 3, 100, 101, 102, 3, 17}) {
+        const DecodedPicture& picture = pictures.at(number);
         const int left = layout.CellLeft(index);
         const int top = layout.CellTop(index++);
         // A 3 x 3 patch of the 160 x 120 thumbnail covers a 12 x 12 patch of the picture.
