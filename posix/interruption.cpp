@@ -12,10 +12,23 @@ namespace {
 volatile sig_atomic_t caughtSignal = 0;
 const char* volatile farewellLine = nullptr;
 
+// A program started with SIGINT ignored (a background job of a shell script) keeps it
+// ignored throughout, in its workers too: read before the first handler replaces it.
+bool InterruptIgnoredOnEntry() {
+    static const bool ignored = [] {
+        struct sigaction entry {};
+        sigaction(SIGINT, nullptr, &entry);
+        return entry.sa_handler == SIG_IGN;
+    }();
+    return ignored;
+}
+
+// The signals that interrupt: SIGTERM, and SIGINT unless it was ignored on entry (held
+// blocked, an ignored SIGINT would wait as pending and be taken for an interruption).
 sigset_t InterruptionSignals() {
     sigset_t signals;
     sigemptyset(&signals);
-    sigaddset(&signals, SIGINT);
+    if (!InterruptIgnoredOnEntry()) sigaddset(&signals, SIGINT);
     sigaddset(&signals, SIGTERM);
     return signals;
 }
@@ -26,7 +39,7 @@ void Install(void (*handler)(int)) {
     sigemptyset(&action.sa_mask);
     sigaddset(&action.sa_mask, SIGINT);
     sigaddset(&action.sa_mask, SIGTERM);
-    sigaction(SIGINT, &action, nullptr);
+    if (!InterruptIgnoredOnEntry()) sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }
 
