@@ -2,8 +2,10 @@
 
 #include <utility>
 
+#include "cli/message_text.h"
 #include "cli/options/option_values.h"
 #include "cli/sheets/sheet_layout.h"
+#include "posix/destination_kind.h"
 
 namespace vorrith {
 namespace {
@@ -32,8 +34,21 @@ std::string CheckDependentOptions(const GivenOptions& given) {
     return "";
 }
 
+// An extension that names another format (-o pic.jpg) would give a file that is not what
+// its name says: refused unless --format says what to write. A device has no format of
+// its own.
+std::string CheckForeignExtension(const GivenOptions& given, const RenderOptions& options) {
+    if (!options.outputPath || given.Given("--format") || FormatOfName(*options.outputPath)) return "";
+    const std::string extension = ExtensionOf(*options.outputPath);
+    if (extension.empty() || KindOfDestination(*options.outputPath) == DestinationKind::kStream) return "";
+    return "-o " + Quoted(*options.outputPath) + ": the extension " + Quoted(extension) +
+           " is neither .bmp nor .png: choose the format with --format";
+}
+
 // -o's extension and --format must agree; either chooses the format alone.
 std::string ResolveFormat(const GivenOptions& given, RenderOptions& options) {
+    const std::string foreign = CheckForeignExtension(given, options);
+    if (!foreign.empty()) return foreign;
     const auto named = options.outputPath ? FormatOfName(*options.outputPath) : std::nullopt;
     if (named && given.Given("--format") && *named != options.format) {
         return given.Contradiction("-o", "--format") + ": the name's extension says another format";
@@ -59,6 +74,8 @@ std::string CheckSheet(const GivenOptions& given, RenderOptions& options) {
     if (FormatOfName(*options.outputPath).value_or(PictureFormat::kPng) != PictureFormat::kPng) {
         return given.Contradiction("--sheet", "-o") + ": a sheet is always PNG";
     }
+    const std::string foreign = CheckForeignExtension(given, options);
+    if (!foreign.empty()) return foreign;
     options.format = PictureFormat::kPng;
     const SheetLayout layout = LayoutSheet(options.sheetNumbers.size(), options.thumbWidth, options.sheetColumns);
     if (layout.width > kLargestSheetSide || layout.height > kLargestSheetSide) {

@@ -78,4 +78,12 @@ std::optional<PictureFormat> FormatOfName(const std::string& name) {
     return std::nullopt;
 }
 
+std::string ExtensionOf(const std::string& name) {
+    const size_t slash = name.rfind('/');
+    const size_t start = slash == std::string::npos ? 0 : slash + 1;
+    const size_t dot = name.rfind('.');
+    // A leading dot names a hidden file, not an extension.
+    return dot == std::string::npos || dot <= start ? "" : name.substr(dot);
+}
+
 }  // namespace vorrith

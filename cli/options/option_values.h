@@ -30,5 +30,7 @@ std::optional<PictureSize> ParseSize(const std::string& text);
 
 // The format a file name's extension (.png, .bmp, any case) asks for, if it names one.
 std::optional<PictureFormat> FormatOfName(const std::string& name);
+// ".jpg" of "pics/a.jpg"; "" for "a", ".hidden" or "dir.d/a".
+std::string ExtensionOf(const std::string& name);
 
 }  // namespace vorrith
