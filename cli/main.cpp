@@ -4,14 +4,17 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <string>
 #include <vector>
 
+#include "cli/message_text.h"
 #include "cli/options/option_table.h"
 #include "cli/options/render_options.h"
 #include "cli/render_job.h"
 #include "posix/descriptor_writer.h"
+#include "posix/system_reason.h"
 
 namespace {
 
@@ -26,6 +29,15 @@ void KeepStandardDescriptorsTaken() {
     }
 }
 
+// The help on the standard output; a failed write is said on the standard error, but
+// for a reader that has gone (--help | head -1), which asked for no more.
+int PrintHelp() {
+    const int error = vorrith::WriteAll(STDOUT_FILENO, vorrith::RenderUsage());
+    if (error == 0) return 0;
+    if (error == EPIPE) return 1;
+    return vorrith::FailWith("cannot write the help to the standard output: " + vorrith::SystemReason(error));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,6 +49,6 @@ int main(int argc, char** argv) {
         vorrith::WriteAll(STDERR_FILENO, "vorrith-render: error: " + parsed.error + " (try --help)\n");
         return 2;
     }
-    if (parsed.options.showHelp) return vorrith::WriteAll(STDOUT_FILENO, vorrith::RenderUsage()) == 0 ? 0 : 1;
+    if (parsed.options.showHelp) return PrintHelp();
     return vorrith::RunRenderJob(parsed.options, isatty(STDERR_FILENO) != 0);
 }

@@ -13,7 +13,7 @@ namespace {
 // --describe prints a plan and draws nothing: every option about drawing contradicts it.
 std::string CheckDescribe(const GivenOptions& given) {
     for (const char* other : {"-o", "--out-dir", "--random", "--jobs", "--dry-run", kNumberArguments, "--sheet",
-                              "--format", "--size"}) {
+                              "--format", "--size", "--fit", "--fill", "--filter", "--columns", "--thumb"}) {
         if (given.Given(other)) return given.Contradiction("--describe", other) + ": --describe draws no file";
     }
     return "";
