@@ -154,6 +154,8 @@ void RemoveTemporaryFileNow() {
     temporaryExists = 0;
 }
 
+void ForgetTemporaryFile() { temporaryExists = 0; }
+
 void RemoveLeftTemporaryFile(const std::string& path, unsigned long long inode) {
     struct stat status {};
     if (lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && status.st_ino == inode) unlink(path.c_str());

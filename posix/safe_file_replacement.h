@@ -53,6 +53,10 @@ void RemoveLeftTemporaryFile(const std::string& path, unsigned long long inode);
 // that end an interrupted process.
 void RemoveTemporaryFileNow();
 
+// In a child forked while its parent writes a file (a sheet's workers): the parent's
+// temporary file is not the child's to remove when the child is interrupted.
+void ForgetTemporaryFile();
+
 // The folder a path names a file in: "." for a bare name.
 std::string ContainingFolder(const std::string& path);
 

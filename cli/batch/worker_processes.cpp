@@ -12,6 +12,7 @@
 
 #include "posix/descriptor_writer.h"
 #include "posix/interruption.h"
+#include "posix/safe_file_replacement.h"
 
 namespace vorrith {
 
@@ -61,6 +62,7 @@ bool WorkerProcesses::Start(int count, const std::function<int(int worker, const
             close(report[0]);
             close(stopWrite_);
             for (const Worker& other : workers_) close(other.reportFd);  // their EOF must not wait for us
+            ForgetTemporaryFile();
             EndOnInterruption();
             _exit(body(w, WorkerLink(report[1], stopRead_)));
         }
