@@ -12,6 +12,7 @@ void ClearRenderParams(RenderParams& params) {
     params.control.store(0);
     params.fullScreen = 0;
     params.displayChanges.store(0);
+    params.exposures.store(0);
 }
 
 uint32_t SleepBeforeStep(uint32_t now, uint32_t wakeTick, uint32_t longest) {
@@ -62,6 +63,8 @@ void RunRenderLoop(RenderParams& params, RenderDevice& device, PictureSchedule& 
     const bool fullScreen = params.fullScreen != 0;
     Screen screen = ReadScreen(device, fullScreen);
     uint32_t displayChangesSeen = params.displayChanges.load();
+    uint32_t exposuresSeen = params.exposures.load();
+    RenderStep lastShown{RenderAction::kWait, {}, 0, {}};
     RenderLoop loop(screen.client, fullScreen, params.control, TickCount(), schedule);
     device.Begin(screen.client);
     for (;;) {
@@ -70,9 +73,14 @@ void RunRenderLoop(RenderParams& params, RenderDevice& device, PictureSchedule& 
             screen = ReadScreen(device, fullScreen);
             device.Begin(screen.client);
         }
+        if (params.exposures.load() != exposuresSeen) {
+            exposuresSeen = params.exposures.load();
+            Show(device, lastShown, screen);
+        }
         const RenderStep step = loop.Step(TickCount());
         if (step.action == RenderAction::kStopped) break;
         Show(device, step, screen);
+        if (step.action != RenderAction::kWait) lastShown = step;
         const uint32_t sleep = SleepBeforeStep(TickCount(), step.wakeTick, device.LongestWait());
         if (sleep > 0) device.Wait(sleep);
     }

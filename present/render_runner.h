@@ -25,6 +25,9 @@ struct RenderParams {
     ControlWord control;
     uint8_t fullScreen;
     std::atomic<uint32_t> displayChanges;
+    // Counts paints of uncovered window parts, which the window's thread paints black:
+    // the thread presents its last frame again.
+    std::atomic<uint32_t> exposures;
 };
 
 // Clears every field, as the saver window does before filling the block.

@@ -16,11 +16,16 @@ void SaverWindow::OnCreate(const SaverWindowStart& start) {
         platform_.BringToTop();
         createdTick_ = TickCount();
     }
-    anchor_ = start.cursor;
+    // After the switch, which may have moved the cursor: a move measured from before it
+    // would end the saver on less than the dead zone.
+    anchor_ = platform_.CursorPosition();
 }
 
 void SaverWindow::OnPaint(uintptr_t window) {
-    if (threadRunning_) return;
+    if (threadRunning_) {
+        params_.exposures.fetch_add(1);
+        return;
+    }
     platform_.BringToTop();
     ClearRenderParams(params_);
     params_.window = window;
@@ -63,6 +68,7 @@ void SaverWindow::OnDestroy() {
 }
 
 void SaverWindow::OnCrash() {
+    if (fullScreenMode_ && !destroyed_) platform_.StepAside();
     if (!modeSwitched_) return;
     modeSwitched_ = false;
     platform_.RestoreDesktopMode();

@@ -23,6 +23,10 @@ public:
     // it (a maximised window covers only the monitor it overlaps most).
     virtual void ShowCoveringEveryMonitor() = 0;
     virtual void BringToTop() = 0;
+    // After a crash: hides the window and takes it off the top, without waiting for its
+    // thread, so that the system's crash report is not opened behind it.
+    virtual void StepAside() = 0;
+    virtual CursorPoint CursorPosition() = 0;
     // Starts the render thread on params at below-normal priority; false if it could
     // not be created.
     virtual bool StartRenderThread(RenderParams& params) = 0;
@@ -44,11 +48,10 @@ constexpr int32_t kMouseDeadZone = 3;
 // What the window starts from.
 struct SaverWindowStart {
     // The full-screen saver, with its display-mode switch, grace period and zoom; false
-    // for a preview, and for a full-screen window started without them.
+    // for a preview.
     bool fullScreen = false;
     // The stored choice: when false, full screen touches no display mode at all.
     bool changeDisplayMode = true;
-    CursorPoint cursor{};  // where the cursor is as the window is created
 };
 
 class SaverWindow {
@@ -56,7 +59,8 @@ public:
     explicit SaverWindow(SaverWindowPlatform& platform) : platform_(platform) {}
 
     void OnCreate(const SaverWindowStart& start);
-    // After the platform's own painting: starts the render thread if none runs.
+    // After the platform has painted the invalid area black: starts the render thread
+    // if none runs, and otherwise asks it to present its last frame again.
     void OnPaint(uintptr_t window);
     // The cursor moved to at: true when the move goes on to the ending rules.
     bool OnMouseMoved(CursorPoint at);
@@ -65,8 +69,9 @@ public:
     void OnDisplayChange();
     // Stops and joins the render thread, then restores the display mode.
     void OnDestroy();
-    // A crash: restores the display mode if a switch succeeded and was not undone yet,
-    // since the process ends without OnDestroy.
+    // A crash or abort: the full-screen window steps aside, and the display mode is
+    // restored if a switch succeeded and was not undone yet, since the process ends
+    // without OnDestroy.
     void OnCrash();
 
     bool FullScreenMode() const { return fullScreenMode_; }

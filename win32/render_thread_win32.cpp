@@ -73,11 +73,18 @@ private:
 
 }  // namespace
 
+// An exception (memory short in a container, say) ends this thread only: escaping it
+// would end the process through std::terminate. The saver then shows its last frame
+// until the user ends it as usual.
 DWORD WINAPI RenderThread(LPVOID parameter) {
     const auto* start = static_cast<const RenderThreadStart*>(parameter);
-    WindowRenderDevice device(reinterpret_cast<HWND>(start->params->window), start->wake);
-    RunRenderLoop(*start->params, device);
-    return 0;
+    try {
+        WindowRenderDevice device(reinterpret_cast<HWND>(start->params->window), start->wake);
+        RunRenderLoop(*start->params, device);
+        return 0;
+    } catch (...) {
+        return 1;
+    }
 }
 
 }  // namespace vorrith

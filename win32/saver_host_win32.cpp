@@ -32,6 +32,19 @@ HANDLE savedInputContext = nullptr;
 
 HWND previewParent = nullptr;
 
+// One full-screen saver per session, known by a mutex of its own name (the standard
+// saver class and title are shared by every saver). Systems without session namespaces
+// refuse the "Local\\" prefix; the bare name serves there. The handle is kept for the
+// process's life: the system releases it as the process ends, however it ends.
+constexpr char kSingleSaverMutex[] = "Local\\VorrithSaver";
+constexpr char kSingleSaverMutexBare[] = "VorrithSaver";
+
+bool ClaimSingleSaver() {
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, kSingleSaverMutex);
+    if (mutex == nullptr) mutex = CreateMutexA(nullptr, FALSE, kSingleSaverMutexBare);
+    return mutex == nullptr || GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
 class Win32HostPlatform : public SaverHostPlatform {
 public:
     explicit Win32HostPlatform(HWND window) : window_(window) {}
@@ -63,7 +76,6 @@ void RestoreInputMethod(HWND hwnd) {
 
 void OnHostCreate(HWND hwnd) {
     DetachInputMethod(hwnd);
-    HostState().endingRules.MeasureTravelFrom(CursorOnScreen());
     if (!HostState().previewMode) SetCursor(nullptr);
 }
 
@@ -132,11 +144,7 @@ int RunSaverWindow(HWND parent) {
         const HDC screen = GetDC(nullptr);
         GetClipBox(screen, &area);
         ReleaseDC(nullptr, screen);
-        const HWND running = FindWindowA(kSaverClassName, kFullScreenTitle);
-        if (running != nullptr && IsWindow(running)) {
-            SetForegroundWindow(running);
-            return 0;
-        }
+        if (!ClaimSingleSaver()) return 0;
         Passwords().LoadPasswordVerifier();
     }
     HostState().queryCancelAutoPlayMsg = HostState().win9xFamily ? RegisterWindowMessageA("QueryCancelAutoPlay") : 0;

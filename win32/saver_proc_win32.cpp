@@ -6,7 +6,6 @@
 #include "win32/cursor_win32.h"
 #include "win32/monitors_win32.h"
 #include "win32/render_thread_win32.h"
-#include "win32/rules/command_line.h"
 #include "win32/saver_host_win32.h"
 #include "win32/settings_store_win32.h"
 
@@ -38,6 +37,13 @@ public:
                      screen.bottom - screen.top, SWP_SHOWWINDOW);
     }
     void BringToTop() override { BringWindowToTop(window_); }
+    CursorPoint CursorPosition() override { return CursorOnScreen(); }
+    // Asynchronous when the crash is on the render thread: the window's thread may be
+    // waiting for it, and must not be waited for in turn.
+    void StepAside() override {
+        SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+    }
     bool StartRenderThread(RenderParams& params) override {
         if (wake_ == nullptr) wake_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         if (wake_ != nullptr) ResetEvent(wake_);
@@ -66,10 +72,21 @@ private:
 Win32SaverPlatform saverPlatform;
 SaverWindow saverWindow(saverPlatform);
 
-// Only "/s" brings the full-screen behaviour (command_line.h says why).
+// Full screen is the mode the command line was parsed into, whatever its writing: a
+// window without a parent.
 SaverWindowStart SaverStartOfThisProcess() {
     RegistrySettingsStore settings;
-    return {HasFullScreenSwitch(GetCommandLineA()), ReadChangeDisplayMode(settings), CursorOnScreen()};
+    return {!HostState().previewMode, ReadChangeDisplayMode(settings)};
+}
+
+// At once, so that nothing a passing window left stays on the screen until the render
+// thread presents its frame again.
+void PaintInvalidAreaBlack(HWND hwnd) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(hwnd, &paint);
+    const RECT& area = paint.rcPaint;
+    if (dc != nullptr) PatBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, BLACKNESS);
+    EndPaint(hwnd, &paint);
 }
 
 }  // namespace
@@ -79,15 +96,16 @@ LRESULT SaverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         saverWindow.OnCreate(SaverStartOfThisProcess());
+        // The ending rules measure travel from where the mode switch left the cursor.
+        HostState().endingRules.MeasureTravelFrom(CursorOnScreen());
         break;
     case WM_DISPLAYCHANGE:
         saverWindow.OnDisplayChange();
         break;
-    case WM_PAINT: {
-        const LRESULT result = DefaultSaverProc(hwnd, message, wParam, lParam);
+    case WM_PAINT:
+        PaintInvalidAreaBlack(hwnd);
         saverWindow.OnPaint(reinterpret_cast<uintptr_t>(hwnd));
-        return result;
-    }
+        return 0;
     case WM_ERASEBKGND:
         return 1;
     case WM_MOUSEMOVE:

@@ -178,6 +178,29 @@ TEST_F(RenderLoopTest, DisplayChangeTakesTheNewGeometryFromTheNextFrame) {
     }
 }
 
+// Where the desktop does not compose, a window passing over the saver leaves a hole the
+// window's thread paints black: the held frame comes back at the next step.
+TEST_F(RenderLoopTest, AnExposureShowsTheLastFrameAgainDuringTheHold) {
+    FakeRenderDevice device(params, 640, 480);
+    size_t framesBefore = 0;
+    uint32_t exposedAt = 0;
+    device.onWait = [&](uint32_t milliseconds) {
+        if (framesBefore != 0 || milliseconds != kHoldPollMs) return;
+        framesBefore = device.presented.size();
+        exposedAt = device.Milliseconds();
+        params.exposures.fetch_add(1);
+    };
+    device.onPresent = [&] {
+        if (framesBefore != 0) device.Stop();
+    };
+    RunRenderLoop(params, device);
+    ASSERT_EQ(device.presented.size(), framesBefore + 1);
+    const ScreenRect again = device.presented.back(), held = device.presented[framesBefore - 1];
+    EXPECT_TRUE(again.left == held.left && again.top == held.top && again.right == held.right &&
+                again.bottom == held.bottom);
+    EXPECT_EQ(device.presentTicks.back(), exposedAt);
+}
+
 TEST_F(RenderLoopTest, FirstPictureFadesInFromBlackAndEndsOnTheExactPicture) {
     FakeRenderDevice device(params, 640, 480);
     bool firstChecked = false;

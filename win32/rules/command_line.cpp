@@ -42,13 +42,6 @@ uintptr_t ParseWindowHandle(const char* text) {
     return value;
 }
 
-bool HasFullScreenSwitch(const char* commandLine) {
-    for (const char* p = commandLine; *p != '\0'; ++p) {
-        if (*p == '/' && (p[1] == 's' || p[1] == 'S')) return true;
-    }
-    return false;
-}
-
 ModeRequest ParseModeRequest(const char* arguments) {
     const char* p = arguments;
     while (IsSeparator(*p)) ++p;

@@ -34,13 +34,4 @@ uintptr_t ParseWindowHandle(const char* text);
 
 ModeRequest ParseModeRequest(const char* arguments);
 
-// The saver window's own check for full-screen mode: anywhere in the whole command line,
-// a '/' directly followed by 's' or 'S'.
-//
-// Two scans of one command line, on purpose: ParseModeRequest takes "/s", "-s" and a
-// bare "s" alike as the full-screen mode, while this check counts only "/s". A saver
-// started with "-s" or "s" runs in the full-screen window but, as it always has, without
-// the display-mode switch, the mouse grace period or the zoom that "/s" brings.
-bool HasFullScreenSwitch(const char* commandLine);
-
 }  // namespace vorrith

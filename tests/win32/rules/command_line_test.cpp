@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "win32/rules/processor_refusal.h"
+
 namespace vorrith {
 namespace {
 
@@ -57,25 +59,42 @@ TEST(ParseModeRequest, ModeAndWindowOfEachWriting) {
     }
 }
 
-// The mode scan and the saver window's own scan read one command line differently on
-// purpose: "-s" and "s" start the full-screen window without what "/s" brings.
-TEST(HasFullScreenSwitch, OnlyASlashFollowedBySWhereTheModeScanTakesAnyWriting) {
+// The whole command line as the program reads it: any writing of "s" is the full-screen
+// saver, with everything full screen brings, and "/s" inside the program's path is no mode.
+TEST(ParseModeRequest, ModeOfAWholeCommandLine) {
     const struct {
         const char* commandLine;
         SaverMode mode;
-        bool fullScreenSwitch;
     } cases[] = {
-        {"\"C:\\x\\Vorrith.scr\" /s", SaverMode::kFullScreen, true},
-        {"vorrith.scr /S", SaverMode::kFullScreen, true},
-        {"vorrith.scr -s", SaverMode::kFullScreen, false},
-        {"vorrith.scr s", SaverMode::kFullScreen, false},
-        {"vorrith.scr /p 5", SaverMode::kPreview, false},
-        {"c:/saver/vorrith.scr /p 5", SaverMode::kPreview, true},  // a path's "/s" counts too
+        {"\"C:\\x\\Vorrith.scr\" /s", SaverMode::kFullScreen},
+        {"vorrith.scr /S", SaverMode::kFullScreen},
+        {"vorrith.scr -s", SaverMode::kFullScreen},
+        {"vorrith.scr s", SaverMode::kFullScreen},
+        {"vorrith.scr /s:1234", SaverMode::kFullScreen},
+        {"vorrith.scr /p 5", SaverMode::kPreview},
+        {"c:/saver/vorrith.scr /p 5", SaverMode::kPreview},
+        {"Z:/tmp/savers/Vorrith.scr /p 5", SaverMode::kPreview},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ParseModeRequest(SkipProgramName(c.commandLine)).mode, c.mode) << c.commandLine;
-        EXPECT_EQ(HasFullScreenSwitch(c.commandLine), c.fullScreenSwitch) << c.commandLine;
     }
+}
+
+// Without SSE2 the modes the system starts unasked end quietly; the ones the user opened
+// say why.
+TEST(RefusalWithoutSse2, QuietForSaverAndPreviewAMessageForTheUsersOwnModes) {
+    const struct {
+        const char* commandLine;
+        ProcessorRefusal refusal;
+    } cases[] = {
+        {"vorrith.scr /s", ProcessorRefusal::kQuietExit},
+        {"Z:/tmp/savers/Vorrith.scr /p 5", ProcessorRefusal::kQuietExit},
+        {"vorrith.scr /x", ProcessorRefusal::kQuietExit},
+        {"vorrith.scr", ProcessorRefusal::kExplainInMessageBox},
+        {"vorrith.scr /c:1234", ProcessorRefusal::kExplainInMessageBox},
+        {"vorrith.scr /a 77", ProcessorRefusal::kExplainInMessageBox},
+    };
+    for (const auto& c : cases) EXPECT_EQ(RefusalWithoutSse2(c.commandLine), c.refusal) << c.commandLine;
 }
 
 }  // namespace
