@@ -19,6 +19,18 @@ WindowPlacement PlaceConfigDialog(const DialogRect& workArea, const DialogRect& 
     return {x, y, width, height};
 }
 
+int PictureDpiThatFits(const DialogRect& workArea, const DialogRect& window, const DialogRect& client, int dpi) {
+    const int frameWidth = window.Width() - client.Width();
+    const int frameHeight = window.Height() - client.Height();
+    int pictureDpi = dpi;
+    while (pictureDpi > kSmallestPictureDpi &&
+           (frameWidth + ScaleToDpi(kPictureWidth, pictureDpi) > workArea.Width() ||
+            frameHeight + ScaleToDpi(kPictureHeight, pictureDpi) > workArea.Height())) {
+        --pictureDpi;
+    }
+    return pictureDpi;
+}
+
 int ControlTopAtBottom(int controlBottom, int dpi) { return ScaleToDpi(kPictureHeight, dpi) - controlBottom; }
 
 DialogRect PlaceChoiceBox(const DialogRect& firstControl, const DialogRect& about, int clientWidth,

@@ -1,6 +1,7 @@
 // Placement of the configuration dialog: the window grows so that its client area is
-// the picture, 640 x 480 scaled by the dialog's DPI (never shrinking), sits centred in
-// the work area but not above its top, and the row of controls moves from the top of
+// the picture, 640 x 480 scaled by the dialog's DPI (never shrinking) or less where the
+// window would not fit its monitor's work area, sits centred in that work area but not
+// above its top, and the row of controls moves from the top of
 // the client area to its bottom. The controls scale with the dialog's font on their
 // own, so at 150 % the dialog looks as at 100 %, only larger.
 #pragma once
@@ -26,6 +27,13 @@ struct WindowPlacement {
 
 WindowPlacement PlaceConfigDialog(const DialogRect& workArea, const DialogRect& window,
                                   const DialogRect& client, int dpi = kBaseDpi);
+
+// The picture's scale, as a DPI up to dpi, at which the whole window (frame, caption
+// and picture) fits the work area of its monitor: the largest that does, and no less
+// than kSmallestPictureDpi (a quarter of the picture's size) on a screen too small for
+// any.
+constexpr int kSmallestPictureDpi = 24;
+int PictureDpiThatFits(const DialogRect& workArea, const DialogRect& window, const DialogRect& client, int dpi);
 
 // New top of a control whose client rectangle ends at controlBottom: as far above
 // the picture's bottom row as it was below the client area's top.

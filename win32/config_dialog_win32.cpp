@@ -5,7 +5,10 @@
 
 #include <cstddef>
 #include <cstring>
+#include <cwchar>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/bmp_writer.h"
 #include "resources/resource_ids.h"
@@ -36,25 +39,61 @@ std::string LoadProgramString(UINT id, int bufferSize) {
 
 DialogRect ToDialogRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
+// The scale the picture was laid out at: the dialog's DPI, or less where that would not
+// fit the monitor.
+int pictureDpi = kBaseDpi;
+
+// The work area of the monitor the dialog is on, which need not be the primary.
+DialogRect WorkAreaOf(HWND dialog) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    RECT work{};
+    if (GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        work = monitor.rcWork;
+    } else {
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    }
+    return ToDialogRect(work);
+}
+
 void SizeToPicture(HWND dialog) {
-    RECT work{}, window{}, client{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT window{}, client{};
     GetWindowRect(dialog, &window);
     GetClientRect(dialog, &client);
-    const WindowPlacement place =
-        PlaceConfigDialog(ToDialogRect(work), ToDialogRect(window), ToDialogRect(client), WindowDpi(dialog));
+    const DialogRect work = WorkAreaOf(dialog);
+    pictureDpi = PictureDpiThatFits(work, ToDialogRect(window), ToDialogRect(client), WindowDpi(dialog));
+    const WindowPlacement place = PlaceConfigDialog(work, ToDialogRect(window), ToDialogRect(client), pictureDpi);
     SetWindowPos(dialog, nullptr, place.x, place.y, place.width, place.height, SWP_NOZORDER | SWP_NOREDRAW);
 }
 
-// The template puts the row of controls at the top; the picture takes the client area
-// and the row sits at its bottom instead.
-void MoveControlsToBottom(HWND dialog) {
-    const int dpi = WindowDpi(dialog);
+// Each control's place in the template, in client pixels at the DPI the dialog was
+// created at: every layout starts from these, so that a DPI change the system has
+// already scaled the controls for is never applied twice.
+struct TemplatePlaces {
+    int dpi = kBaseDpi;
+    std::vector<std::pair<HWND, RECT>> controls;
+};
+TemplatePlaces templatePlaces;
+
+void RecordTemplatePlaces(HWND dialog) {
+    templatePlaces = {WindowDpi(dialog), {}};
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT box{};
         GetWindowRect(child, &box);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&box), 2);
-        MoveWindow(child, box.left, ControlTopAtBottom(box.bottom, dpi), box.right - box.left, box.bottom - box.top, FALSE);
+        templatePlaces.controls.emplace_back(child, box);
+    }
+}
+
+// The template puts the row of controls at the top; the picture takes the client area
+// and the row sits at its bottom instead, at the dialog's present DPI.
+void MoveControlsToBottom(HWND dialog) {
+    const int dpi = WindowDpi(dialog);
+    for (const auto& [child, place] : templatePlaces.controls) {
+        const auto scaled = [&](LONG pixels) { return MulDiv(pixels, dpi, templatePlaces.dpi); };
+        const int height = scaled(place.bottom - place.top);
+        MoveWindow(child, scaled(place.left), ControlTopAtBottom(scaled(place.bottom), pictureDpi),
+                   scaled(place.right - place.left), height, FALSE);
     }
 }
 
@@ -95,12 +134,29 @@ void PlaceDisplayModeChoice(HWND dialog) {
     MoveWindow(box, place.left, place.top, place.Width(), place.Height(), FALSE);
 }
 
-INT_PTR OnInitDialog(HWND dialog) {
-    InitCommonControls();
-    SetWindowTextA(dialog, LoadProgramString(IDS_DIALOG_TITLE, kTextBufferSize).c_str());
+void LayOut(HWND dialog) {
     SizeToPicture(dialog);
     MoveControlsToBottom(dialog);
     PlaceDisplayModeChoice(dialog);
+}
+
+// Moved to a monitor of another DPI: the window takes the rectangle the system proposes
+// there, then the picture, its scale and the row are laid out afresh for the new DPI and
+// that monitor's work area.
+INT_PTR OnDpiChanged(HWND dialog, LPARAM proposed) {
+    const RECT& place = *reinterpret_cast<const RECT*>(proposed);
+    SetWindowPos(dialog, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOut(dialog);
+    InvalidateRect(dialog, nullptr, TRUE);
+    return TRUE;
+}
+
+INT_PTR OnInitDialog(HWND dialog) {
+    InitCommonControls();
+    SetWindowTextA(dialog, LoadProgramString(IDS_DIALOG_TITLE, kTextBufferSize).c_str());
+    RecordTemplatePlaces(dialog);
+    LayOut(dialog);
     SendDlgItemMessageA(dialog, IDC_IMAGE_NUMBER, EM_LIMITTEXT, kImageNumberMaxDigits, 0);
     SetDlgItemTextA(dialog, IDC_IMAGE_NUMBER, kStartImageText);
     RegistrySettingsStore settings;
@@ -144,30 +200,51 @@ INT_PTR OnDraw(HWND dialog) {
 
 // The save dialog's structure in the size of its version-4 layout, which every
 // system since accepts; the 64-bit program uses that layout's 64-bit size.
-constexpr DWORD kSaveRequestSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+constexpr DWORD kSaveRequestSize = offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(LPCWSTR);
 #ifndef _WIN64
 static_assert(kSaveRequestSize == 76, "the 32-bit version-4 save structure is 76 bytes");
 #endif
-bool AskSaveFileName(HWND dialog, char (&fileName)[kTextBufferSize]) {
-    OPENFILENAMEA request;
+// Room for the longest path the system's wide file calls take, so that no folder the
+// dialog can reach is too deep for the name to come back.
+constexpr DWORD kSavePathCapacity = 32768;
+
+// The wide dialog, so that folder names of every script come back whole; a name typed
+// without an extension gets ".bmp".
+SaveDialogOutcome AskSaveFileName(HWND dialog, std::wstring& fileName) {
+    fileName.resize(kSavePathCapacity, L'\0');
+    OPENFILENAMEW request;
     std::memset(&request, 0, sizeof request);
     request.lStructSize = kSaveRequestSize;
     request.hwndOwner = dialog;
     request.lpstrFilter = kBmpFileFilter;
     request.nFilterIndex = 1;
-    request.lpstrFile = fileName;
-    request.nMaxFile = kTextBufferSize;
+    request.lpstrFile = fileName.data();
+    request.nMaxFile = kSavePathCapacity;
+    request.lpstrDefExt = kBmpDefaultExtension;
     request.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER;
-    return GetSaveFileNameA(&request) != 0;
+    const bool chosen = GetSaveFileNameW(&request) != 0;
+    fileName.resize(std::wcslen(fileName.c_str()));
+    return JudgeSaveDialog(chosen, chosen ? 0 : CommDlgExtendedError());
+}
+
+// The saving routine takes UTF-8, which carries every name the wide dialog returns.
+std::string Utf8(const std::wstring& text) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(length > 0 ? length : 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, narrow.data(), length, nullptr, nullptr);
+    narrow.resize(std::strlen(narrow.c_str()));
+    return narrow;
 }
 
 INT_PTR OnSaveAs(HWND dialog) {
     if (!HasBrowserPicture()) return TRUE;
-    char fileName[kTextBufferSize] = "";
     const std::string proposed = DefaultPictureName(dialogImageNumber);
-    std::strncpy(fileName, proposed.c_str(), kTextBufferSize - 1);
-    if (!AskSaveFileName(dialog, fileName)) return TRUE;
-    const FileReplaceResult saved = SaveBrowserPicture(fileName, ReplaceFileSafelyWin32);
+    std::wstring fileName(proposed.begin(), proposed.end());  // ASCII digits and letters
+    const SaveDialogOutcome asked = AskSaveFileName(dialog, fileName);
+    if (asked.action == SaveDialogAction::kCancelled) return TRUE;
+    const FileReplaceResult saved = asked.action == SaveDialogAction::kSave
+                                        ? SaveBrowserPicture(Utf8(fileName), ReplaceFileSafelyWin32)
+                                        : FileReplaceResult{false, asked.reason};
     if (!saved.ok) {
         MessageBoxA(dialog, SaveFailedMessage(saved.reason).c_str(), kSaveFailedCaption, MB_OK | MB_TASKMODAL);
     }
@@ -226,13 +303,17 @@ int ShowConfigDialog(HWND owner) {
     return static_cast<int>(result);
 }
 
-INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+// The message of a DPI change, defined by headers for Windows 8.1 and later only.
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
+INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: return OnInitDialog(dialog);
         case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam));
         case WM_PAINT: return OnPaint(dialog);
         case WM_ERASEBKGND: return HasBrowserPicture() ? TRUE : FALSE;
         case WM_CLOSE: return OnClose(dialog);
+        case kDpiChangedMessage: return OnDpiChanged(dialog, lParam);
         default: return FALSE;
     }
 }

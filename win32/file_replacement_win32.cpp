@@ -30,9 +30,9 @@ std::string SystemReason(DWORD error) {
 FileReplaceResult Failure(DWORD error) { return {false, SystemReason(error)}; }
 
 std::wstring Widen(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
     std::wstring wide(static_cast<size_t>(length > 0 ? length : 1), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
+    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), length);
     wide.resize(std::wcslen(wide.c_str()));
     return wide;
 }
@@ -88,6 +88,16 @@ DWORD Fill(HANDLE file, const std::vector<uint8_t>& bytes) {
     return error;
 }
 
+// An existing file is replaced with ReplaceFileW, which gives the new file the old one's
+// owner, access list, alternate streams and creation time; where the volume cannot do
+// that (some network shares, file systems without those), a plain rename over it still
+// saves the picture. A new file is simply renamed into place.
+DWORD PutInPlace(const std::wstring& temporary, const std::wstring& target, bool replacing) {
+    if (replacing && ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, 0, nullptr, nullptr)) return 0;
+    if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
+    return GetLastError();
+}
+
 }  // namespace
 
 FileReplaceResult ReplaceFileSafelyWin32(const std::string& destination, const std::vector<uint8_t>& bytes) {
@@ -109,9 +119,7 @@ FileReplaceResult ReplaceFileSafelyWin32(const std::string& destination, const s
         !SetFileAttributesW(temporary.c_str(), oldAttributes & kKeptAttributes)) {
         error = GetLastError();
     }
-    if (error == 0 && !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        error = GetLastError();
-    }
+    if (error == 0) error = PutInPlace(temporary, target, oldAttributes != INVALID_FILE_ATTRIBUTES);
     if (error == 0) return {};
     SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);  // a hidden or system file must go too
     DeleteFileW(temporary.c_str());

@@ -1,6 +1,6 @@
 // The safe file replacement of core/file_replacement.h with Win32 calls: CreateFileW
 // with CREATE_NEW beside the destination, WriteFile, FlushFileBuffers, the old file's
-// attributes, MoveFileExW with MOVEFILE_REPLACE_EXISTING. Paths go through the \\?\ form,
+// attributes, ReplaceFileW over an existing file (MoveFileExW where it cannot). Paths go through the \\?\ form,
 // so a temporary name never fails for being longer than MAX_PATH.
 #pragma once
 
@@ -12,7 +12,7 @@
 
 namespace vorrith {
 
-// destination is in the program's ANSI code page, as the save dialog returns it.
+// destination is in UTF-8, so that a name in any script reaches the file system whole.
 FileReplaceResult ReplaceFileSafelyWin32(const std::string& destination, const std::vector<uint8_t>& bytes);
 
 }  // namespace vorrith

@@ -1,7 +1,8 @@
 // Save As through the real save dialog: it proposes Vorrith12345.Bmp, and the file it
 // writes is byte for byte the renderer's file of the same picture, replacing an older
 // file of the same name after the user agreed; a file that cannot be replaced is
-// reported with "Save failed." and the reason, and is kept whole.
+// reported with "Save failed." and the reason, and is kept whole; a folder named in any
+// script takes a typed name, which gets ".bmp".
 #include <cstdio>
 
 #include "tests/e2e/config_dialog_support.h"
@@ -67,6 +68,36 @@ HWND SaveAs(ConfigDialog& dialog, const std::string& fileName, const std::string
     return save;
 }
 
+// Reads a whole file by its wide name; empty when it cannot be read.
+std::vector<BYTE> ReadWholeFileW(const std::wstring& path) {
+    std::vector<BYTE> bytes;
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    BYTE chunk[65536];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.insert(bytes.end(), chunk, chunk + got);
+    CloseHandle(file);
+    return bytes;
+}
+
+// A folder named in Greek and Cyrillic, outside every ANSI code page, and a name typed
+// without extension: the picture lands there as "sky.bmp".
+void CheckSaveIntoAnyScript(ConfigDialog& dialog, const std::vector<BYTE>& expected) {
+    wchar_t current[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, current);
+    const std::wstring folder = std::wstring(current) + L"\\probe-\u03A9mega-\u0416\u0438\u0432";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ClickButton(dialog.window, IDC_SAVE_AS);
+    const HWND save = WaitForProcessDialog(dialog.program.processId, "Save As", kDialogWaitMs);
+    REQUIRE(save != nullptr);
+    SendMessageW(FileNameBox(save), WM_SETTEXT, 0, reinterpret_cast<LPARAM>((folder + L"\\sky").c_str()));
+    ClickButton(save, IDOK);
+    CHECK(WaitUntil([&] { return ReadWholeFileW(folder + L"\\sky.bmp") == expected; }, kDialogWaitMs));
+    CHECK(WaitForProcessDialog(dialog.program.processId, "Error", 0) == nullptr);
+    DeleteFileW((folder + L"\\sky.bmp").c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
 // A read-only file cannot be replaced: the user agrees to replace it, the save fails
 // with the system's reason, and the old file stays whole with nothing left beside it.
 void CheckFailedSaveIsReported(ConfigDialog& dialog) {
@@ -126,5 +157,6 @@ E2E_SCENARIO(config_save_as_e2e) {
     CHECK(WaitUntil([&] { return !IsWindow(save); }, kDialogWaitMs));
     CHECK(WaitForProcessDialog(dialog.program.processId, "Error", 0) == nullptr);
     CheckFailedSaveIsReported(dialog);
+    CheckSaveIntoAnyScript(dialog, expected);
     CloseConfigDialog(dialog);
 }

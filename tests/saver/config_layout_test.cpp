@@ -83,6 +83,32 @@ TEST(ConfigLayoutTest, PictureAndControlRowScaleWithTheDpi) {
     EXPECT_EQ(ScaleToDpi(15, 144), 23);    // 22.5 rounds up
 }
 
+// At 150 % on 1366 x 768 under a 40-pixel taskbar the picture at full scale would put
+// the control row under the taskbar: it shrinks until the whole window fits.
+TEST(ConfigLayoutTest, PictureShrinksUntilTheWindowFitsItsWorkArea) {
+    const struct {
+        DialogRect work;
+        int dpi;
+        DialogRect window, client;
+        int pictureDpi;
+    } cases[] = {
+        {{0, 0, 1366, 728}, 144, {0, 0, 666, 206}, {0, 0, 657, 168}, 138},
+        {{1366, 0, 3286, 1040}, 144, {0, 0, 666, 206}, {0, 0, 657, 168}, 144},
+        {{0, 0, 600, 400}, 96, kTemplateWindow, kTemplateClient, 75},
+        {{0, 0, 40, 30}, 96, kTemplateWindow, kTemplateClient, kSmallestPictureDpi},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pictureDpi);
+        EXPECT_EQ(PictureDpiThatFits(c.work, c.window, c.client, c.dpi), c.pictureDpi);
+        if (c.pictureDpi == kSmallestPictureDpi) continue;
+        const WindowPlacement place = PlaceConfigDialog(c.work, c.window, c.client, c.pictureDpi);
+        EXPECT_GE(place.x, c.work.left);
+        EXPECT_GE(place.y, c.work.top);
+        EXPECT_LE(place.x + place.width, c.work.right);
+        EXPECT_LE(place.y + place.height, c.work.bottom);
+    }
+}
+
 // The display-mode box at the right end of the row under the picture, over text widths
 // from short to far too long for one line, at 100, 150 and 200 %: it never runs past the
 // picture's right margin nor into About, and keeps to the row's middle. The row is the

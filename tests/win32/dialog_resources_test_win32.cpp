@@ -51,7 +51,8 @@ INT_PTR CALLBACK KeepDefaults(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 TEST_F(DialogResourcesTest, ConfigurationDialogTemplate) {
     const auto header = DialogHeader<PlainDialogHeader>(IDD_CONFIG_DIALOG);
-    EXPECT_EQ(header.style & ~WS_POPUP, DWORD{WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT});
+    // The picture is painted around the controls, never over them.
+    EXPECT_EQ(header.style & ~WS_POPUP, DWORD{WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | WS_CLIPCHILDREN});
     EXPECT_EQ(header.items, 7);  // the row of the picture browser and the display-mode choice
     EXPECT_EQ(header.cx, 292);
     EXPECT_EQ(header.cy, 66);

@@ -52,8 +52,15 @@ private:
     std::string path_;
 };
 
+std::wstring Wide(const std::string& utf8) {
+    std::wstring wide(utf8.size() + 1, L'\0');
+    wide.resize(static_cast<size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), static_cast<int>(utf8.size()), wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+
 std::string Read(const std::string& path) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE file = CreateFileW((L"\\\\?\\" + Wide(path)).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "(missing)";
     std::string text(1 << 16, '\0');
     DWORD got = 0;
@@ -73,12 +80,12 @@ void Write(const std::string& path, const std::string& text, DWORD attributes = 
 
 size_t EntriesIn(const std::string& folder) {
     size_t count = 0;
-    WIN32_FIND_DATAA entry;
-    const HANDLE find = FindFirstFileA(("\\\\?\\" + folder + "\\*").c_str(), &entry);
+    WIN32_FIND_DATAW entry;
+    const HANDLE find = FindFirstFileW((L"\\\\?\\" + Wide(folder) + L"\\*").c_str(), &entry);
     while (find != INVALID_HANDLE_VALUE) {
-        const std::string name = entry.cFileName;
-        if (name != "." && name != "..") ++count;
-        if (!FindNextFileA(find, &entry)) break;
+        const std::wstring name = entry.cFileName;
+        if (name != L"." && name != L"..") ++count;
+        if (!FindNextFileW(find, &entry)) break;
     }
     if (find != INVALID_HANDLE_VALUE) FindClose(find);
     return count;
@@ -121,6 +128,13 @@ TEST(FileReplacementWin32Test, SaveAsKeepsEitherPictureWhole) {
              EXPECT_LT(d.size(), size_t{MAX_PATH});
              EXPECT_EQ(Read(d), kNewText);
          }},
+        {0, "a Greek and Cyrillic folder deeper than MAX_PATH, outside any ANSI code page",
+         [](const std::string& f) {
+             const std::string folder = FolderOfLength(f, 280) + "\\probe-\xCE\xA9mega-\xD0\x96\xD0\xB8\xD0\xB2";
+             CreateDirectoryW((L"\\\\?\\" + Wide(folder)).c_str(), nullptr);
+             return folder + "\\\xCE\xB1.bmp";
+         },
+         true, [](const std::string& d) { EXPECT_EQ(Read(d), kNewText); }},
         {13, "an existing file is replaced whole and stays hidden",
          [](const std::string& f) {
              Write(f + "\\hidden.bmp", "old picture", FILE_ATTRIBUTE_HIDDEN);
