@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# A 10-minute run of the full-screen saver under Wine that samples its kernel handle
-# count every minute and fails unless the count stays flat. GDI objects are not counted:
-# Wine's GetGuiResources is a stub that answers 0.
+# A 10-minute run of the full-screen saver that samples its kernel handle count every
+# minute and fails unless the count stays flat. Meant for Windows: Wine 8 counts neither
+# a process's kernel handles (GetProcessHandleCount) nor its GDI objects
+# (GetGuiResources), and there the run only shows that the saver keeps running.
 # Usage: tools/count-saver-handles.sh [MINUTES]
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
