@@ -8,7 +8,7 @@ native=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark
         pkg-config libcairo2-dev libfontconfig-dev libpng-dev fonts-dejavu-core  # the renderer: resampling, PNG, labels
         libx11-dev libxext-dev libxinerama-dev)  # the X11 saver: Xlib, MIT-SHM, monitors
 windows=(g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64 wine wine64 xvfb xauth
-         xserver-xephyr libxinerama1)
+         xserver-xephyr libxinerama1 nsis)  # nsis: makensis builds the installer
 web=(emscripten chromium)
 # The X11 saver's tests: virtual displays (two monitors in Xephyr), the settings
 # description's checker, and the screensaver daemon it is run by.
