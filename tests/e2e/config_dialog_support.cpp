@@ -6,9 +6,9 @@
 
 namespace vorrith::e2e {
 
-ConfigDialog OpenConfigDialog() {
+ConfigDialog OpenConfigDialog(const std::string& saver) {
     ConfigDialog dialog;
-    dialog.program = StartSaver("/c");
+    dialog.program = StartSaver("/c", saver);
     if (dialog.program.process == nullptr) return dialog;
     dialog.window = WaitForWindow(kDialogClass, kStartTitle, kDialogWaitMs);
     // The title is set first when the dialog opens; it shows once sized and laid out.

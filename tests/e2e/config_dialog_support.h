@@ -23,9 +23,9 @@ struct ConfigDialog {
     HWND window = nullptr;
 };
 
-// Starts "Vorrith.scr /c" and waits until its dialog shows, laid out; window is null
-// when none came.
-ConfigDialog OpenConfigDialog();
+// Starts "saver /c" and waits until its dialog shows, laid out; window is null when none
+// came.
+ConfigDialog OpenConfigDialog(const std::string& saver = kBuiltSaver);
 // Closes the dialog with Escape's command and checks the process ends with 0.
 void CloseConfigDialog(ConfigDialog& dialog);
 

@@ -36,7 +36,9 @@ Program StartProgram(const std::string& commandLine) {
     return {info.hProcess, info.dwProcessId};
 }
 
-Program StartSaver(const std::string& arguments) { return StartProgram("Vorrith.scr " + arguments); }
+Program StartSaver(const std::string& arguments, const std::string& saver) {
+    return StartProgram(saver + " " + arguments);
+}
 
 bool WaitForExit(Program& program, DWORD timeoutMs, DWORD& exitCode) {
     if (program.process == nullptr) return false;
@@ -52,8 +54,8 @@ void EndProgram(Program& program) {
     program = {};
 }
 
-HWND StartFullScreenSaver(Program& saver) {
-    saver = StartSaver("/s");
+HWND StartFullScreenSaver(Program& saver, const std::string& saverPath) {
+    saver = StartSaver("/s", saverPath);
     if (saver.process == nullptr) return nullptr;
     const HWND window = WaitForWindow("WindowsScreenSaverClass", "Screen Saver", 10000);
     if (window == nullptr) EndProgram(saver);

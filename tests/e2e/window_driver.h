@@ -21,9 +21,13 @@ struct Program {
     DWORD processId = 0;
 };
 
-// Starts "Vorrith.scr arguments" from the current folder (tests run in the folder of
-// Vorrith.scr). An empty Program when it cannot start.
-Program StartSaver(const std::string& arguments);
+// The built saver, started from the current folder (tests run in the folder of
+// Vorrith.scr).
+constexpr char kBuiltSaver[] = "Vorrith.scr";
+
+// Starts "saver arguments", the saver's path unquoted as Windows starts a screen saver.
+// An empty Program when it cannot start.
+Program StartSaver(const std::string& arguments, const std::string& saver = kBuiltSaver);
 Program StartProgram(const std::string& commandLine);
 // True when the program ended within timeoutMs; its exit code in exitCode.
 bool WaitForExit(Program& program, DWORD timeoutMs, DWORD& exitCode);
@@ -31,7 +35,7 @@ bool WaitForExit(Program& program, DWORD timeoutMs, DWORD& exitCode);
 void EndProgram(Program& program);
 // Starts the full-screen saver ("/s") and waits up to 10 s for its window. When no window
 // comes, the saver is ended and the result is null.
-HWND StartFullScreenSaver(Program& saver);
+HWND StartFullScreenSaver(Program& saver, const std::string& saverPath = kBuiltSaver);
 // Presses space in the saver's window, waits up to 10 s for the saver to end and then
 // ends it either way. True when it ended by itself; its exit code in exitCode.
 bool EndWithKey(Program& saver, HWND window, DWORD& exitCode);
