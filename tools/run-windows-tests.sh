@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The Windows tests under Wine on a virtual display: builds both targets, then runs the
-# Windows unit tests and the end-to-end tests of one build through CTest. The i686
-# build (the one that ships) is tested when this machine runs the 32-bit Wine loader;
-# otherwise the x86_64 build under wine64, and the run says so. Arguments go to ctest
-# (e.g. -R NAME to run some tests only).
+# Windows unit tests and the end-to-end tests of one build through CTest, and the tests
+# of its installer (tools/test-installer.sh). The i686 build (the one that ships) is
+# tested when this machine runs the 32-bit Wine loader; otherwise the x86_64 build under
+# wine64, and the run says so. Arguments go to ctest (e.g. -R NAME to run some tests
+# only), and then the installer's tests are left out.
 # A fresh Wine prefix is made inside the build folder once per run, without the Gecko
 # and Mono installers and with the crash dialog off, so a crash fails fast; the
 # scenarios labelled wine-two-monitors and wine-150-percent run in copies of it with
@@ -57,17 +58,18 @@ wineserver -w
 # Copies of the fresh prefix for the scenarios that need other settings, made before any
 # test runs: Wine reads Xinerama's monitors only without XRandR, and takes its DPI from
 # LogPixels. Each change is read when the copy's Wine server next starts.
-prefix_with() {  # name, then the arguments of "wine reg add"
+prefix_with() {  # name, then the arguments of "wine reg add" (none: a plain copy)
     local copy="$dir/wine-prefix-$1"
     shift
     rm -rf "$copy"
     cp -a "$WINEPREFIX" "$copy"
     prefixes+=("$copy")
-    WINEPREFIX="$copy" wine reg add "$@" /f >/dev/null 2>&1
+    [ $# -eq 0 ] || WINEPREFIX="$copy" wine reg add "$@" /f >/dev/null 2>&1
     WINEPREFIX="$copy" wineserver -w
 }
 prefix_with two-monitors 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N
 prefix_with 150-percent 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144
+prefix_with installer  # as fresh as made, for the installer's scenarios to copy
 echo "Wine prefixes ready in $(( $(date +%s) - start )) s"
 
 # The configuration-dialog tests compare what the dialog shows and saves with the native
@@ -86,4 +88,8 @@ DISPLAY="$wide_display" WINEPREFIX="$dir/wine-prefix-150-percent" \
 WINEPREFIX="$dir/wine-prefix-150-percent" wineserver -k 2>/dev/null || true  # it reads the display at start
 DISPLAY="$small_display" WINEPREFIX="$dir/wine-prefix-150-percent" \
     ctest --test-dir "$dir" --output-on-failure --timeout 600 -L '^wine-150-percent-small-screen$' "$@"
+if [ $# -eq 0 ]; then
+    echo "== The installer of the $arch build"
+    "$here/tools/test-installer.sh" "$dir" "$dir/wine-prefix-installer"
+fi
 echo "Windows tests passed: the $arch build under Wine, in $(( $(date +%s) - start )) s"
