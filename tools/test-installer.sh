@@ -39,8 +39,8 @@ equal() {  # actual, expected; shows how they differ
 
 # ---- one scenario's prefix, its Wine server kept running until the next one
 new_prefix() {  # name
+    [ -z "${scenario:-}" ] || wineserver -k 2>/dev/null || true
     scenario="$1"
-    wineserver -k 2>/dev/null || true
     export WINEPREFIX="$work/$1"
     rm -rf "$WINEPREFIX"
     cp -a "$fresh" "$WINEPREFIX"
@@ -194,6 +194,9 @@ current_user
 group_policy
 windows_xp
 wineserver -k 2>/dev/null || true
-rm -rf "$work"
 echo "Installer tests: $(stat -c %s "$setup") bytes, $failures failures, in $(( $(date +%s) - start )) s"
-[ "$failures" -eq 0 ]
+if [ "$failures" -gt 0 ]; then
+    echo "The scenarios' prefixes are left in $work"
+    exit 1
+fi
+rm -rf "$work"
