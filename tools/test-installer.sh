@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Tests Vorrith-Setup.exe under Wine, black box, each scenario in its own copy of a fresh
-# prefix: silent installs for all users and for the current user (whose profile folder
-# has a Cyrillic name with a space), each installed twice, started as Windows starts the
-# active saver, then removed the way the Apps list removes it; a Group Policy that chooses
-# the saver; a prefix that reports Windows XP.
+# Tests Vorrith-Setup.exe under Wine, black box, in two copies of a fresh prefix. All
+# users: a silent install under a Group Policy that chooses the saver, then, the policy
+# gone, the Start menu entry's command and a second install. The current user, with Wine
+# reporting Windows XP and a Cyrillic profile folder with a space: two silent installs.
+# Each time the saver is started as Windows starts the active one, then removed the way
+# the Apps list removes it.
 # Usage: tools/test-installer.sh BUILD_DIR FRESH_PREFIX
 # tools/run-windows-tests.sh calls it with its display (DISPLAY), the wine command of the
 # build's architecture first on PATH, and a fresh prefix of that architecture (WINEARCH),
@@ -52,23 +53,18 @@ set_value() { wine_run reg add "$1" /v "$2" /d "$3" /f; }  # key, name, text
 unix_path() { wine winepath.exe -u "$1" 2>/dev/null; }
 
 # ---- the registry, read through "reg export" as Windows writes it
-export_key() {  # key, file: the key and its subkeys (no file when the key is missing)
-    rm -f "$2"
-    wine_run reg export "$1" "Z:${2//\//\\}" /y || true
+listing() {  # key: it and its subkeys, "[key]" then "name=value" lines, sorted; empty when missing
+    local file="$work/export.reg"
+    rm -f "$file"
+    wine_run reg export "$1" "Z:${file//\//\\}" /y || return 0
+    python3 "$here/tools/lib/wine_registry.py" "$file"
 }
-value() {  # exported file, name: a value of its key, "(missing)" when there is none
-    [ -f "$1" ] && python3 "$here/tools/lib/wine_registry.py" "$1" "$2" || echo "(missing)"
+value() {  # listing, name: a value of the listing's key, "(missing)" when there is none
+    awk -v name="$2" 'NR > 1 && /^\[/ { exit }
+        index($0, name "=") == 1 { print substr($0, length(name) + 2); found = 1 }
+        END { if (!found) print "(missing)" }' <<<"$1"
 }
-listing() {  # key: it and its subkeys with their values, sorted; empty when missing
-    local file="$work/listing.reg"
-    export_key "$1" "$file"
-    [ -f "$file" ] && python3 "$here/tools/lib/wine_registry.py" "$file"
-    return 0
-}
-saver_setting() {
-    export_key "$desktop" "$work/desktop.reg"
-    value "$work/desktop.reg" SCRNSAVE.EXE
-}
+saver_setting() { value "$(listing "$desktop")" SCRNSAVE.EXE; }
 
 # ---- files
 windows_files() { (cd "$WINEPREFIX/drive_c/windows" && find . -printf '%p %s %T@\n' | sort); }
@@ -76,13 +72,21 @@ installed_scrs() { find "$WINEPREFIX/drive_c" -iname 'Vorrith.scr' | wc -l; }
 start_menu_entries() { find "$WINEPREFIX/drive_c" -ipath '*/Start Menu/Programs/Vorrith/*.lnk' | wc -l; }
 ours_left() { find "$WINEPREFIX/drive_c" -iname '*vorrith*'; }
 
-install() {  # options: two silent installs, the second over the first
+install() {  # options
     check "install $* exits 0" wine_run "$setup" /S "$@"
-    check "second install $* exits 0" wine_run "$setup" /S "$@"
 }
+wait_until() {  # a command: true when it succeeds within 30 s
+    for _ in $(seq 60); do
+        "$@" && return 0
+        sleep 0.5
+    done
+    return 1
+}
+key_gone() { ! wine_run reg query "$1"; }
+active_saver_is_built() { cmp -s "$built_scr" "$(unix_path "$(saver_setting)")"; }
 
 # Runs a command line from the registry as Windows does: a quoted program, then its
-# arguments. An uninstaller goes on in a copy of itself: wait until its entry is gone.
+# arguments. An uninstaller goes on in a copy of itself, which the caller waits for.
 run_command_line() {
     local program="${1#\"}"
     program="${program%%\"*}"
@@ -92,24 +96,21 @@ run_command_line() {
 }
 uninstall() {  # root
     local entry="$1\\$uninstall_key\\Vorrith"
-    export_key "$entry" "$work/entry.reg"
-    run_command_line "$(value "$work/entry.reg" QuietUninstallString)"
-    for _ in $(seq 60); do
-        wine_run reg query "$entry" || return 0
-        sleep 0.5
-    done
-    fail "the uninstaller did not finish within 30 s"
+    run_command_line "$(value "$(listing "$entry")" QuietUninstallString)"
+    check "the uninstaller finishes" wait_until key_gone "$entry"
 }
 
-check_installed() {  # root (HKLM or HKCU), the .scr's Windows path
-    local root="$1" scr="$2" entry="$work/entry.reg" active
-    active="$(saver_setting)"
+check_installed() {  # root (HKLM or HKCU), the .scr's Windows path, the saver's wait in s
+    local root="$1" scr="$2" timeout="$3" active desktop_values entry
+    desktop_values="$(listing "$desktop")"
+    active="$(value "$desktop_values" SCRNSAVE.EXE)"
+    entry="$(listing "$root\\$uninstall_key\\Vorrith")"
     check ".scr installed as built" cmp -s "$built_scr" "$(unix_path "$scr")"
     check "one .scr after two installs" equal "$(installed_scrs)" 1
     check "SCRNSAVE.EXE holds no space" equal "${active// /}" "$active"
-    check "SCRNSAVE.EXE names the installed .scr" cmp -s "$built_scr" "$(unix_path "$active")"
-    check "ScreenSaveActive" equal "$(value "$work/desktop.reg" ScreenSaveActive)" 1
-    export_key "$root\\$uninstall_key\\Vorrith" "$entry"
+    check "SCRNSAVE.EXE names the installed .scr" active_saver_is_built
+    check "ScreenSaveActive" equal "$(value "$desktop_values" ScreenSaveActive)" 1
+    check "ScreenSaveTimeOut" equal "$(value "$desktop_values" ScreenSaveTimeOut)" "$timeout"
     check "DisplayName" equal "$(value "$entry" DisplayName)" "Vorrith Screensaver"
     check "DisplayVersion" equal "$(value "$entry" DisplayVersion)" "$version"
     check "Publisher" equal "$(value "$entry" Publisher)" "The Vorrith developers"
@@ -132,25 +133,40 @@ check_uninstalled() {  # root
 
 all_users() {
     new_prefix all-users
+    local policy='HKCU\Software\Policies\Microsoft\Windows\Control Panel\Desktop'
+    set_value "$policy" SCRNSAVE.EXE 'C:\windows\system32\policy.scr'
     set_value "$desktop" SCRNSAVE.EXE "$previous_saver"
+    local before
+    before="$(listing "$desktop")"
     install  # an administrator gets all users without asking
-    check_installed HKLM 'C:\windows\Vorrith.scr'
+    check "a policy leaves the user's screen saver values alone" equal "$(listing "$desktop")" "$before"
+    # The policy gone, the Start menu entry's command (with /S) makes Vorrith the saver;
+    # installing again over the active Vorrith keeps the saver before as the one to restore.
+    wine_run reg delete "$policy" /f
+    run_command_line "$(value "$(listing "HKLM\\$uninstall_key\\Vorrith")" UninstallString) /MAKEACTIVE /S"
+    check "the Start menu entry makes it the saver" wait_until active_saver_is_built
+    install
+    check_installed HKLM 'C:\windows\Vorrith.scr' 600
     uninstall HKLM
     check_uninstalled HKLM
 }
 
-current_user() {
-    new_prefix current-user
-    local profile='C:\users\Пётр Иванов'
+current_user_on_windows_xp() {
+    new_prefix current-user-xp
+    local xp=winxp profile='C:\users\Пётр Иванов'
+    [ "${WINEARCH:-win32}" = win64 ] && xp=winxp64  # Wine's name for XP in a 64-bit prefix
+    set_value 'HKCU\Software\Wine' Version "$xp"
     mkdir -p "$WINEPREFIX/drive_c/users/Пётр Иванов/AppData/Local"
     set_value 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' 'Local AppData' \
         "$profile\\AppData\\Local"
     set_value "$desktop" SCRNSAVE.EXE "$previous_saver"
+    set_value "$desktop" ScreenSaveTimeOut 300
     local machine_entries windows_before
     machine_entries="$(listing "HKLM\\$uninstall_key")"
     windows_before="$(windows_files)"
     install /CURRENTUSER
-    check_installed HKCU "$profile\\AppData\\Local\\Programs\\Vorrith\\Vorrith.scr"
+    install /CURRENTUSER
+    check_installed HKCU "$profile\\AppData\\Local\\Programs\\Vorrith\\Vorrith.scr" 300
     check "no uninstall entry under HKLM" equal "$(listing "HKLM\\$uninstall_key")" "$machine_entries"
     check "nothing written to the Windows folder" equal "$(windows_files)" "$windows_before"
     uninstall HKCU
@@ -158,41 +174,11 @@ current_user() {
     check "nothing left in the Windows folder" equal "$(windows_files)" "$windows_before"
 }
 
-group_policy() {
-    new_prefix group-policy
-    set_value 'HKCU\Software\Policies\Microsoft\Windows\Control Panel\Desktop' SCRNSAVE.EXE 'C:\windows\system32\policy.scr'
-    set_value "$desktop" SCRNSAVE.EXE "$previous_saver"
-    local before
-    before="$(listing "$desktop")"
-    install
-    check "the user's screen saver values untouched" equal "$(listing "$desktop")" "$before"
-}
-
-# Also the Start menu entry that makes Vorrith the screen saver again after the user
-# chose another.
-windows_xp() {
-    new_prefix windows-xp
-    local xp=winxp
-    [ "${WINEARCH:-win32}" = win64 ] && xp=winxp64  # Wine's name for XP in a 64-bit prefix
-    set_value 'HKCU\Software\Wine' Version "$xp"
-    install /CURRENTUSER
-    set_value "$desktop" SCRNSAVE.EXE "$previous_saver"
-    export_key "HKCU\\$uninstall_key\\Vorrith" "$work/entry.reg"
-    local uninstaller
-    uninstaller="$(value "$work/entry.reg" UninstallString | tr -d '"')"
-    # As the entry runs it, plus /S: the uninstaller, in its place, in its other mode.
-    check "the Start menu entry's command exits 0" wine_run "$uninstaller" /MAKEACTIVE /S "_?=${uninstaller%\\*}"
-    check "the Start menu entry makes it the saver" cmp -s "$built_scr" "$(unix_path "$(saver_setting)")"
-    check "the installed saver starts on Windows XP" wine_run "$driver" installed_saver
-}
-
 start=$(date +%s)
 trap 'wineserver -k 2>/dev/null || true' EXIT
 mkdir -p "$work"
 all_users
-current_user
-group_policy
-windows_xp
+current_user_on_windows_xp
 wineserver -k 2>/dev/null || true
 echo "Installer tests: $(stat -c %s "$setup") bytes, $failures failures, in $(( $(date +%s) - start )) s"
 if [ "$failures" -gt 0 ]; then

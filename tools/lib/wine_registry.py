@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Reads a registry file written by "reg export" (UTF-16, as Windows writes it), so that
-names and strings come out whole whatever the console's code page.
+"""Prints a registry file written by "reg export" (UTF-16, as Windows writes it) as plain
+text: each key as "[key]", then its values as "name=value" lines (strings unescaped,
+DWORDs in decimal, other types as written), keys and values sorted. Names and strings
+come out whole, whatever the console's code page.
 
-Usage: wine_registry.py FILE NAME   prints a value of the file's first key (a DWORD in
-                                    decimal); exit status 1 when there is no such value
-       wine_registry.py FILE        prints every key with its values, sorted, one a line
+Usage: wine_registry.py FILE
 """
 import re
 import sys
@@ -18,8 +18,7 @@ def unescape(text):
 
 
 def read_keys(path):
-    """[(key, {name: value})] in the file's order: strings unescaped, DWORDs in decimal,
-    other types as written."""
+    """[(key, {name: value})] in the file's order."""
     with open(path, encoding='utf-16') as exported:
         lines = exported.read().splitlines()
     keys = []
@@ -30,7 +29,7 @@ def read_keys(path):
         match = VALUE.match(line)
         if match and keys:
             name = '' if match.group(1) == '@' else unescape(match.group(2))
-            keys[-1][1][name.lower()] = (name, decode(match.group(3)))
+            keys[-1][1][name] = decode(match.group(3))
     return keys
 
 
@@ -42,22 +41,14 @@ def decode(data):
     return data
 
 
-def main(arguments):
-    keys = read_keys(arguments[0])
-    if len(arguments) == 2:
-        values = keys[0][1] if keys else {}
-        if arguments[1].lower() not in values:
-            return 1
-        print(values[arguments[1].lower()][1])
-        return 0
-    for key, values in sorted(keys):
+def main(path):
+    for key, values in sorted(read_keys(path)):
         print(f'[{key}]')
-        for name, value in sorted(values.values()):
+        for name, value in sorted(values.items()):
             print(f'{name}={value}')
-    return 0
 
 
 if __name__ == '__main__':
-    if len(sys.argv) not in (2, 3):
+    if len(sys.argv) != 2:
         sys.exit(__doc__)
-    sys.exit(main(sys.argv[1:]))
+    main(sys.argv[1])
