@@ -65,8 +65,10 @@ int BlendVectors(uint8_t* bytes, const uint8_t* alphas, int count, uint32_t colo
         __m128i* at = reinterpret_cast<__m128i*>(bytes + i);
         const __m128i d = _mm_loadu_si128(at);
         const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pattern + cycle));
-        const __m128i low = BlendLanes(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(a, zero));
-        const __m128i high = BlendLanes(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(a, zero));
+        const __m128i low =
+            BlendLanes(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(a, zero));
+        const __m128i high =
+            BlendLanes(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(a, zero));
         _mm_storeu_si128(at, _mm_packus_epi16(low, high));
     }
     return i;

@@ -34,8 +34,7 @@ struct FileReplaceResult {
     std::string reason;  // when !ok: the system's own words, such as "No space left on device"
 };
 
-using ReplaceFileFunction = FileReplaceResult (*)(const std::string& destination,
-                                                  const std::vector<uint8_t>& bytes);
+using ReplaceFileFunction = FileReplaceResult (*)(const std::string& destination, const std::vector<uint8_t>& bytes);
 
 // Temporary files start with this, so a user can tell a leftover of a crashed run
 // (a power cut, a killed process) from anything of their own.

@@ -28,9 +28,7 @@ public:
           shift_(31 + CeilLog2(divisor)),
           reciprocal_(static_cast<uint32_t>((uint64_t{1} << shift_) / static_cast<uint64_t>(divisor) + 1)) {}
 
-    int Quotient(int n) const {
-        return static_cast<int>((uint64_t{static_cast<uint32_t>(n)} * reciprocal_) >> shift_);
-    }
+    int Quotient(int n) const { return static_cast<int>((uint64_t{static_cast<uint32_t>(n)} * reciprocal_) >> shift_); }
     int Remainder(int n) const { return n - Quotient(n) * divisor_; }
     int TruncatedQuotient(int n) const { return n < 0 ? -Quotient(-n) : Quotient(n); }
     int TruncatedRemainder(int n) const { return n - TruncatedQuotient(n) * divisor_; }

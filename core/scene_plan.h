@@ -30,12 +30,12 @@ enum BandName {
 enum SceneType { kHillCountry = 0, kReliefPlain = 1, kCraterPlain = 2, kSea = 3 };
 
 struct ScenePlan {
-    int sceneType;      // SceneType
-    int horizonRow;     // the sky occupies rows ClipTop ... horizonRow
-    bool noPlanet;      // no large planet: the planet band stays black
-    bool gradientSky;   // a dithered palette sky; else a black sky with stars
-    int grain;          // 1 ... 4, dither depth in palette entries
-    bool sunVisible;    // suns are drawn (in three scenes out of four)
+    int sceneType;     // SceneType
+    int horizonRow;    // the sky occupies rows ClipTop ... horizonRow
+    bool noPlanet;     // no large planet: the planet band stays black
+    bool gradientSky;  // a dithered palette sky; else a black sky with stars
+    int grain;         // 1 ... 4, dither depth in palette entries
+    bool sunVisible;   // suns are drawn (in three scenes out of four)
     int sunSize;
     int sunCount;       // 1 or 2
     int eclipticAngle;  // angle units; tilt of the line of sun, planets and moons

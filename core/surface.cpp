@@ -100,8 +100,7 @@ constexpr int kLargestWidth = (INT32_MAX - 3) / 3;
 
 }  // namespace
 
-Surface::Surface()
-    : header{}, width(0), height(0), stride(0), pixels(nullptr) {}
+Surface::Surface() : header{}, width(0), height(0), stride(0), pixels(nullptr) {}
 
 Surface::~Surface() { Release(); }
 
@@ -167,8 +166,7 @@ void Surface::ScaleSpan(int x1, int x2, int y, int factor) {
     ScaleBytes(PixelAddress(x1, y), 3 * (x2 - x1 + 1), factor);
 }
 
-void Surface::BlendMaskRow(int x, int y, int count, const uint8_t* mask, int maskLength,
-                           uint32_t colour) {
+void Surface::BlendMaskRow(int x, int y, int count, const uint8_t* mask, int maskLength, uint32_t colour) {
     if (count <= 0) return;
     // The mask position moves in 21.11 by a step that reaches the last entry at the last
     // pixel. A one-pixel run has no stretch; it takes the first mask entry.

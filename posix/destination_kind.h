@@ -9,12 +9,12 @@
 namespace vorrith {
 
 enum class DestinationKind {
-    kNothing,      // no such name yet: a new file is made
-    kFile,         // a regular file, replaced whole
-    kReadOnlyFile, // a regular file whose permission bits grant no write: refused
-    kLink,         // a link to a regular file or to nothing: the link is replaced, not followed
-    kDirectory,    // a directory, or a link to one: refused
-    kStream,       // a device, pipe or socket, or a link to one: written directly
+    kNothing,       // no such name yet: a new file is made
+    kFile,          // a regular file, replaced whole
+    kReadOnlyFile,  // a regular file whose permission bits grant no write: refused
+    kLink,          // a link to a regular file or to nothing: the link is replaced, not followed
+    kDirectory,     // a directory, or a link to one: refused
+    kStream,        // a device, pipe or socket, or a link to one: written directly
 };
 
 DestinationKind KindOfDestination(const std::string& path);

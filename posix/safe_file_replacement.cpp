@@ -35,7 +35,8 @@ std::string TemporaryName(const std::string& folder, unsigned attempt) {
     static unsigned long long drawn = 0;
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
     drawn = (drawn ^ static_cast<unsigned long long>(now) ^ (static_cast<unsigned long long>(getpid()) << 20)) *
-                6364136223846793005ULL + 1442695040888963407ULL + attempt;
+                6364136223846793005ULL +
+            1442695040888963407ULL + attempt;
     char suffix[8];
     std::snprintf(suffix, sizeof suffix, "%06llx", (drawn >> 40) & 0xFFFFFF);
     return folder + "/" + kTemporaryFilePrefix + suffix;

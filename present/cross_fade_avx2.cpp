@@ -8,8 +8,7 @@ namespace {
 
 // The same exact blend as the 128-bit kernel, 32 bytes at a time: from plus the high byte
 // of (to - from) * level, even bytes in the low halves of the 16-bit lanes, odd in the high.
-__attribute__((target("avx2"))) inline __m256i BlendBlock(__m256i from, __m256i to, __m256i level,
-                                                          __m256i lowBytes) {
+__attribute__((target("avx2"))) inline __m256i BlendBlock(__m256i from, __m256i to, __m256i level, __m256i lowBytes) {
     const __m256i evenDelta = _mm256_sub_epi16(_mm256_and_si256(to, lowBytes), _mm256_and_si256(from, lowBytes));
     const __m256i oddDelta = _mm256_sub_epi16(_mm256_srli_epi16(to, 8), _mm256_srli_epi16(from, 8));
     const __m256i evenStep = _mm256_srli_epi16(_mm256_mullo_epi16(evenDelta, level), 8);

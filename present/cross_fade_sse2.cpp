@@ -34,7 +34,8 @@ size_t CrossFadeBlocksSse2(const uint8_t* from, const uint8_t* to, uint8_t* out,
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 16), second);
     }
     for (; i + 16 <= count; i += 16) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), BlendBlock(Load(from + i), Load(to + i), weight, lowBytes));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
+                         BlendBlock(Load(from + i), Load(to + i), weight, lowBytes));
     }
     return i;
 }

@@ -31,9 +31,7 @@ ScreenRect OffsetRect(const ScreenRect& rect, int32_t dx, int32_t dy) {
     return {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
 }
 
-ScreenRect NativeCentredRect(int32_t cw, int32_t ch) {
-    return CentredRect(cw, ch, kPictureWidth, kPictureHeight);
-}
+ScreenRect NativeCentredRect(int32_t cw, int32_t ch) { return CentredRect(cw, ch, kPictureWidth, kPictureHeight); }
 
 ScreenRect VirtualScreenRect(const ScreenRect* monitors, int count) {
     if (count <= 0) return {0, 0, 0, 0};
@@ -73,10 +71,8 @@ ScreenRect PlaceFrame(const FramePlacement& placement, const ScreenRect& area) {
     switch (placement.fit) {
     case FrameFit::kNative:
         return OffsetRect(NativeCentredRect(area.right - area.left, area.bottom - area.top), area.left, area.top);
-    case FrameFit::kZoom:
-        return MonitorZoomRect(area, placement.zoomStep, placement.zoomDirection);
-    case FrameFit::kWhole:
-        break;
+    case FrameFit::kZoom: return MonitorZoomRect(area, placement.zoomStep, placement.zoomDirection);
+    case FrameFit::kWhole: break;
     }
     return area;
 }

@@ -35,17 +35,17 @@
 namespace vorrith {
 
 enum class RenderAction : uint8_t {
-    kWait,                // nothing to show
-    kShowCanvas,          // stretch the whole canvas (core/canvas.h) onto dest
-    kShowCanvasLowMemory, // the same, then "Low Memory !" centred on one line of the client area
-    kShowLowMemoryNote,   // only the note: not even the canvas could be allocated
-    kStopped,             // the stop bit was seen; stepping further does nothing
+    kWait,                 // nothing to show
+    kShowCanvas,           // stretch the whole canvas (core/canvas.h) onto dest
+    kShowCanvasLowMemory,  // the same, then "Low Memory !" centred on one line of the client area
+    kShowLowMemoryNote,    // only the note: not even the canvas could be allocated
+    kStopped,              // the stop bit was seen; stepping further does nothing
 };
 
 struct RenderStep {
     RenderAction action;
-    ScreenRect dest;    // for the kShowCanvas actions, in client coordinates
-    uint32_t wakeTick;  // the tick count at which to step again
+    ScreenRect dest;           // for the kShowCanvas actions, in client coordinates
+    uint32_t wakeTick;         // the tick count at which to step again
     FramePlacement placement;  // dest is this placement within the client area; a
                                // driver with several monitors places it on each
 };

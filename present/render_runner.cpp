@@ -41,19 +41,14 @@ void PresentOnEvery(RenderDevice& device, const RenderStep& step, const Screen& 
 
 void Show(RenderDevice& device, const RenderStep& step, const Screen& screen) {
     switch (step.action) {
-    case RenderAction::kShowCanvas:
-        PresentOnEvery(device, step, screen);
-        break;
+    case RenderAction::kShowCanvas: PresentOnEvery(device, step, screen); break;
     case RenderAction::kShowCanvasLowMemory:
         PresentOnEvery(device, step, screen);
         device.DrawLowMemory(screen.client);
         break;
-    case RenderAction::kShowLowMemoryNote:
-        device.DrawLowMemory(screen.client);
-        break;
+    case RenderAction::kShowLowMemoryNote: device.DrawLowMemory(screen.client); break;
     case RenderAction::kWait:
-    case RenderAction::kStopped:
-        break;
+    case RenderAction::kStopped: break;
     }
 }
 

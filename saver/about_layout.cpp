@@ -2,8 +2,7 @@
 
 namespace vorrith {
 
-AboutBoxLayout LayOutAboutBox(int clientRight, int clientBottom, int okWidth, int buttonHeight,
-                              int webWidth) {
+AboutBoxLayout LayOutAboutBox(int clientRight, int clientBottom, int okWidth, int buttonHeight, int webWidth) {
     const int gap = buttonHeight / 2;
     const int buttonTop = clientBottom - gap - buttonHeight;
     const int okLeft = clientRight - okWidth - gap;

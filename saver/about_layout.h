@@ -20,7 +20,6 @@ struct AboutBoxLayout {
 
 // okWidth and buttonHeight: the OK button's current size; webWidth: the web-site
 // button's current width. Both buttons take the OK button's height.
-AboutBoxLayout LayOutAboutBox(int clientRight, int clientBottom, int okWidth, int buttonHeight,
-                              int webWidth);
+AboutBoxLayout LayOutAboutBox(int clientRight, int clientBottom, int okWidth, int buttonHeight, int webWidth);
 
 }  // namespace vorrith

@@ -8,8 +8,8 @@ namespace vorrith {
 
 int ScaleToDpi(int pixels, int dpi) { return (pixels * dpi + kBaseDpi / 2) / kBaseDpi; }
 
-WindowPlacement PlaceConfigDialog(const DialogRect& workArea, const DialogRect& window,
-                                  const DialogRect& client, int dpi) {
+WindowPlacement PlaceConfigDialog(const DialogRect& workArea, const DialogRect& window, const DialogRect& client,
+                                  int dpi) {
     const int pictureWidth = ScaleToDpi(kPictureWidth, dpi);
     const int pictureHeight = ScaleToDpi(kPictureHeight, dpi);
     const int width = std::max(window.Width() - client.Width() + pictureWidth, window.Width());

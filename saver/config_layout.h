@@ -25,8 +25,8 @@ struct WindowPlacement {
     int x, y, width, height;
 };
 
-WindowPlacement PlaceConfigDialog(const DialogRect& workArea, const DialogRect& window,
-                                  const DialogRect& client, int dpi = kBaseDpi);
+WindowPlacement PlaceConfigDialog(const DialogRect& workArea, const DialogRect& window, const DialogRect& client,
+                                  int dpi = kBaseDpi);
 
 // The picture's scale, as a DPI up to dpi, at which the whole window (frame, caption
 // and picture) fits the work area of its monitor: the largest that does, and no less
@@ -41,8 +41,8 @@ int ControlTopAtBottom(int controlBottom, int dpi = kBaseDpi);
 
 // The display-mode check box's text as the dialog's font draws it, in pixels.
 struct ChoiceBoxText {
-    int markWidth;  // the check mark and the space before the text
-    int lineWidth;  // the text on one line
+    int markWidth;                                  // the check mark and the space before the text
+    int lineWidth;                                  // the text on one line
     std::function<int(int width)> heightWrappedTo;  // the text's height wrapped to width
 };
 

@@ -15,12 +15,9 @@ bool EndingRules::EndsSaver(const InputEvent& event) {
     case InputKind::kKey:
     case InputKind::kMouseButton:
     case InputKind::kFocusLost:
-    case InputKind::kSuspendOrResume:
-        return true;
-    case InputKind::kPowerReport:
-        return false;
-    case InputKind::kMouseMoved:
-        break;
+    case InputKind::kSuspendOrResume: return true;
+    case InputKind::kPowerReport: return false;
+    case InputKind::kMouseMoved: break;
     }
     if (!ExceedsMouseTravel(travelOrigin_, event.at)) return false;
     travelOrigin_ = event.at;

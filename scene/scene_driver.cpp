@@ -37,25 +37,23 @@ bool CheckpointSaysStop(const ControlWord* control) {
     return (word & kStopRequest) != 0;
 }
 
-void ClearCanvas() {
-    std::memset(canvas.pixels, 0, static_cast<size_t>(canvas.stride) * canvas.height);
-}
+void ClearCanvas() { std::memset(canvas.pixels, 0, static_cast<size_t>(canvas.stride) * canvas.height); }
 
 }  // namespace
 
 const char* SceneStepName(int step) {
     switch (step) {
-        case kStepPlan: return "plan";
-        case kStepSky: return "sky";
-        case kStepGalaxy: return "galaxy";
-        case kStepFirstComet: return "comet1";
-        case kStepSunsFirst: return "suns";
-        case kStepPlanetAndMoons: return "planet+moons";
-        case kStepClouds: return "clouds";
-        case kStepSunsLast: return "suns";
-        case kStepSecondComet: return "comet2";
-        case kStepGround: return "ground";
-        default: return "?";
+    case kStepPlan: return "plan";
+    case kStepSky: return "sky";
+    case kStepGalaxy: return "galaxy";
+    case kStepFirstComet: return "comet1";
+    case kStepSunsFirst: return "suns";
+    case kStepPlanetAndMoons: return "planet+moons";
+    case kStepClouds: return "clouds";
+    case kStepSunsLast: return "suns";
+    case kStepSecondComet: return "comet2";
+    case kStepGround: return "ground";
+    default: return "?";
     }
 }
 

@@ -32,9 +32,7 @@ EMSCRIPTEN_KEEPALIVE int VorrithMaxImageNumber() { return vorrith::kMaxImageNumb
 
 // Draws picture imageNumber (0 ... VorrithMaxImageNumber()) on the canvas, exactly as the
 // native renderer.
-EMSCRIPTEN_KEEPALIVE void VorrithDrawPicture(int imageNumber) {
-    vorrith::GenerateScene(imageNumber, nullptr);
-}
+EMSCRIPTEN_KEEPALIVE void VorrithDrawPicture(int imageNumber) { vorrith::GenerateScene(imageNumber, nullptr); }
 
 // The canvas as 640 x 480 RGBA bytes, opaque, ready for an ImageData. The pointer stays
 // valid until the next call.

@@ -13,9 +13,7 @@ namespace {
 
 constexpr char kNoRichEditText[] = "Unable to load RICHED32.DLL.";
 
-HINSTANCE ModuleOf(HWND window) {
-    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
-}
+HINSTANCE ModuleOf(HWND window) { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)); }
 
 // The control reads until the callback answers non-zero.
 DWORD CALLBACK ReadAboutText(DWORD_PTR cookie, LPBYTE buffer, LONG requested, LONG* transferred) {
@@ -65,7 +63,8 @@ INT_PTR OnSize(HWND dialog) {
     RECT client{};
     GetClientRect(dialog, &client);
     const SIZE okSize = ControlSize(ok);
-    const AboutBoxLayout layout = LayOutAboutBox(client.right, client.bottom, okSize.cx, okSize.cy, ControlSize(web).cx);
+    const AboutBoxLayout layout =
+        LayOutAboutBox(client.right, client.bottom, okSize.cx, okSize.cy, ControlSize(web).cx);
     MoveControl(ok, layout.okButton);
     MoveControl(web, layout.webButton);
     MoveControl(text, layout.text);
@@ -98,11 +97,11 @@ void ShowAboutBox(HWND owner) {
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-        case WM_INITDIALOG: return OnInitDialog(dialog);
-        case WM_SIZE: return OnSize(dialog);
-        case WM_CLOSE: EndDialog(dialog, 0); return TRUE;
-        case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam));
-        default: return FALSE;
+    case WM_INITDIALOG: return OnInitDialog(dialog);
+    case WM_SIZE: return OnSize(dialog);
+    case WM_CLOSE: EndDialog(dialog, 0); return TRUE;
+    case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam));
+    default: return FALSE;
     }
 }
 

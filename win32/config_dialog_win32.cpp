@@ -258,21 +258,20 @@ INT_PTR OnChangeDisplayModeToggled(HWND dialog) {
     const bool change = IsDlgButtonChecked(dialog, IDC_CHANGE_DISPLAY_MODE) == BST_CHECKED;
     if (!WriteChangeDisplayMode(settings, change)) {
         MessageBoxA(dialog, kSettingNotStoredText, kSaveFailedCaption, MB_OK | MB_ICONWARNING);
-        CheckDlgButton(dialog, IDC_CHANGE_DISPLAY_MODE,
-                       ReadChangeDisplayMode(settings) ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(dialog, IDC_CHANGE_DISPLAY_MODE, ReadChangeDisplayMode(settings) ? BST_CHECKED : BST_UNCHECKED);
     }
     return TRUE;
 }
 
 INT_PTR OnCommand(HWND dialog, int id) {
     switch (id) {
-        case IDC_DRAW: return OnDraw(dialog);
-        case IDC_RANDOM_IMAGE: return DrawPicture(dialog, -1);
-        case IDC_SAVE_AS: return OnSaveAs(dialog);
-        case IDC_ABOUT: ShowAboutBox(dialog); return TRUE;
-        case IDC_CHANGE_DISPLAY_MODE: return OnChangeDisplayModeToggled(dialog);
-        case IDCANCEL: PostMessageA(dialog, WM_CLOSE, 0, 0); return TRUE;
-        default: return FALSE;
+    case IDC_DRAW: return OnDraw(dialog);
+    case IDC_RANDOM_IMAGE: return DrawPicture(dialog, -1);
+    case IDC_SAVE_AS: return OnSaveAs(dialog);
+    case IDC_ABOUT: ShowAboutBox(dialog); return TRUE;
+    case IDC_CHANGE_DISPLAY_MODE: return OnChangeDisplayModeToggled(dialog);
+    case IDCANCEL: PostMessageA(dialog, WM_CLOSE, 0, 0); return TRUE;
+    default: return FALSE;
     }
 }
 
@@ -308,13 +307,13 @@ constexpr UINT kDpiChangedMessage = 0x02E0;
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG: return OnInitDialog(dialog);
-        case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam));
-        case WM_PAINT: return OnPaint(dialog);
-        case WM_ERASEBKGND: return HasBrowserPicture() ? TRUE : FALSE;
-        case WM_CLOSE: return OnClose(dialog);
-        case kDpiChangedMessage: return OnDpiChanged(dialog, lParam);
-        default: return FALSE;
+    case WM_INITDIALOG: return OnInitDialog(dialog);
+    case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam));
+    case WM_PAINT: return OnPaint(dialog);
+    case WM_ERASEBKGND: return HasBrowserPicture() ? TRUE : FALSE;
+    case WM_CLOSE: return OnClose(dialog);
+    case kDpiChangedMessage: return OnDpiChanged(dialog, lParam);
+    default: return FALSE;
     }
 }
 

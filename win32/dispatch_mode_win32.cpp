@@ -4,7 +4,6 @@
 #include "win32/rules/command_line.h"
 #include "win32/saver_host_win32.h"
 
-
 namespace vorrith {
 namespace {
 
@@ -42,18 +41,12 @@ int DispatchMode(HINSTANCE instance, const char* arguments) {
     HostState().win9xFamily = IsWin9xFamily();
     const ModeRequest request = ParseModeRequest(arguments);
     switch (request.mode) {
-    case SaverMode::kConfigure:
-        return ShowConfigDialog(nullptr);
-    case SaverMode::kConfigureOwned:
-        return ShowConfigDialog(WindowOrForeground(request.window));
-    case SaverMode::kFullScreen:
-        return RunSaverWindow(nullptr);
-    case SaverMode::kPreview:
-        return RunPreview(request.window);
-    case SaverMode::kChangePassword:
-        return ChangePassword(request.window);
-    case SaverMode::kUnknown:
-        break;
+    case SaverMode::kConfigure: return ShowConfigDialog(nullptr);
+    case SaverMode::kConfigureOwned: return ShowConfigDialog(WindowOrForeground(request.window));
+    case SaverMode::kFullScreen: return RunSaverWindow(nullptr);
+    case SaverMode::kPreview: return RunPreview(request.window);
+    case SaverMode::kChangePassword: return ChangePassword(request.window);
+    case SaverMode::kUnknown: break;
     }
     return kModeFailed;
 }

@@ -16,9 +16,9 @@ constexpr int kNameAttempts = 100;
 // The system's words for an error code, without the line break it ends with.
 std::string SystemReason(DWORD error) {
     char* text = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-        reinterpret_cast<char*>(&text), 0, nullptr);
+    const DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
     std::string reason = length > 0 ? std::string(text, length) : "Error " + std::to_string(error) + ".";
     if (text != nullptr) LocalFree(text);
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' ')) {
@@ -51,8 +51,8 @@ std::wstring ExtendedPath(const std::wstring& path) {
 
 // ".vorrith-" and six hexadecimal digits that differ between processes and attempts.
 std::wstring TemporaryName(int attempt) {
-    const DWORD mixed = (GetCurrentProcessId() * 2654435761u) ^ (GetTickCount() * 40503u) ^
-                        static_cast<DWORD>(attempt * 2246822519u);
+    const DWORD mixed =
+        (GetCurrentProcessId() * 2654435761u) ^ (GetTickCount() * 40503u) ^ static_cast<DWORD>(attempt * 2246822519u);
     wchar_t digits[8];
     swprintf(digits, 8, L"%06lx", static_cast<unsigned long>(mixed & 0xFFFFFF));
     return Widen(kTemporaryFilePrefix) + digits;

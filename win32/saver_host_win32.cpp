@@ -113,8 +113,8 @@ HWND CreateSaverWindow(HWND parent, const RECT& area) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     if (parent != nullptr) {
-        return CreateWindowExA(0, kSaverClassName, kPreviewTitle, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                               width, height, parent, nullptr, HostInstance(), nullptr);
+        return CreateWindowExA(0, kSaverClassName, kPreviewTitle, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width,
+                               height, parent, nullptr, HostInstance(), nullptr);
     }
     return CreateWindowExA(WS_EX_TOPMOST, kSaverClassName, kFullScreenTitle,
                            WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, area.left, area.top, width,
@@ -169,16 +169,13 @@ LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     if (decision.hideCursor) SetCursor(nullptr);
     if (decision.yieldFirst) Sleep(0);
     switch (decision.route) {
-    case HostRoute::kDefWindowProc:
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    case HostRoute::kReturnZero:
-        return 0;
+    case HostRoute::kDefWindowProc: return DefWindowProcA(hwnd, message, wParam, lParam);
+    case HostRoute::kReturnZero: return 0;
     case HostRoute::kPostToParent:
     case HostRoute::kSendToParent:
         ForwardToParent(message, lParam, decision.route == HostRoute::kSendToParent);
         return 1;
-    case HostRoute::kSaverProc:
-        break;
+    case HostRoute::kSaverProc: break;
     }
     return SaverProc(hwnd, message, wParam, lParam);
 }

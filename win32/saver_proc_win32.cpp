@@ -99,23 +99,17 @@ LRESULT SaverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         // The ending rules measure travel from where the mode switch left the cursor.
         HostState().endingRules.MeasureTravelFrom(CursorOnScreen());
         break;
-    case WM_DISPLAYCHANGE:
-        saverWindow.OnDisplayChange();
-        break;
+    case WM_DISPLAYCHANGE: saverWindow.OnDisplayChange(); break;
     case WM_PAINT:
         PaintInvalidAreaBlack(hwnd);
         saverWindow.OnPaint(reinterpret_cast<uintptr_t>(hwnd));
         return 0;
-    case WM_ERASEBKGND:
-        return 1;
+    case WM_ERASEBKGND: return 1;
     case WM_MOUSEMOVE:
         if (!saverWindow.OnMouseMoved(CursorOnScreen())) return 1;
         break;
-    case WM_DESTROY:
-        saverWindow.OnDestroy();
-        break;
-    default:
-        break;
+    case WM_DESTROY: saverWindow.OnDestroy(); break;
+    default: break;
     }
     return DefaultSaverProc(hwnd, message, wParam, lParam);
 }

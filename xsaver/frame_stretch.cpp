@@ -52,7 +52,8 @@ void StretchPicture(const Surface& picture, const ScreenRect& dest, const Screen
     if (destWidth <= 0 || destHeight <= 0 || width <= 0) return;
     std::vector<uint32_t> sourceByte(static_cast<size_t>(width));  // canvas column x 3, per column of part
     for (int32_t x = 0; x < width; ++x) {
-        sourceByte[static_cast<size_t>(x)] = static_cast<uint32_t>((part.left - dest.left + x) * int64_t{picture.width} / destWidth * 3);
+        sourceByte[static_cast<size_t>(x)] =
+            static_cast<uint32_t>((part.left - dest.left + x) * int64_t{picture.width} / destWidth * 3);
     }
     int32_t convertedRow = -1;
     const uint32_t* converted = nullptr;

@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
     // First of all: a SIGTERM from the daemon during start-up ends the saver cleanly too.
     if (!vorrith::StopOnSignals(params.control)) return Fail("cannot set up signal handling", 1);
 
-    const vorrith::ParsedSaverOptions parsed = vorrith::ParseSaverOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const vorrith::ParsedSaverOptions parsed =
+        vorrith::ParseSaverOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) return Fail(parsed.error + " (try --help)", 2);
     if (parsed.options.showHelp) {
         const std::string usage = vorrith::kSaverUsage;

@@ -40,9 +40,12 @@ bool ParseDigits(const std::string& text, int base, uint64_t limit, uint64_t& va
     value = 0;
     for (char c : text) {
         int digit = -1;
-        if (IsDigit(c)) digit = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        if (IsDigit(c))
+            digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
         if (digit < 0) return false;
         value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
         if (value > limit) return false;
@@ -50,7 +53,9 @@ bool ParseDigits(const std::string& text, int base, uint64_t limit, uint64_t& va
     return true;
 }
 
-bool HasHexPrefix(const std::string& text) { return text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'); }
+bool HasHexPrefix(const std::string& text) {
+    return text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+}
 
 bool ParseHexWindowId(const std::string& text, uint32_t& id) {
     uint64_t value = 0;
@@ -164,7 +169,8 @@ private:
                 return "--number needs an image number from 0 to 32767 (or -1), not " + Quoted(value);
             }
         } else if (option == "--delay") {
-            if (!ParseSeconds(value, options_.holdMs)) return "--delay needs seconds from 1 to 3600, not " + Quoted(value);
+            if (!ParseSeconds(value, options_.holdMs))
+                return "--delay needs seconds from 1 to 3600, not " + Quoted(value);
         } else {
             if (value.empty()) return "--display needs a display name";
             options_.display = value;

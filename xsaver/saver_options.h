@@ -21,12 +21,12 @@ enum class DrawTarget : uint8_t { kOwnWindow, kRoot, kWindowId };
 
 struct SaverOptions {
     DrawTarget target = DrawTarget::kOwnWindow;
-    uint32_t windowId = 0;    // with kWindowId
-    bool fullScreen = false;  // with kOwnWindow: the window covers the screen
-    int startNumber = -1;     // -1: numbers from the wall clock
-    bool samePicture = false;  // false: each monitor's number is offset by its index
+    uint32_t windowId = 0;             // with kWindowId
+    bool fullScreen = false;           // with kOwnWindow: the window covers the screen
+    int startNumber = -1;              // -1: numbers from the wall clock
+    bool samePicture = false;          // false: each monitor's number is offset by its index
     uint32_t holdMs = kPictureHoldMs;  // how long a picture stays once faded in
-    std::string display;      // empty: $DISPLAY
+    std::string display;               // empty: $DISPLAY
     bool showHelp = false;
 };
 

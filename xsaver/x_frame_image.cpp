@@ -11,7 +11,10 @@
 namespace vorrith {
 
 XFrameImage::XFrameImage(Display* display, Visual* visual, int depth)
-    : display_(display), visual_(visual), depth_(depth), trySharing_(XShmQueryExtension(display) == True) {}
+    : display_(display),
+      visual_(visual),
+      depth_(depth),
+      trySharing_(XShmQueryExtension(display) == True) {}
 
 XFrameImage::~XFrameImage() { Release(); }
 
@@ -42,7 +45,8 @@ bool XFrameImage::CreateShared(int width, int height) {
     image_ = XShmCreateImage(display_, visual_, static_cast<unsigned>(depth_), ZPixmap, nullptr, &segment_,
                              static_cast<unsigned>(width), static_cast<unsigned>(height));
     if (image_ == nullptr) return false;
-    segment_.shmid = shmget(IPC_PRIVATE, static_cast<size_t>(image_->bytes_per_line) * image_->height, IPC_CREAT | 0600);
+    segment_.shmid =
+        shmget(IPC_PRIVATE, static_cast<size_t>(image_->bytes_per_line) * image_->height, IPC_CREAT | 0600);
     if (segment_.shmid >= 0) {
         segment_.shmaddr = image_->data = static_cast<char*>(shmat(segment_.shmid, nullptr, 0));
         if (segment_.shmaddr == reinterpret_cast<char*>(-1)) segment_.shmaddr = image_->data = nullptr;

@@ -111,8 +111,7 @@ void XRenderDevice::HandleEvent(const XEvent& event) {
     case ClientMessage:
         if (target_.own && static_cast<Atom>(event.xclient.data.l[0]) == target_.deleteWindow) Stop();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -25,7 +25,8 @@ std::string HexId(Window window) {
 void AskForFullScreen(Display* display, Window window) {
     const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
     Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
-    XChangeProperty(display, window, state, XA_ATOM, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&fullScreen), 1);
+    XChangeProperty(display, window, state, XA_ATOM, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&fullScreen),
+                    1);
 }
 
 Window CreateOwnWindow(Display* display, bool fullScreen, XTargetWindow& target) {

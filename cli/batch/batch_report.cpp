@@ -30,26 +30,26 @@ BatchReport::BatchReport(const RenderOptions& options, int workers, bool showPro
 bool BatchReport::OnMessage(int worker, const WorkerMessage& message) {
     WorkerState& state = states_[static_cast<size_t>(worker)];
     switch (message.kind) {
-        case WorkerMessage::Kind::kStarted:
-            if (!options_.verbose) break;
-            status_.Line(message.imageNumber == kRandomImage ? "drawing a picture from the clock"
-                                                             : "drawing " + std::to_string(message.imageNumber));
-            break;
-        case WorkerMessage::Kind::kTemporaryFile:
-            state.temporaryInode = message.inode;
-            state.temporaryName = message.text;
-            break;
-        case WorkerMessage::Kind::kDone:
-            state.temporaryName.clear();
-            ++state.written;
-            status_.Progress(++written_);
-            if (options_.randomImage) PrintRandomNumber(message.imageNumber);
-            break;
-        case WorkerMessage::Kind::kFailed:
-            state.reportedFailure = true;
-            failed_ = true;
-            status_.Line("vorrith-render: error: " + message.text);
-            return true;
+    case WorkerMessage::Kind::kStarted:
+        if (!options_.verbose) break;
+        status_.Line(message.imageNumber == kRandomImage ? "drawing a picture from the clock"
+                                                         : "drawing " + std::to_string(message.imageNumber));
+        break;
+    case WorkerMessage::Kind::kTemporaryFile:
+        state.temporaryInode = message.inode;
+        state.temporaryName = message.text;
+        break;
+    case WorkerMessage::Kind::kDone:
+        state.temporaryName.clear();
+        ++state.written;
+        status_.Progress(++written_);
+        if (options_.randomImage) PrintRandomNumber(message.imageNumber);
+        break;
+    case WorkerMessage::Kind::kFailed:
+        state.reportedFailure = true;
+        failed_ = true;
+        status_.Line("vorrith-render: error: " + message.text);
+        return true;
     }
     return false;
 }
@@ -92,8 +92,9 @@ std::string BatchReport::UnwrittenPictures(int worker) const {
         if (skipped > 0) {
             --skipped;
         } else if (named < kPicturesNamedAtMost) {
-            list += (named++ == 0 ? "" : ", ") +
-                    (imageNumber == kRandomImage ? std::string("the picture from the clock") : std::to_string(imageNumber));
+            list +=
+                (named++ == 0 ? "" : ", ") +
+                (imageNumber == kRandomImage ? std::string("the picture from the clock") : std::to_string(imageNumber));
         } else {
             ++unnamed;
         }

@@ -5,7 +5,9 @@
 namespace vorrith {
 
 StatusLine::StatusLine(int fd, size_t total, bool showProgress)
-    : fd_(fd), total_(total), showProgress_(showProgress && total > 1) {}
+    : fd_(fd),
+      total_(total),
+      showProgress_(showProgress && total > 1) {}
 
 StatusLine::~StatusLine() { EndProgress(); }
 

@@ -16,12 +16,11 @@ int RunWorkerBatch(const RenderOptions& options, bool showProgress, const BatchW
     const int workers = static_cast<int>(std::min<size_t>(static_cast<size_t>(wanted), pictures));
     BatchReport report(options, workers, showProgress, share.before, share.total);
     WorkerProcesses processes;
-    const bool started = processes.Start(workers, [&](int worker, const WorkerLink& link) {
-        return body(worker, workers, link);
-    });
+    const bool started =
+        processes.Start(workers, [&](int worker, const WorkerLink& link) { return body(worker, workers, link); });
     if (!started || processes.Started() < workers) {
-        report.Error("cannot start " + std::to_string(workers) + " worker processes: " +
-                     SystemReason(processes.StartError()));
+        report.Error("cannot start " + std::to_string(workers) +
+                     " worker processes: " + SystemReason(processes.StartError()));
         processes.AskToStop();
     }
     WorkerEvents events;

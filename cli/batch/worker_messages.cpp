@@ -29,10 +29,10 @@ std::string Line(char kind, const std::string& rest) { return std::string(1, kin
 std::string EncodeWorkerMessage(const WorkerMessage& message) {
     const std::string text = EscapeControlCharacters(message.text);
     switch (message.kind) {
-        case WorkerMessage::Kind::kStarted: return Line(kStarted, std::to_string(message.imageNumber));
-        case WorkerMessage::Kind::kTemporaryFile: return Line(kTemporaryFile, std::to_string(message.inode) + " " + text);
-        case WorkerMessage::Kind::kDone: return Line(kDone, std::to_string(message.imageNumber));
-        case WorkerMessage::Kind::kFailed: return Line(kFailed, text);
+    case WorkerMessage::Kind::kStarted: return Line(kStarted, std::to_string(message.imageNumber));
+    case WorkerMessage::Kind::kTemporaryFile: return Line(kTemporaryFile, std::to_string(message.inode) + " " + text);
+    case WorkerMessage::Kind::kDone: return Line(kDone, std::to_string(message.imageNumber));
+    case WorkerMessage::Kind::kFailed: return Line(kFailed, text);
     }
     return "";
 }

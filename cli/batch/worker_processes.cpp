@@ -110,8 +110,7 @@ bool WorkerProcesses::ReadFrom(Worker& worker, int index, const WorkerEvents& ev
     close(worker.reportFd);
     worker.reportFd = -1;
     int status = 0;
-    while (waitpid(worker.pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(worker.pid, &status, 0) < 0 && errno == EINTR) {}
     events.onEnd(index, worker.pid, status);
     return false;
 }

@@ -17,19 +17,19 @@ namespace {
 
 const char* SceneTypeName(int sceneType) {
     switch (sceneType) {
-        case kHillCountry: return "hill country";
-        case kReliefPlain: return "relief plain with rocks";
-        case kCraterPlain: return "crater plain with rocks";
-        case kSea: return "sea";
-        default: return "unknown";
+    case kHillCountry: return "hill country";
+    case kReliefPlain: return "relief plain with rocks";
+    case kCraterPlain: return "crater plain with rocks";
+    case kSea: return "sea";
+    default: return "unknown";
     }
 }
 
 const char* LayerChoiceName(int layerChoice) {
     switch (layerChoice) {
-        case 0: return "planets and moons, no galaxy";
-        case 1: return "galaxy, planets and moons";
-        default: return "galaxy, no planets or moons";
+    case 0: return "planets and moons, no galaxy";
+    case 1: return "galaxy, planets and moons";
+    default: return "galaxy, no planets or moons";
     }
 }
 
@@ -57,8 +57,7 @@ void DescribeBands(std::ostringstream& out) {
             out << "empty\n";
         } else {
             const int middle = (band.firstIndex + band.lastIndex) / 2;
-            out << HexColour(band.firstIndex) << " " << HexColour(middle) << " " << HexColour(band.lastIndex)
-                << "\n";
+            out << HexColour(band.firstIndex) << " " << HexColour(middle) << " " << HexColour(band.lastIndex) << "\n";
         }
     }
 }
@@ -76,13 +75,10 @@ std::string DescribeScenePlan(int imageNumber) {
         << "grain: " << plan.grain << "\n"
         << "suns: " << (plan.sunVisible ? "visible" : "not visible") << ", size " << plan.sunSize << ", count "
         << plan.sunCount << ", first at (" << plan.sunX << ", " << plan.sunY << ")\n"
-        << "ecliptic: angle " << plan.eclipticAngle << ", anchor (" << plan.eclipticX << ", " << plan.eclipticY
-        << ")\n"
+        << "ecliptic: angle " << plan.eclipticAngle << ", anchor (" << plan.eclipticX << ", " << plan.eclipticY << ")\n"
         << "planet: " << PlanetDrawn(plan.noPlanet != 0, SceneChoices.layerChoice) << "\n"
-        << "layer choice: " << SceneChoices.layerChoice << " (" << LayerChoiceName(SceneChoices.layerChoice)
-        << ")\n"
-        << "suns first: " << (SceneChoices.sunFirst ? "yes (before the planets)" : "no (after the clouds)")
-        << "\n";
+        << "layer choice: " << SceneChoices.layerChoice << " (" << LayerChoiceName(SceneChoices.layerChoice) << ")\n"
+        << "suns first: " << (SceneChoices.sunFirst ? "yes (before the planets)" : "no (after the clouds)") << "\n";
     DescribeBands(out);
     return out.str();
 }

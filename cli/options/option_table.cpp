@@ -26,7 +26,8 @@ std::string SetCount(const char* option, const std::string& value, int most, int
 // More cells than any sheet can hold (thumbnails of the smallest width on the largest
 // side): a list past this is refused by the sheet's size, so it need not be kept whole.
 constexpr size_t kMoreThanAnySheet = static_cast<size_t>(kLargestSheetSide / kSmallestThumbWidth) *
-                                     static_cast<size_t>(kLargestSheetSide / kSmallestThumbWidth) + 1;
+                                         static_cast<size_t>(kLargestSheetSide / kSmallestThumbWidth) +
+                                     1;
 
 // "0-63" or "9,3,5,5,100-120": the pictures in the order given, repeats kept.
 std::string AddSheetList(const std::string& list, RenderOptions& options) {
@@ -48,66 +49,80 @@ std::string AddSheetList(const std::string& list, RenderOptions& options) {
 
 const OptionRow kOptionRows[] = {
     // What is drawn.
-    {"--random", kFlag, [](const std::string&, RenderOptions& options) -> std::string {
+    {"--random", kFlag,
+     [](const std::string&, RenderOptions& options) -> std::string {
          options.randomImage = true;
          return "";
      }},
-    {"--describe", kTakesValue, [](const std::string& value, RenderOptions& options) -> std::string {
+    {"--describe", kTakesValue,
+     [](const std::string& value, RenderOptions& options) -> std::string {
          options.describeNumber = ParseImageNumber(value);
          return options.describeNumber ? "" : NumberError(value);
      }},
-    {"--dry-run", kFlag, [](const std::string&, RenderOptions& options) -> std::string {
+    {"--dry-run", kFlag,
+     [](const std::string&, RenderOptions& options) -> std::string {
          options.dryRun = true;
          return "";
      }},
-    {"--verbose", kFlag, [](const std::string&, RenderOptions& options) -> std::string {
+    {"--verbose", kFlag,
+     [](const std::string&, RenderOptions& options) -> std::string {
          options.verbose = true;
          return "";
      }},
-    {"--jobs", kTakesValue, [](const std::string& value, RenderOptions& options) {
+    {"--jobs", kTakesValue,
+     [](const std::string& value, RenderOptions& options) {
          return SetCount("--jobs", value, kMostJobs, options.jobs);
      }},
     // Where it goes.
-    {"-o", kTakesValue, [](const std::string& value, RenderOptions& options) -> std::string {
+    {"-o", kTakesValue,
+     [](const std::string& value, RenderOptions& options) -> std::string {
          if (value.empty()) return "-o needs a file name";
          options.outputPath = value;
          return "";
      }},
-    {"--out-dir", kTakesValue, [](const std::string& value, RenderOptions& options) -> std::string {
+    {"--out-dir", kTakesValue,
+     [](const std::string& value, RenderOptions& options) -> std::string {
          if (value.empty()) return "--out-dir needs a folder name";
          options.outputFolder = value;
          return "";
      }},
-    {"--format", kTakesValue, [](const std::string& value, RenderOptions& options) -> std::string {
+    {"--format", kTakesValue,
+     [](const std::string& value, RenderOptions& options) -> std::string {
          if (value != "bmp" && value != "png") return "--format needs bmp or png, not " + Quoted(value);
          options.format = value == "png" ? PictureFormat::kPng : PictureFormat::kBmp;
          return "";
      }},
     // Its size.
-    {"--size", kTakesValue, [](const std::string& value, RenderOptions& options) -> std::string {
+    {"--size", kTakesValue,
+     [](const std::string& value, RenderOptions& options) -> std::string {
          options.size = ParseSize(value);
          if (options.size) return "";
          return "--size needs WIDTHxHEIGHT, each 1-" + std::to_string(kLargestOutputSide) + ", not " + Quoted(value);
      }},
-    {"--fit", kFlag, [](const std::string&, RenderOptions& options) -> std::string {
+    {"--fit", kFlag,
+     [](const std::string&, RenderOptions& options) -> std::string {
          options.fitMode = FitMode::kFit;
          return "";
      }},
-    {"--fill", kFlag, [](const std::string&, RenderOptions& options) -> std::string {
+    {"--fill", kFlag,
+     [](const std::string&, RenderOptions& options) -> std::string {
          options.fitMode = FitMode::kFill;
          return "";
      }},
-    {"--filter", kTakesValue, [](const std::string& value, RenderOptions& options) -> std::string {
+    {"--filter", kTakesValue,
+     [](const std::string& value, RenderOptions& options) -> std::string {
          if (value != "smooth" && value != "nearest") return "--filter needs smooth or nearest, not " + Quoted(value);
          options.filter = value == "nearest" ? ScaleFilter::kNearest : ScaleFilter::kSmooth;
          return "";
      }},
     // Contact sheets.
     {"--sheet", kTakesValue, AddSheetList},
-    {"--columns", kTakesValue, [](const std::string& value, RenderOptions& options) {
+    {"--columns", kTakesValue,
+     [](const std::string& value, RenderOptions& options) {
          return SetCount("--columns", value, kMostColumns, options.sheetColumns);
      }},
-    {"--thumb", kTakesValue, [](const std::string& value, RenderOptions& options) -> std::string {
+    {"--thumb", kTakesValue,
+     [](const std::string& value, RenderOptions& options) -> std::string {
          const auto width = ParseDecimal(value, kLargestThumbWidth);
          if (!width || *width < kSmallestThumbWidth) {
              return "--thumb needs a width from " + std::to_string(kSmallestThumbWidth) + " to " +
@@ -125,7 +140,9 @@ std::string UsageText() {
            "       vorrith-render --random [-o PATH | --out-dir DIR]\n"
            "       vorrith-render --describe NUMBER\n"
            "       vorrith-render --sheet LIST -o FILE.png [--columns N] [--thumb WIDTH]\n"
-           "Writes each picture (image numbers " + numbers + ") as a 640x480 24-bit BMP file,\n"
+           "Writes each picture (image numbers " +
+           numbers +
+           ") as a 640x480 24-bit BMP file,\n"
            "named VorrithNUMBER.Bmp unless -o names it. A batch is drawn by one worker\n"
            "process per core unless --jobs says how many. --dry-run draws without writing;\n"
            "--verbose names each image number on stderr before drawing it. -- ends the options.\n"
@@ -133,15 +150,18 @@ std::string UsageText() {
            "  --format bmp|png   file format; a .png or .bmp name given with -o chooses it too;\n"
            "                     batches in PNG are named VorrithNUMBER.png\n"
            "  -o -               writes the one picture to the standard output\n"
-           "  --size WxH         resamples to W x H pixels (1-" + std::to_string(kLargestOutputSide) + " each), 4:3 kept:\n"
+           "  --size WxH         resamples to W x H pixels (1-" +
+           std::to_string(kLargestOutputSide) +
+           " each), 4:3 kept:\n"
            "    --fit            the whole picture with black bars (the default)\n"
            "    --fill           covers the size, cropping the overhang evenly\n"
            "  --filter smooth|nearest  smooth resampling (the default), or crisp pixels\n"
            "  --sheet LIST       one PNG of labelled thumbnails; LIST is numbers and ranges\n"
            "                     separated by commas, such as 0-63 or 5,17,100-120\n"
            "    --columns N      thumbnails per row (default: a roughly square sheet)\n"
-           "    --thumb WIDTH    thumbnail width, " + std::to_string(kSmallestThumbWidth) + "-" +
-           std::to_string(kLargestThumbWidth) + " pixels (default " + std::to_string(kDefaultThumbWidth) + ")\n";
+           "    --thumb WIDTH    thumbnail width, " +
+           std::to_string(kSmallestThumbWidth) + "-" + std::to_string(kLargestThumbWidth) + " pixels (default " +
+           std::to_string(kDefaultThumbWidth) + ")\n";
 }
 
 }  // namespace

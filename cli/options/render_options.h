@@ -45,15 +45,15 @@ struct RenderOptions {
     std::optional<int> describeNumber;
     int jobs = 0;  // worker processes for a batch; 0: one per core
     bool showHelp = false;
-    bool dryRun = false;   // draw every picture but write nothing (sweeps, timing)
-    bool verbose = false;  // name each image number on stderr before drawing it
+    bool dryRun = false;                         // draw every picture but write nothing (sweeps, timing)
+    bool verbose = false;                        // name each image number on stderr before drawing it
     PictureFormat format = PictureFormat::kBmp;  // resolved from --format and -o's name
     std::optional<PictureSize> size;             // --size; the picture's own when absent
     FitMode fitMode = FitMode::kFit;
     ScaleFilter filter = ScaleFilter::kSmooth;
-    bool sheet = false;    // sheetNumbers are the thumbnails of one contact sheet
+    bool sheet = false;             // sheetNumbers are the thumbnails of one contact sheet
     std::vector<int> sheetNumbers;  // in the order given, repeats kept
-    int sheetColumns = 0;  // 0: as many as make the sheet roughly square
+    int sheetColumns = 0;           // 0: as many as make the sheet roughly square
     int thumbWidth = kDefaultThumbWidth;
 };
 

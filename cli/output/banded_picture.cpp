@@ -7,8 +7,8 @@ namespace vorrith {
 
 BandedPicture Banded(int width, int height, BandMaker make) {
     const size_t rowBytes = static_cast<size_t>(std::max(width, 1)) * 3;
-    const int rows = static_cast<int>(std::min<size_t>(static_cast<size_t>(std::max(height, 1)),
-                                                       std::max<size_t>(1, kBandBytes / rowBytes)));
+    const int rows = static_cast<int>(
+        std::min<size_t>(static_cast<size_t>(std::max(height, 1)), std::max<size_t>(1, kBandBytes / rowBytes)));
     return {width, height, rows, std::move(make)};
 }
 

@@ -21,8 +21,8 @@ int RoundedQuotient(int64_t numerator, int64_t denominator) {
 }
 
 // Paints the picture into band, whose top row is output row bandTop.
-cairo_status_t PaintBand(cairo_surface_t* band, cairo_surface_t* source, const Surface& picture, PixelRect place, int bandTop,
-               ScaleFilter filter) {
+cairo_status_t PaintBand(cairo_surface_t* band, cairo_surface_t* source, const Surface& picture, PixelRect place,
+                         int bandTop, ScaleFilter filter) {
     CairoContext context(cairo_create(band));
     cairo_t* cr = context.get();
     cairo_set_source_rgb(cr, 0, 0, 0);
@@ -45,8 +45,8 @@ PixelRect PlacePicture(int pictureWidth, int pictureHeight, PictureSize output, 
     const int64_t outputWidthScaled = int64_t{output.width} * pictureHeight;
     const int64_t outputHeightScaled = int64_t{output.height} * pictureWidth;
     // The side that limits: for a fit the relatively shorter one, for a fill the longer.
-    const bool widthLimits = mode == FitMode::kFit ? outputWidthScaled <= outputHeightScaled
-                                                   : outputWidthScaled >= outputHeightScaled;
+    const bool widthLimits =
+        mode == FitMode::kFit ? outputWidthScaled <= outputHeightScaled : outputWidthScaled >= outputHeightScaled;
     PixelRect place{};
     if (widthLimits) {
         place.width = output.width;
@@ -85,8 +85,7 @@ BandMaker ResamplingBands(const Surface& picture, PictureSize size, FitMode mode
     };
 }
 
-OutputResult ResamplePicture(const Surface& picture, PictureSize size, FitMode mode, ScaleFilter filter,
-                             Surface& out) {
+OutputResult ResamplePicture(const Surface& picture, PictureSize size, FitMode mode, ScaleFilter filter, Surface& out) {
     if (out.Allocate(size.width, size.height) != kAllocated) return OutputResult::OutOfMemory();
     const BandMaker bands = ResamplingBands(picture, size, mode, filter);
     for (int top = 0; top < size.height; top += kBandRows) {

@@ -27,7 +27,6 @@ PixelRect PlacePicture(int pictureWidth, int pictureHeight, PictureSize output, 
 BandMaker ResamplingBands(const Surface& picture, PictureSize size, FitMode mode, ScaleFilter filter);
 
 // out becomes the picture at size, with black bars.
-OutputResult ResamplePicture(const Surface& picture, PictureSize size, FitMode mode, ScaleFilter filter,
-                             Surface& out);
+OutputResult ResamplePicture(const Surface& picture, PictureSize size, FitMode mode, ScaleFilter filter, Surface& out);
 
 }  // namespace vorrith

@@ -14,11 +14,11 @@ namespace {
 // its io and error pointers.
 struct PngOutput {
     std::function<bool(const uint8_t*, size_t)> append;  // false: out of memory, or out's write failed
-    std::function<const uint8_t*(int y)> row;             // null: the row could not be made
+    std::function<const uint8_t*(int y)> row;            // null: the row could not be made
     bool outOfMemory = false;
     bool stopped = false;  // by a failed write or row, whose cause is kept elsewhere
-    std::string error;    // libpng's words
-    std::string warning;  // its last warning, which often says more ("Image width is zero")
+    std::string error;     // libpng's words
+    std::string warning;   // its last warning, which often says more ("Image width is zero")
 };
 
 // Keeps libpng's words for the message, which libpng would otherwise print on stderr.
@@ -54,8 +54,8 @@ bool WriteRows(png_structp png, png_infop info, int width, int height, int level
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, output, AppendBytes, NoFlush);
     png_set_compression_level(png, level);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     png_set_bgr(png);  // the rows hold blue, green, red
     for (int y = 0; y < height; ++y) {

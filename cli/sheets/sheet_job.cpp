@@ -84,14 +84,19 @@ private:
         pixels_.Restart(firstRow);
         band_ = -1;
         const BatchShare share{first, options_.sheetNumbers.size()};
-        drawingExit_ = RunWorkerBatch(part, showProgress_, [&](int worker, int workers, const WorkerLink& link) {
-            return DrawAssignedPictures(part, worker, workers, link, [&](int imageNumber, size_t index) {
-                const OutputResult placed = PlaceThumbnail(canvas, layout_, first + index, options_.filter, pixels_);
-                if (!placed.ok()) return placed.Message("not enough memory for the thumbnail of " + std::to_string(imageNumber));
-                link.Send(WorkerMessage::Done(imageNumber));
-                return std::string();
-            });
-        }, share);
+        drawingExit_ = RunWorkerBatch(
+            part, showProgress_,
+            [&](int worker, int workers, const WorkerLink& link) {
+                return DrawAssignedPictures(part, worker, workers, link, [&](int imageNumber, size_t index) {
+                    const OutputResult placed =
+                        PlaceThumbnail(canvas, layout_, first + index, options_.filter, pixels_);
+                    if (!placed.ok())
+                        return placed.Message("not enough memory for the thumbnail of " + std::to_string(imageNumber));
+                    link.Send(WorkerMessage::Done(imageNumber));
+                    return std::string();
+                });
+            },
+            share);
         if (drawingExit_ != 0) return false;
         for (size_t i = first; i < end; ++i) {
             const OutputResult labelled = labels_.Draw(i, options_.sheetNumbers[i], pixels_);
@@ -134,7 +139,7 @@ int RunSheetJob(const RenderOptions& options, bool showProgress) {
     };
     const BandedPicture sheet = Banded(static_cast<int>(layout.width), static_cast<int>(layout.height), rows);
     const ContentWriter contents = EncodedContents(sheet, PictureFormat::kPng, PngEffort::kQuick,
-                                             "not enough memory to encode a sheet of " + SizeInWords(layout));
+                                                   "not enough memory to encode a sheet of " + SizeInWords(layout));
     const ContentWriter whole = [&](DescriptorWriter& out) {
         const std::string cause = contents(out);
         // Held since the first band: one that came while the last was encoded stops it too.

@@ -33,7 +33,8 @@ SheetLayout LayoutSheet(size_t pictures, int thumbWidth, int columns) {
     const int cellHeight = layout.thumbHeight + layout.labelHeight + layout.gap;
     layout.columns = columns > 0 ? static_cast<int>(std::min<size_t>(static_cast<size_t>(columns), pictures))
                                  : ColumnsForSquareSheet(pictures, cellWidth, cellHeight);
-    layout.rows = static_cast<int>((pictures + static_cast<size_t>(layout.columns) - 1) / static_cast<size_t>(layout.columns));
+    layout.rows =
+        static_cast<int>((pictures + static_cast<size_t>(layout.columns) - 1) / static_cast<size_t>(layout.columns));
     layout.width = int64_t{layout.columns} * cellWidth + layout.gap;
     layout.height = int64_t{layout.rows} * cellHeight + layout.gap;
     return layout;

@@ -16,11 +16,11 @@ struct SheetLayout {
     int columns;
     int rows;
     int thumbWidth;
-    int thumbHeight;   // 4:3, rounded
-    int labelHeight;   // the strip under a thumbnail that holds its number
-    int labelFontSize; // pixels
-    int gap;           // between cells and around the sheet
-    int64_t width;     // may exceed what can be made; callers check kLargestSheetSide
+    int thumbHeight;    // 4:3, rounded
+    int labelHeight;    // the strip under a thumbnail that holds its number
+    int labelFontSize;  // pixels
+    int gap;            // between cells and around the sheet
+    int64_t width;      // may exceed what can be made; callers check kLargestSheetSide
     int64_t height;
 
     int CellLeft(size_t index) const;

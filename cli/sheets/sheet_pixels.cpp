@@ -7,7 +7,10 @@
 namespace vorrith {
 
 SheetPixels::SheetPixels(int width, int rows)
-    : width_(width), rows_(rows), stride_(static_cast<size_t>(width) * 3), size_(stride_ * static_cast<size_t>(rows)) {
+    : width_(width),
+      rows_(rows),
+      stride_(static_cast<size_t>(width) * 3),
+      size_(stride_ * static_cast<size_t>(rows)) {
     void* mapped = mmap(nullptr, size_, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
     if (mapped != MAP_FAILED) pixels_ = static_cast<uint8_t*>(mapped);
 }

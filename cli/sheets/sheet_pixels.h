@@ -25,7 +25,9 @@ public:
     // The band now holds sheet rows firstRow ... firstRow + rows - 1, all background.
     void Restart(int firstRow);
     // Pixel (x, y) of the sheet; y within the band.
-    uint8_t* At(int x, int y) { return pixels_ + static_cast<size_t>(y - firstRow_) * stride_ + static_cast<size_t>(x) * 3; }
+    uint8_t* At(int x, int y) {
+        return pixels_ + static_cast<size_t>(y - firstRow_) * stride_ + static_cast<size_t>(x) * 3;
+    }
     size_t stride() const { return stride_; }
 
 private:

@@ -11,7 +11,7 @@ namespace {
 struct DiscMask {
     uint8_t* cells;
     int stride;
-    int centre;  // radius - 1: the disc's centre cell on both axes
+    int centre;    // radius - 1: the disc's centre cell on both axes
     int diameter;  // 2 radius - 1
 
     uint8_t& At(int column, int row) { return cells[row * stride + column]; }

@@ -27,8 +27,8 @@ void DrawArcPair(int cx, int cy, int radius, int latitude, int tilt, int halfSpa
                      kFirstHalfEnd - trim, kPlanetBand, jitter, planet});
     const int secondShift = rand() & 3;
     const int secondWiden = rand() & 7;
-    ShadeEllipseArc({cx + secondShift, cy, radius + kArcOverhang + secondWiden, latitude, tilt,
-                     kSecondHalfStart + trim, kSecondHalfEnd - trim, kPlanetBand, jitter, planet});
+    ShadeEllipseArc({cx + secondShift, cy, radius + kArcOverhang + secondWiden, latitude, tilt, kSecondHalfStart + trim,
+                     kSecondHalfEnd - trim, kPlanetBand, jitter, planet});
 }
 
 }  // namespace

@@ -83,7 +83,8 @@ void FillShadedSpan(int x0, int x1, int y, int lowIndex, int highIndex, int phas
         return;
     }
     ClippedRamp ramp;
-    if (ClipPaletteRamp(x0, x1, lowIndex, highIndex, ramp)) FillPhasedPixels(ramp, y, highIndex, phaseIndex, ditherDepth);
+    if (ClipPaletteRamp(x0, x1, lowIndex, highIndex, ramp))
+        FillPhasedPixels(ramp, y, highIndex, phaseIndex, ditherDepth);
 }
 
 }  // namespace vorrith

@@ -49,8 +49,8 @@ void SampleRowWide(int x, int y, int dx, int dy, const uint8_t* source, int stri
     const __m128i yStep = _mm_set1_epi32(4 * dy);
     const __m128i weights = _mm_set1_epi32((stride << 16) | 1);
     for (int m = 0; m < kCellPixels; m += 4) {
-        const __m128i pairs = _mm_or_si128(_mm_srai_epi32(xs, Fixed16::kShift),
-                                           _mm_slli_epi32(_mm_srai_epi32(ys, Fixed16::kShift), 16));
+        const __m128i pairs =
+            _mm_or_si128(_mm_srai_epi32(xs, Fixed16::kShift), _mm_slli_epi32(_mm_srai_epi32(ys, Fixed16::kShift), 16));
         _mm_store_si128(reinterpret_cast<__m128i*>(offsets + m), _mm_madd_epi16(pairs, weights));
         xs = _mm_add_epi32(xs, xStep);
         ys = _mm_add_epi32(ys, yStep);

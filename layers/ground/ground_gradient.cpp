@@ -96,8 +96,10 @@ void DrawGroundGradient(int farIndex) {
         JumpRandomCursor();
         uint8_t* pixel = canvas.PixelAddress(ClipLeft, y);
         const int count = ClipRight - ClipLeft + 1;
-        if (tableFits && ramp.dither >= 1) PaintRowFast(pixel, count, ramp);
-        else PaintRowPlain(pixel, count, ramp);
+        if (tableFits && ramp.dither >= 1)
+            PaintRowFast(pixel, count, ramp);
+        else
+            PaintRowPlain(pixel, count, ramp);
         ramp.base += ramp.baseStep;
         ramp.dither += ramp.ditherStep;
     }

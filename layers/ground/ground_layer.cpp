@@ -40,20 +40,16 @@ void DrawGround() {
     DrawHorizonHaze();
     if (Plan.sceneType != kSea) DrawGroundGradient(farIndex);
     switch (Plan.sceneType) {
-        case kHillCountry:
-            DrawHillRanges(kHazeIndex, farIndex, Plan.grain, kAllHillBands);
-            break;
-        case kReliefPlain:
-            DrawRelief();
-            DrawRockField();
-            break;
-        case kCraterPlain:
-            DrawCraterPlain();
-            break;
-        default:
-            DrawHillRanges(kHazeIndex, kFarIndex, Plan.grain, kSeaHillBands);
-            DrawWaterReflection();
-            break;
+    case kHillCountry: DrawHillRanges(kHazeIndex, farIndex, Plan.grain, kAllHillBands); break;
+    case kReliefPlain:
+        DrawRelief();
+        DrawRockField();
+        break;
+    case kCraterPlain: DrawCraterPlain(); break;
+    default:
+        DrawHillRanges(kHazeIndex, kFarIndex, Plan.grain, kSeaHillBands);
+        DrawWaterReflection();
+        break;
     }
 }
 

@@ -17,16 +17,16 @@ namespace {
 // 1, the farthest, and each is a range of hills of one colour.
 struct HillBand {
     int number;
-    bool last;        // the nearest band drawn gets no extra soft-edge row
-    int top;          // the nominal top row
-    int height;       // rows from the nominal top to the base
-    int lastRow;      // the base, or ClipBottom when that is higher
-    int topIndex;     // the palette entry at the nominal top
-    int slope;        // palette change from the nominal top to the base
-    int spread;       // the skyline steps by -number ... spread - 1 - number per column
-    int grain;        // dither depth in palette entries
-    int fractionBits; // of the skyline walker's fixed point
-    bool tableFits;   // every table value is a rand() result
+    bool last;         // the nearest band drawn gets no extra soft-edge row
+    int top;           // the nominal top row
+    int height;        // rows from the nominal top to the base
+    int lastRow;       // the base, or ClipBottom when that is higher
+    int topIndex;      // the palette entry at the nominal top
+    int slope;         // palette change from the nominal top to the base
+    int spread;        // the skyline steps by -number ... spread - 1 - number per column
+    int grain;         // dither depth in palette entries
+    int fractionBits;  // of the skyline walker's fixed point
+    bool tableFits;    // every table value is a rand() result
 };
 
 // The skyline carried from column to column (and rowEnd from band to band): a random
@@ -166,8 +166,8 @@ void DrawHillBand(HillBand& band, Skyline& sky, int horizonIndex, int farIndex) 
     sky.top = sky.nextTop = band.top;
     const int base = band.top + band.height;
     band.lastRow = std::min(base, ClipBottom);
-    const int groundAtBase = horizonIndex - ((base - Plan.horizonRow) * (horizonIndex - farIndex)) /
-                                                (ClipBottom - Plan.horizonRow);
+    const int groundAtBase =
+        horizonIndex - ((base - Plan.horizonRow) * (horizonIndex - farIndex)) / (ClipBottom - Plan.horizonRow);
     band.slope = groundAtBase - band.topIndex;
     for (int x = ClipLeft; x <= ClipRight; ++x) DrawHillColumn(band, sky, x);
 }

@@ -114,12 +114,14 @@ void PaintOverHorizon(int x, int y, int toRow, const ReliefLight& light, const s
 // horizon are lit from the ground under them, rows at or above it from the horizon row.
 // Rows below the canvas are never painted: a projection that lands there has nothing
 // to paint (and no horizon row to draw a value for).
-[[gnu::noinline]] void PaintRows(int x, int fromRow, int toRow, int shade, const std::vector<uint32_t>& horizonColours) {
+[[gnu::noinline]] void PaintRows(int x, int fromRow, int toRow, int shade,
+                                 const std::vector<uint32_t>& horizonColours) {
     const ReliefLight light = LightOfHeight(shade);
     const int stride = canvas.stride;
     int y = std::min(fromRow, SceneHeight - 1);
     const int groundEnd = std::max(toRow, Plan.horizonRow + 1);
-    for (uint8_t* pixel = canvas.PixelAddress(x, y); y >= groundEnd; --y, pixel -= stride) PaintPixel(pixel, pixel, light);
+    for (uint8_t* pixel = canvas.PixelAddress(x, y); y >= groundEnd; --y, pixel -= stride)
+        PaintPixel(pixel, pixel, light);
     if (y >= toRow) PaintOverHorizon(x, y, toRow, light, horizonColours);
 }
 

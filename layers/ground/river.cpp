@@ -29,8 +29,7 @@ void SetRiverCurves(RiverCurves& curves) {
     const int q1 = rand() % w;
     const int q2 = rand() % w;
     const int q3 = rand() % w;
-    curves.course.Set(static_cast<float>(q0), static_cast<float>(q1), static_cast<float>(q2),
-                      static_cast<float>(q3));
+    curves.course.Set(static_cast<float>(q0), static_cast<float>(q1), static_cast<float>(q2), static_cast<float>(q3));
     // Two values the river does not use; drawing them keeps every later draw in place.
     [[maybe_unused]] const int spareFirst = rand();
     [[maybe_unused]] const int spareSecond = rand();
@@ -81,7 +80,8 @@ void DrawRiver() {
     const int nearWidth = SceneWidth / 16;
     const int farWidth = SceneWidth / 6;
     int row = static_cast<int>(curves.depth.Evaluate(0.0f));
-    const int firstX = static_cast<int>(curves.meander.Evaluate(0.0f)) / 16 + static_cast<int>(curves.course.Evaluate(0.0f));
+    const int firstX =
+        static_cast<int>(curves.meander.Evaluate(0.0f)) / 16 + static_cast<int>(curves.course.Evaluate(0.0f));
     DrawRiverRow(firstX, row, nearWidth, kRiverColour);
     const int frequencyDraw = rand() % 100;
     const float frequency = StoreFloat(3.0 + static_cast<double>(kMeanderFrequencyStep) * frequencyDraw);

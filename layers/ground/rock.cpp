@@ -19,13 +19,13 @@ constexpr int kShadowStrength = -6;
 struct Rock {
     int x, base, width, height, top;
     int lowIndex, highIndex;
-    int leftIndex;   // darkens toward lowIndex row by row
-    int rightIndex;  // rises toward highIndex, then falls
-    int dither;      // in whole entries
-    int left, right;             // this row's edges
-    int leftFixed, rightFixed;   // the edges in 1/16 pixel
-    int leftSpeed, rightSpeed;   // bound of an edge's move per row, 1/16 pixel
-    int leftTurn, rightTurn;     // rows where the edges turn inward
+    int leftIndex;              // darkens toward lowIndex row by row
+    int rightIndex;             // rises toward highIndex, then falls
+    int dither;                 // in whole entries
+    int left, right;            // this row's edges
+    int leftFixed, rightFixed;  // the edges in 1/16 pixel
+    int leftSpeed, rightSpeed;  // bound of an edge's move per row, 1/16 pixel
+    int leftTurn, rightTurn;    // rows where the edges turn inward
 };
 
 // The four start values: side index, dither and the two edge offsets.

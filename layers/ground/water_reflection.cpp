@@ -122,8 +122,10 @@ void DrawWaterReflection() {
     for (int i = 0; i < waterRows; ++i) {
         const int y = Plan.horizonRow + i;
         const int sourceRow = SourceRow(ripple, i, waterRows);
-        if (Plan.horizonRow > 0) MirrorRow(y, sourceRow, floor);
-        else MirrorRowInPlace(y, sourceRow, floor);
+        if (Plan.horizonRow > 0)
+            MirrorRow(y, sourceRow, floor);
+        else
+            MirrorRowInPlace(y, sourceRow, floor);
     }
     SmearDownward();
 }

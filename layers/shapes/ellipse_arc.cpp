@@ -49,7 +49,10 @@ struct ClipDisc {
     bool coversReach;
 
     ClipDisc(const ClipCircle& circle, const PaletteBand& rows)
-        : left(ClipLeft), right(ClipRight), x(circle.x), y(circle.y),
+        : left(ClipLeft),
+          right(ClipRight),
+          x(circle.x),
+          y(circle.y),
           radiusSquared(static_cast<int64_t>(circle.radius) * circle.radius),
           coversReach(Contains(left, rows.topRow) && Contains(left, rows.bottomRow) && Contains(right, rows.topRow) &&
                       Contains(right, rows.bottomRow)) {}

@@ -18,7 +18,10 @@ constexpr int kMaxOutlinePoints = kAngleUnitsPerTurn;
 // points, so a column is worked out when it is read.
 struct Outline {
     Outline(int cx, int cy, int angle, int radiusX, int ryFirstHalf, int rySecondHalf)
-        : frame(cx, cy, angle), rx(radiusX), ryFirst(ryFirstHalf), rySecond(rySecondHalf) {}
+        : frame(cx, cy, angle),
+          rx(radiusX),
+          ryFirst(ryFirstHalf),
+          rySecond(rySecondHalf) {}
 
     // The point's column, clamped to the canvas columns.
     int Column(int i) const {

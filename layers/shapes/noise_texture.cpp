@@ -49,8 +49,7 @@ void SmoothWrapped(uint8_t* texture, int width, int height) {
 namespace {
 
 // Doubles source columns from ... to - 1 of one row pair; the last column wraps to column 0.
-void UpsampleCells(const uint8_t* row, const uint8_t* below, int from, int to, int width, uint8_t* even,
-                   uint8_t* odd) {
+void UpsampleCells(const uint8_t* row, const uint8_t* below, int from, int to, int width, uint8_t* even, uint8_t* odd) {
     for (int x = from; x < to; ++x) {
         const int right = (x + 1 == width) ? 0 : x + 1;
         even[2 * x] = row[x];

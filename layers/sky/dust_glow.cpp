@@ -22,8 +22,12 @@ void AddDotNow(int x, int y) {
 }  // namespace
 
 DustDots::DustDots(int left, int top, int right, int bottom)
-    : left_(left), top_(top), right_(right), bottom_(bottom),
-      columns_(std::max(0, right - left + 3)), rows_(std::max(0, bottom - top + 3)),
+    : left_(left),
+      top_(top),
+      right_(right),
+      bottom_(bottom),
+      columns_(std::max(0, right - left + 3)),
+      rows_(std::max(0, bottom - top + 3)),
       counts_(static_cast<size_t>(columns_) * rows_, 0) {}
 
 void DustDots::Place(int x, int y) {

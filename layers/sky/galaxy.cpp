@@ -51,8 +51,8 @@ GlowSprite MakeHaloBlob(const GalaxyShape& shape, int& radius) {
     VaryColour(red, green, blue);
     const int percent = rand() % 40 + 80;
     radius = percent * shape.coreRadius / 100;
-    return MakeGlowSprite(radius, {RoundShare(red, kHaloShare), RoundShare(green, kHaloShare),
-                                   RoundShare(blue, kHaloShare)});
+    return MakeGlowSprite(radius,
+                          {RoundShare(red, kHaloShare), RoundShare(green, kHaloShare), RoundShare(blue, kHaloShare)});
 }
 
 // Blob centres lie in the ring from two thirds of the core radius to the outer radius.

@@ -8,8 +8,8 @@ namespace {
 
 constexpr float kArmShare = 0.04f;
 constexpr int kArmCount = 3;
-constexpr int kArmStep = 15;   // angle units turned and positions advanced per step
-constexpr int kArmTurn = 1600; // the arms run out over this many angle units (1590 drawn)
+constexpr int kArmStep = 15;    // angle units turned and positions advanced per step
+constexpr int kArmTurn = 1600;  // the arms run out over this many angle units (1590 drawn)
 
 struct ArmColour {
     int red, green, blue;

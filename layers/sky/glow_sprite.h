@@ -27,7 +27,8 @@ public:
     GlowSprite() = default;
     GlowSprite(std::nullptr_t) {}  // implicit: "no sprite" reads like a null pointer
     GlowSprite(std::unique_ptr<uint8_t[]> pixels, std::unique_ptr<PixelSpan[]> rowSpans)
-        : pixels_(std::move(pixels)), rowSpans_(std::move(rowSpans)) {}
+        : pixels_(std::move(pixels)),
+          rowSpans_(std::move(rowSpans)) {}
 
     explicit operator bool() const { return pixels_ != nullptr; }
     uint8_t operator[](size_t i) const { return pixels_[i]; }

@@ -91,7 +91,8 @@ TEST_F(PictureOutputTest, SizesKeepTheWholePictureOrCoverWithItsCentre) {
     ASSERT_EQ(tall.height, 960);
     for (int x = 0; x < 640; x += 37) {
         for (int y : {0, 239, 720, 959}) EXPECT_TRUE(IsBlack(tall.At(x, y))) << x << "," << y;
-        for (int y = 0; y < 480; y += 29) EXPECT_TRUE(SamePixel(tall.At(x, y + 240), picture.At(x, y))) << x << "," << y;
+        for (int y = 0; y < 480; y += 29)
+            EXPECT_TRUE(SamePixel(tall.At(x, y + 240), picture.At(x, y))) << x << "," << y;
     }
 
     // Covering 1280 x 480 doubles the picture and crops 240 rows at the top and bottom;

@@ -45,9 +45,10 @@ TEST(PngEncoderTest, BandsOfAnyHeightMakeTheWholePicturesFile) {
         for (int x = 0; x < 39; ++x) picture.PixelAddress(0, y)[x] = static_cast<uint8_t>(x * 7 + y * 31);
     }
     const BandedPicture banded{13, 23, 7, [&](int top, int rows, uint8_t* out, size_t stride) {
-        for (int y = 0; y < rows; ++y) std::memcpy(out + y * stride, picture.PixelAddress(0, top + y), 39);
-        return OutputResult::Done();
-    }};
+                                   for (int y = 0; y < rows; ++y)
+                                       std::memcpy(out + y * stride, picture.PixelAddress(0, top + y), 39);
+                                   return OutputResult::Done();
+                               }};
     EXPECT_EQ(Streamed([&](DescriptorWriter& out) { return WriteBmp(banded, out); }), EncodeBmp(picture));
     std::vector<uint8_t> whole;
     ASSERT_TRUE(EncodePng(RowsOf(picture), PngEffort::kQuick, whole).ok());

@@ -29,8 +29,8 @@ TEST(RenderOptionsTest, NumbersAndRangesMergeIntoEachPictureOnce) {
 }
 
 TEST(RenderOptionsTest, BadNumbersAndRangesAreRefused) {
-    for (const char* bad : {"32768", "abc", "12a", "", "100-", "7-3", "-5", "-1", "+5", "1e3", "0x10", "99999999999",
-                            "000099999"}) {
+    for (const char* bad :
+         {"32768", "abc", "12a", "", "100-", "7-3", "-5", "-1", "+5", "1e3", "0x10", "99999999999", "000099999"}) {
         EXPECT_NE(Parse({bad}).error, "") << bad;
     }
     EXPECT_NE(Parse({"100-"}).error.find("no end"), std::string::npos);

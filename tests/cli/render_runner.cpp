@@ -36,8 +36,8 @@ std::string LeftoverFiles(const fs::path& folder) {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
-        const bool picture = std::regex_match(name, pictureName) && entry.is_regular_file() &&
-                             entry.file_size() == kPictureFileSize;
+        const bool picture =
+            std::regex_match(name, pictureName) && entry.is_regular_file() && entry.file_size() == kPictureFileSize;
         if (!picture) names.insert(name);
     }
     std::string list;

@@ -15,12 +15,11 @@ std::string RenderProgram();
 
 struct RenderRun {
     std::optional<int> exitCode;  // none when the shell did not exit normally
-    std::string output;  // stdout and stderr together
+    std::string output;           // stdout and stderr together
 };
 
 // Runs "PROGRAM arguments" by the shell in folder, after the shell words of before.
-RenderRun RunRender(const std::string& arguments, const std::filesystem::path& folder,
-                    const std::string& before = "");
+RenderRun RunRender(const std::string& arguments, const std::filesystem::path& folder, const std::string& before = "");
 
 // Files in folder that are not complete pictures named VorrithN.Bmp, names sorted.
 std::string LeftoverFiles(const std::filesystem::path& folder);

@@ -57,8 +57,7 @@ pid_t StartRender(const fs::path& folder, const fs::path& outputFile, bool inter
 // Blocks until a file is created in the folder watched by inotifyFd.
 void WaitForAFileToBeCreated(int inotifyFd) {
     alignas(inotify_event) char events[4096];
-    while (read(inotifyFd, events, sizeof events) < 0 && errno == EINTR) {
-    }
+    while (read(inotifyFd, events, sizeof events) < 0 && errno == EINTR) {}
 }
 
 pid_t FirstChild(pid_t parent) {
@@ -83,8 +82,7 @@ void SignalUntilEnd(pid_t leader, int signal) {
 // None when the process was killed rather than exiting.
 std::optional<int> ExitCode(pid_t pid) {
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
     if (!WIFEXITED(status)) return std::nullopt;
     return WEXITSTATUS(status);
 }

@@ -64,8 +64,8 @@ std::vector<WriteCase> Cases() {
              EXPECT_FALSE(fs::is_symlink(f / "Vorrith9.Bmp"));  // the link itself is replaced
          },
          "Vorrith8.Bmp.partial victim ", ""},
-        {"a 255-byte name is written, with the default permissions less the umask",
-         nullptr, "-o " + kLongestName + " 5",
+        {"a 255-byte name is written, with the default permissions less the umask", nullptr,
+         "-o " + kLongestName + " 5",
          [](const fs::path& f) {
              EXPECT_EQ(SizeOf(f / kLongestName), kPictureFileSize);
              EXPECT_EQ(Permissions(f / kLongestName), fs::perms(0640));
@@ -89,8 +89,8 @@ std::vector<WriteCase> Cases() {
              }
          },
          "5",
-         [](const fs::path& f) { EXPECT_EQ(OwnerOf(f / "Vorrith5.Bmp"), geteuid() == 0 ? kOtherUser : geteuid()); },
-         "", ""},
+         [](const fs::path& f) { EXPECT_EQ(OwnerOf(f / "Vorrith5.Bmp"), geteuid() == 0 ? kOtherUser : geteuid()); }, "",
+         ""},
         {"a read-only file is refused and left as it was, even by root",
          [](const fs::path& f) {
              WriteText(f / "kept.bmp", "old");

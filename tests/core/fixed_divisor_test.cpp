@@ -26,8 +26,8 @@ void ExpectExactForAllDraws(int divisor) {
 
 TEST(FixedDivisorTest, MatchesDivisionForSmallDivisorsAndEveryDraw) {
     for (int divisor = 1; divisor <= 1100; ++divisor) ExpectExactForAllDraws(divisor);
-    for (int divisor : {1536, 2048, 3071, 4095, 9999, 14999, 16383, 16384, 16385, 24575, 32766, 32767, 32768, 65521,
-                        131071}) {
+    for (int divisor :
+         {1536, 2048, 3071, 4095, 9999, 14999, 16383, 16384, 16385, 24575, 32766, 32767, 32768, 65521, 131071}) {
         ExpectExactForAllDraws(divisor);
     }
 }
@@ -35,7 +35,8 @@ TEST(FixedDivisorTest, MatchesDivisionForSmallDivisorsAndEveryDraw) {
 // Numerators where a quotient changes (multiples of the divisor and their neighbours)
 // up to the top of the range, for divisors of every size including powers of two.
 TEST(FixedDivisorTest, MatchesDivisionAtQuotientStepsUpToTheLargestNumerator) {
-    std::vector<int> divisors = {1, 2, 3, 5, 7, 255, 256, 257, 1000, 65535, 65536, 65537, 8388607, 8388608,
+    std::vector<int> divisors = {1,       2,         3,          5,          7,          255,     256,
+                                 257,     1000,      65535,      65536,      65537,      8388607, 8388608,
                                  8392706, 123456789, 1073741823, 1073741824, 1073741825, INT_MAX};
     for (int shift = 0; shift < 31; ++shift) divisors.push_back((1 << shift) + 1);
     for (int divisor : divisors) {
@@ -60,7 +61,8 @@ TEST(FixedDivisorTest, FourLanesMatchTheDivision) {
         for (int32_t u = 0; u <= 32767; ++u) {
             alignas(16) int32_t lanes[4] = {u, (u + 1) & 32767, INT_MAX - u, 32767 - u};
             const int32_t values[4] = {lanes[0], lanes[1], lanes[2], lanes[3]};
-            _mm_store_si128(reinterpret_cast<__m128i*>(lanes), fast.Remainders(_mm_load_si128(reinterpret_cast<const __m128i*>(lanes))));
+            _mm_store_si128(reinterpret_cast<__m128i*>(lanes),
+                            fast.Remainders(_mm_load_si128(reinterpret_cast<const __m128i*>(lanes))));
             for (int k = 0; k < 4; ++k) ASSERT_EQ(lanes[k], values[k] % divisor) << values[k] << " % " << divisor;
         }
     }

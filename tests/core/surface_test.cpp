@@ -116,8 +116,8 @@ TEST_F(SurfaceTest, BlendMaskRowStretchesTheMaskAndRounds) {
 
 TEST_F(SurfaceTest, BlendMaskAndAddImageDrawOnlyTheOverlap) {
     const uint8_t mask[] = {255, 128, 0, 10, 20, 30};  // 3 x 2
-    surface.BlendMask(-1, 3, 3, 2, mask, 0xFFFFFF);     // one column off the left, one row off the bottom
-    EXPECT_EQ(surface.GetPixel(0, 3), 0x7F7F7Fu);       // mask column 1: (255*128) >> 8
+    surface.BlendMask(-1, 3, 3, 2, mask, 0xFFFFFF);    // one column off the left, one row off the bottom
+    EXPECT_EQ(surface.GetPixel(0, 3), 0x7F7F7Fu);      // mask column 1: (255*128) >> 8
     EXPECT_EQ(surface.GetPixel(1, 3), 0u);
     surface.BlendMask(7, 0, 3, 2, mask, 0xFFFFFF);  // off the right
     EXPECT_EQ(surface.GetPixel(7, 0), 0xFEFEFEu);   // m = 255 stops one short
@@ -129,7 +129,7 @@ TEST_F(SurfaceTest, BlendMaskAndAddImageDrawOnlyTheOverlap) {
     for (int r = 0; r < 3; ++r) image[r * 6 + 3] = static_cast<uint8_t>(100 + r);
     surface.PutPixel(0, 0, 0x0000C8);
     surface.AddImage(-1, -1, 2, 3, image.data());  // row -1 skipped, column -1 clipped
-    EXPECT_EQ(surface.GetPixel(0, 0), 0x0000FFu);     // 200 + 101 saturates
+    EXPECT_EQ(surface.GetPixel(0, 0), 0x0000FFu);  // 200 + 101 saturates
     EXPECT_EQ(surface.GetPixel(0, 1), 0x000066u);
     EXPECT_EQ(surface.GetPixel(1, 0), 0u);
 }

@@ -12,7 +12,8 @@ ConfigDialog OpenConfigDialog(const std::string& saver) {
     if (dialog.program.process == nullptr) return dialog;
     dialog.window = WaitForWindow(kDialogClass, kStartTitle, kDialogWaitMs);
     // The title is set first when the dialog opens; it shows once sized and laid out.
-    if (dialog.window != nullptr && !WaitUntil([&] { return IsWindowVisible(dialog.window) != FALSE; }, kDialogWaitMs)) {
+    if (dialog.window != nullptr &&
+        !WaitUntil([&] { return IsWindowVisible(dialog.window) != FALSE; }, kDialogWaitMs)) {
         dialog.window = nullptr;
     }
     if (dialog.window == nullptr) EndProgram(dialog.program);

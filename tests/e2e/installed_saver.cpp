@@ -10,8 +10,8 @@ namespace {
 std::string ActiveSaverPath() {
     char path[MAX_PATH] = {};
     DWORD size = sizeof path;
-    const LSTATUS status = RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE", RRF_RT_REG_SZ,
-                                        nullptr, path, &size);
+    const LSTATUS status =
+        RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE", RRF_RT_REG_SZ, nullptr, path, &size);
     return status == ERROR_SUCCESS ? path : "";
 }
 

@@ -25,8 +25,8 @@ HWND CreatePreviewHost() {
     hostClass.hInstance = GetModuleHandleA(nullptr);
     hostClass.lpszClassName = "VorrithPreviewHost";
     RegisterClassA(&hostClass);
-    return CreateWindowExA(0, "VorrithPreviewHost", "Preview host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 240,
-                           200, nullptr, nullptr, hostClass.hInstance, nullptr);
+    return CreateWindowExA(0, "VorrithPreviewHost", "Preview host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 240, 200,
+                           nullptr, nullptr, hostClass.hInstance, nullptr);
 }
 
 }  // namespace

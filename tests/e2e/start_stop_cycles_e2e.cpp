@@ -55,8 +55,8 @@ bool PreviewCycle() {
     const HWND parent = CreateParent();
     if (parent == nullptr) return false;
     Program saver = StartSaver("/p " + std::to_string(reinterpret_cast<uintptr_t>(parent)));
-    const bool shown = saver.process != nullptr &&
-                       WaitForChildWindow(parent, kSaverClass, "Preview", kEndBoundMs) != nullptr;
+    const bool shown =
+        saver.process != nullptr && WaitForChildWindow(parent, kSaverClass, "Preview", kEndBoundMs) != nullptr;
     Pause(300);
     DestroyWindow(parent);
     if (!shown) {

@@ -21,7 +21,8 @@ bool ReportNineXFamilyTo(const char* programName) {
         return false;
     }
     const char version[] = "win98";
-    const LONG set = RegSetValueExA(settings, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version), sizeof version);
+    const LONG set =
+        RegSetValueExA(settings, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version), sizeof version);
     RegCloseKey(settings);
     return set == ERROR_SUCCESS;
 }

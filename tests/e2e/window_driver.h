@@ -108,13 +108,12 @@ int FailureCount();
 
 }  // namespace vorrith::e2e
 
-#define E2E_SCENARIO(name)                                                               \
-    static void name();                                                                  \
-    static const vorrith::e2e::ScenarioRegistration name##Registration(#name, name);     \
+#define E2E_SCENARIO(name)                                                           \
+    static void name();                                                              \
+    static const vorrith::e2e::ScenarioRegistration name##Registration(#name, name); \
     static void name()
 
-#define CHECK(condition) \
-    ((condition) ? (void)0 : vorrith::e2e::Fail(__FILE__, __LINE__, #condition))
+#define CHECK(condition) ((condition) ? (void)0 : vorrith::e2e::Fail(__FILE__, __LINE__, #condition))
 #define REQUIRE(condition)                                      \
     do {                                                        \
         if (!(condition)) {                                     \

@@ -38,9 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else if (options.outputPath && count + options.randomImage > 1) {
         std::abort();
     }
-    if (options.size && (options.size->width < 1 || options.size->height < 1 ||
-                         options.size->width > vorrith::kLargestOutputSide ||
-                         options.size->height > vorrith::kLargestOutputSide)) {
+    if (options.size &&
+        (options.size->width < 1 || options.size->height < 1 || options.size->width > vorrith::kLargestOutputSide ||
+         options.size->height > vorrith::kLargestOutputSide)) {
         std::abort();
     }
     return 0;

@@ -81,7 +81,8 @@ TEST(SafeFileReplacementTest, TemporaryFileIsExclusiveAndFlushedAndClosedBeforeT
     ASSERT_TRUE(result.ok) << result.reason;
     ASSERT_EQ(madeCalls.size(), 4u);
     const std::string fd = madeCalls[0].substr(madeCalls[0].rfind(' ') + 1);
-    EXPECT_EQ(madeCalls, (std::vector<std::string>{"open EXCL NOFOLLOW -> " + fd, "fsync " + fd, "close " + fd, "rename"}));
+    EXPECT_EQ(madeCalls,
+              (std::vector<std::string>{"open EXCL NOFOLLOW -> " + fd, "fsync " + fd, "close " + fd, "rename"}));
 }
 
 }  // namespace

@@ -51,8 +51,8 @@ TEST(DeadlineReached, ComparesSignedSoAWrappedDeadlineIsStillAhead) {
         {101, 101, true},
         {0xFFFFFF00u, 0xFFFFFF00u + kPictureHoldMs, false},  // wrapped to a small number
         {0xFFFFFF00u + kPictureHoldMs, 0xFFFFFF00u + kPictureHoldMs, true},
-        {0x10, 0xFFFFFFF0u, true},                           // passed just before the wrap
-        {0x90000000u, 0, false},  // 28 days up: why the first deadline is the start tick, not 0
+        {0x10, 0xFFFFFFF0u, true},  // passed just before the wrap
+        {0x90000000u, 0, false},    // 28 days up: why the first deadline is the start tick, not 0
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DeadlineReached(c.now, c.deadline), c.reached) << std::hex << c.now << " " << c.deadline;
@@ -73,15 +73,18 @@ const MonitorLayout kLayouts[] = {
      {{0, 0, 800, 600}, {800, 0, 1824, 768}},
      {0, 0, 1824, 768},
      {{0, 0, 800, 600}, {800, 0, 1824, 768}}},
-    {"stacked, tall portrait below", {{0, 0, 1280, 1024}, {0, 1024, 1080, 2944}},
+    {"stacked, tall portrait below",
+     {{0, 0, 1280, 1024}, {0, 1024, 1080, 2944}},
      {0, 0, 1280, 2944},
      {{0, 32, 1280, 992}, {0, 1579, 1080, 2389}}},
     // 1050 * 3 / 4 = 787.5 rows: the area takes 787, top (1680 - 787) / 2 = 446.
     {"portrait, width not a multiple of 4", {{0, 0, 1050, 1680}}, {0, 0, 1050, 1680}, {{0, 446, 1050, 1233}}},
-    {"negative origins", {{0, 0, 1920, 1080}, {-1280, -200, 0, 824}},
+    {"negative origins",
+     {{0, 0, 1920, 1080}, {-1280, -200, 0, 824}},
      {-1280, -200, 1920, 1080},
      {{240, 0, 1680, 1080}, {-1280, -168, 0, 792}}},
-    {"21:9 left of the primary", {{-3440, 0, 0, 1440}, {0, 0, 2560, 1440}},
+    {"21:9 left of the primary",
+     {{-3440, 0, 0, 1440}, {0, 0, 2560, 1440}},
      {-3440, 0, 2560, 1440},
      {{-2680, 0, -760, 1440}, {320, 0, 2240, 1440}}},
 };
@@ -149,12 +152,12 @@ TEST(MonitorLayout, PictureAreaTruncatesHalvesAndShrinksOnSmallScreens) {
         {{0, 0, 1366, 768}, {171, 0, 1195, 768}},  // odd margin: the left half truncated
         {{0, 0, 801, 600}, {0, 0, 800, 600}},      // one column spare, kept on the right
         {{0, 0, 320, 200}, {27, 0, 293, 200}},     // smaller than the picture: it shrinks
-        {{0, 0, 0, 768}, {0, 0, 0, 0}},
-        {{0, 0, 1024, -1}, {0, 0, 0, 0}},
+        {{0, 0, 0, 768}, {0, 0, 0, 0}},           {{0, 0, 1024, -1}, {0, 0, 0, 0}},
         {{50, 60, 40, 900}, {50, 60, 50, 60}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.monitor.right - c.monitor.left << " x " << c.monitor.bottom - c.monitor.top);
+        SCOPED_TRACE(testing::Message() << c.monitor.right - c.monitor.left << " x "
+                                        << c.monitor.bottom - c.monitor.top);
         ExpectRect(PictureAreaRect(c.monitor), c.area.left, c.area.top, c.area.right, c.area.bottom);
     }
 }

@@ -17,13 +17,16 @@ namespace {
 // Far longer than any show these tests watch: a loop still running then has run away.
 constexpr uint32_t kRunawayMs = 600000;
 
-// A window of a given size on a fake clock, installed as the program's clock. The tick count starts at `start` and moves
-// in steps of tickStep ms, as the system's does; a wait ends at the first step after it
-// ran out. onPresent may look at the canvas and stop the loop; onWait runs after a wait.
+// A window of a given size on a fake clock, installed as the program's clock. The tick count starts at `start` and
+// moves in steps of tickStep ms, as the system's does; a wait ends at the first step after it ran out. onPresent may
+// look at the canvas and stop the loop; onWait runs after a wait.
 class FakeRenderDevice : public RenderDevice, public MillisecondClock {
 public:
     FakeRenderDevice(RenderParams& params, int width, int height, uint32_t start = 1000, uint32_t tickStep = 1)
-        : params_(params), client_{0, 0, width, height}, start_(start), tickStep_(tickStep) {
+        : params_(params),
+          client_{0, 0, width, height},
+          start_(start),
+          tickStep_(tickStep) {
         SetMillisecondClock(this);
     }
     ~FakeRenderDevice() override { SetMillisecondClock(nullptr); }
@@ -223,14 +226,15 @@ TEST_F(RenderLoopTest, StopDuringTheHoldEndsAtTheNextPoll) {
     FakeRenderDevice device(params, 640, 480);
     int waitsAfterStop = -1;
     device.onPresent = [&] {
-        if (device.presented.size() == 27) device.onWait = [&](uint32_t ms) {
-            if (ms == kHoldPollMs && waitsAfterStop < 0) {
-                device.Stop();
-                waitsAfterStop = 0;
-            } else if (waitsAfterStop >= 0) {
-                ++waitsAfterStop;
-            }
-        };
+        if (device.presented.size() == 27)
+            device.onWait = [&](uint32_t ms) {
+                if (ms == kHoldPollMs && waitsAfterStop < 0) {
+                    device.Stop();
+                    waitsAfterStop = 0;
+                } else if (waitsAfterStop >= 0) {
+                    ++waitsAfterStop;
+                }
+            };
     };
     RunRenderLoop(params, device);
     EXPECT_EQ(device.presented.size(), 27u);

@@ -128,9 +128,8 @@ TEST(ConfigLayoutTest, ChoiceBoxFitsRightOfAboutOnOneLineOrWrapped) {
         const int lineHeight = ScaleToDpi(13, scale.dpi);
         for (int lineWidth = 50; lineWidth <= 700; lineWidth += 25) {
             SCOPED_TRACE(testing::Message() << scale.pixelsPerUnit << " px/unit, text " << lineWidth);
-            const ChoiceBoxText text{units(12), lineWidth, [&](int width) {
-                                         return (lineWidth + width - 1) / width * lineHeight;
-                                     }};
+            const ChoiceBoxText text{units(12), lineWidth,
+                                     [&](int width) { return (lineWidth + width - 1) / width * lineHeight; }};
             const DialogRect box = PlaceChoiceBox(first, about, clientWidth, text);
             EXPECT_EQ(box.right, clientWidth - first.left);
             EXPECT_GE(box.left, about.right + first.left);

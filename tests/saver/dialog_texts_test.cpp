@@ -43,7 +43,8 @@ std::vector<std::string> HostNames(const std::string& text) {
         while (end < text.size() && IsNameCharacter(text[end])) ++end;
         const std::string run = text.substr(at, end - at);
         const size_t dot = run.find('.');
-        if (dot != std::string::npos && dot + 1 < run.size() && std::isalpha(static_cast<unsigned char>(run[dot + 1]))) {
+        if (dot != std::string::npos && dot + 1 < run.size() &&
+            std::isalpha(static_cast<unsigned char>(run[dot + 1]))) {
             names.push_back(run);
         }
         at = end == at ? at + 1 : end;

@@ -35,10 +35,8 @@ TEST(ChangeDisplayModeSetting, ReadsZeroAsOffAndAnythingElseAsOn) {
         bool unreadable;
         bool change;
     } cases[] = {
-        {"missing", false, 0, false, true},
-        {"unreadable", true, 0, true, true},
-        {"stored 0", true, 0, false, false},
-        {"stored 1", true, 1, false, true},
+        {"missing", false, 0, false, true},         {"unreadable", true, 0, true, true},
+        {"stored 0", true, 0, false, false},        {"stored 1", true, 1, false, true},
         {"stored 7 by hand", true, 7, false, true},
     };
     for (const auto& c : cases) {

@@ -16,10 +16,8 @@ TEST(EndingRules, EveryEventButAPowerReportEnds) {
         InputKind kind;
         bool ends;
     } cases[] = {
-        {InputKind::kKey, true},
-        {InputKind::kMouseButton, true},
-        {InputKind::kFocusLost, true},
-        {InputKind::kSuspendOrResume, true},
+        {InputKind::kKey, true},          {InputKind::kMouseButton, true},
+        {InputKind::kFocusLost, true},    {InputKind::kSuspendOrResume, true},
         {InputKind::kPowerReport, false},
     };
     for (const auto& c : cases) {

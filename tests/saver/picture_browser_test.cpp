@@ -67,12 +67,8 @@ FileReplaceResult RecordSave(const std::string& destination, const std::vector<u
 
 class PictureBrowserTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(OpenPictureBrowser());
-    }
-    void TearDown() override {
-        ClosePictureBrowser();
-    }
+    void SetUp() override { ASSERT_TRUE(OpenPictureBrowser()); }
+    void TearDown() override { ClosePictureBrowser(); }
 };
 
 TEST_F(PictureBrowserTest, OpensWithoutAPictureAndForgetsTheLastPeriod) {

@@ -57,7 +57,7 @@ protected:
 TEST_F(SaverWindowTest, FullScreenTriesEveryModeInOrderWhenAllAreRefused) {
     window.OnCreate(kFullScreen);
     const std::vector<std::string> expected{"try 640x480x24", "try 640x480x32", "try 800x600x24",
-                                            "try 800x600x32", "cover", "top"};
+                                            "try 800x600x32", "cover",          "top"};
     EXPECT_EQ(platform.events, expected);
 }
 

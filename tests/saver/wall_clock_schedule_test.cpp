@@ -11,7 +11,7 @@ namespace vorrith {
 namespace {
 
 constexpr uint32_t kHold = 2700;
-constexpr int64_t kPeriod = kFadeSpanMs + kHold;  // 5300
+constexpr int64_t kPeriod = kFadeSpanMs + kHold;        // 5300
 constexpr int64_t kSomeBoundary = 320754716 * kPeriod;  // in November 2023
 
 struct ShownPicture {
@@ -21,8 +21,8 @@ struct ShownPicture {
 
 // Drives a schedule as the render loop does, on a wall clock that the loop's ticks follow
 // exactly: each fade's last frame is shown lateMs after its 26 frame periods.
-std::vector<ShownPicture> RunPictures(int64_t start, int startNumber, int offset, int pictures,
-                                      int64_t lateMs = 30, int64_t jumpAfterFirst = 0) {
+std::vector<ShownPicture> RunPictures(int64_t start, int startNumber, int offset, int pictures, int64_t lateMs = 30,
+                                      int64_t jumpAfterFirst = 0) {
     int64_t wall = start;
     WallClockSchedule schedule(kHold, startNumber, offset, [&wall] { return wall; });
     std::vector<ShownPicture> shown{{wall, schedule.NextImageNumber()}};
@@ -79,7 +79,8 @@ TEST(WallClockSchedule, StartNumberCountsOnAndNumbersWrap) {
     };
     for (const auto& c : cases) {
         std::vector<int> numbers;
-        for (const ShownPicture& p : RunPictures(kSomeBoundary + 1000, c.startNumber, c.offset, 3)) numbers.push_back(p.number);
+        for (const ShownPicture& p : RunPictures(kSomeBoundary + 1000, c.startNumber, c.offset, 3))
+            numbers.push_back(p.number);
         EXPECT_EQ(numbers, c.expected) << "start " << c.startNumber << " offset " << c.offset;
     }
     EXPECT_EQ(PeriodImageNumber(-1, 0, -1, 0), 32767);  // a clock before 1970 still gives a picture
@@ -103,11 +104,9 @@ TEST(MonitorIndexOf, TheMonitorHoldingTheWindowsCentre) {
         ScreenRect window;
         int expected;
     } cases[] = {
-        {{0, 0, 1920, 1080}, 0},
-        {{1920, 0, 3200, 1024}, 1},
-        {{-1280, 0, 0, 1024}, 2},
-        {{1800, 100, 2200, 300}, 1},  // straddling: the centre decides
-        {{5000, 0, 5100, 100}, 0},    // on no monitor
+        {{0, 0, 1920, 1080}, 0},   {{1920, 0, 3200, 1024}, 1},
+        {{-1280, 0, 0, 1024}, 2},  {{1800, 100, 2200, 300}, 1},  // straddling: the centre decides
+        {{5000, 0, 5100, 100}, 0},                               // on no monitor
     };
     for (const auto& c : cases) EXPECT_EQ(MonitorIndexOf(c.window, monitors), c.expected) << c.window.left;
     EXPECT_EQ(MonitorIndexOf({0, 0, 10, 10}, {}), 0);

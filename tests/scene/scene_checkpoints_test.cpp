@@ -40,8 +40,8 @@ std::map<int, Observed> RenderUpTo(int imageNumber, int lastStep) {
 
 // Writes what the failing step drew, and how a finished picture differs from its golden.
 std::string SaveFailingStep(int imageNumber, int step) {
-    const std::string prefix = "checkpoint-" + std::to_string(imageNumber) + "-step" + std::to_string(step) + "-" +
-                               SceneStepName(step);
+    const std::string prefix =
+        "checkpoint-" + std::to_string(imageNumber) + "-step" + std::to_string(step) + "-" + SceneStepName(step);
     const std::string actual = TestOutputPath(prefix + "-actual.bmp");
     if (step == kStepGround && HasGoldenPicture(imageNumber)) {
         CompareCanvasWithRows(ReadGoldenRows(GoldenPath(imageNumber)), prefix);
@@ -63,11 +63,11 @@ TEST_P(SceneCheckpointTest, ReferenceLinesHold) {
         ASSERT_NE(found, observed.end()) << "image " << line.imageNumber << " did not run step " << step;
         const Observed& seen = found->second;
         if (seen.canvasHash != line.canvasHash || seen.randomState != line.randomState || seen.cursor != line.cursor) {
-            ADD_FAILURE() << "image " << line.imageNumber << ", step " << step << " (" << line.layer << "): canvas hash "
-                          << std::hex << seen.canvasHash << " (expected " << line.canvasHash << "), generator state "
-                          << seen.randomState << " (expected " << line.randomState << "), table cursor " << std::dec
-                          << seen.cursor << " (expected " << line.cursor << "); canvas written to "
-                          << SaveFailingStep(line.imageNumber, step);
+            ADD_FAILURE() << "image " << line.imageNumber << ", step " << step << " (" << line.layer
+                          << "): canvas hash " << std::hex << seen.canvasHash << " (expected " << line.canvasHash
+                          << "), generator state " << seen.randomState << " (expected " << line.randomState
+                          << "), table cursor " << std::dec << seen.cursor << " (expected " << line.cursor
+                          << "); canvas written to " << SaveFailingStep(line.imageNumber, step);
         }
         ++checked;
     }

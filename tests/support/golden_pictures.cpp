@@ -91,8 +91,8 @@ int CompareCanvasWithRows(const std::vector<uint8_t>& golden, const std::string&
 
 void WriteTestBmp(const Surface& surface, const std::string& path) {
     const std::vector<uint8_t> bytes = EncodeBmp(surface);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace vorrith

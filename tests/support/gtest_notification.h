@@ -13,8 +13,7 @@ class Notification {
 public:
     void Notify() { notified_.store(true); }
     void WaitForNotification() {
-        while (!notified_.load()) {
-        }
+        while (!notified_.load()) {}
     }
 
 private:

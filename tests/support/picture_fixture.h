@@ -30,9 +30,7 @@ void PlanPicture(int imageNumber);
 // Colour of a palette entry as (red, green, blue) bytes, for readable expectations.
 struct Rgb {
     int red, green, blue;
-    bool operator==(const Rgb& other) const {
-        return red == other.red && green == other.green && blue == other.blue;
-    }
+    bool operator==(const Rgb& other) const { return red == other.red && green == other.green && blue == other.blue; }
 };
 Rgb PaletteRgb(int index);
 Rgb PixelRgb(int x, int y);

@@ -70,9 +70,10 @@ TEST_F(DialogResourcesTest, ConfigurationControlsStartWithSaveAsDisabledAndRando
     EXPECT_EQ(LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0)), IDC_RANDOM_IMAGE);
     char choice[64] = "";
     GetDlgItemTextA(dialog, IDC_CHANGE_DISPLAY_MODE, choice, sizeof choice);
-    EXPECT_STREQ(choice, "&Change the screen to 640\xA0\xD7\xA0" "480");  // no-break spaces, multiplication sign
-    EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, IDC_CHANGE_DISPLAY_MODE), GWL_STYLE) & BS_TYPEMASK,
-              BS_AUTOCHECKBOX);
+    EXPECT_STREQ(choice,
+                 "&Change the screen to 640\xA0\xD7\xA0"
+                 "480");  // no-break spaces, multiplication sign
+    EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, IDC_CHANGE_DISPLAY_MODE), GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
     DestroyWindow(dialog);
 }
 

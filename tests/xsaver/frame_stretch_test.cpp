@@ -46,8 +46,10 @@ TEST_F(StretchTest, EveryPixelShowsItsNearestPicturePixel) {
         {"800 x 450: the centred 600 x 450", {{0, 0, 800, 450}}, {100, 0, 700, 450}, {100, 0, 700, 450}},
         {"2000 x 800: enlarged", {{0, 0, 2000, 800}}, {467, 0, 1533, 800}, {467, 0, 1533, 800}},
         {"native size in a small window: clipped to it", {{0, 0, 200, 150}}, {-220, -165, 420, 315}, {0, 0, 200, 150}},
-        {"second monitor, 4:3 area of 1280 x 1024", {{0, 0, 640, 480}, {640, 0, 1920, 1024}},
-         {640, 32, 1920, 992}, {640, 32, 1920, 992}},
+        {"second monitor, 4:3 area of 1280 x 1024",
+         {{0, 0, 640, 480}, {640, 0, 1920, 1024}},
+         {640, 32, 1920, 992},
+         {640, 32, 1920, 992}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -46,19 +46,13 @@ ModeRequest ParseModeRequest(const char* arguments) {
     const char* p = arguments;
     while (IsSeparator(*p)) ++p;
     switch (Upper(*p)) {
-    case '\0':
-        return {SaverMode::kConfigure, 0};
-    case 'C':
-        return {SaverMode::kConfigureOwned, p[1] == ':' ? ParseWindowHandle(p + 2) : 0};
-    case 'S':
-        return {SaverMode::kFullScreen, 0};
+    case '\0': return {SaverMode::kConfigure, 0};
+    case 'C': return {SaverMode::kConfigureOwned, p[1] == ':' ? ParseWindowHandle(p + 2) : 0};
+    case 'S': return {SaverMode::kFullScreen, 0};
     case 'P':
-    case 'L':
-        return {SaverMode::kPreview, ParseWindowHandle(SkipSpaces(p + 1))};
-    case 'A':
-        return {SaverMode::kChangePassword, ParseWindowHandle(SkipSpaces(p + 1))};
-    default:
-        return {SaverMode::kUnknown, 0};
+    case 'L': return {SaverMode::kPreview, ParseWindowHandle(SkipSpaces(p + 1))};
+    case 'A': return {SaverMode::kChangePassword, ParseWindowHandle(SkipSpaces(p + 1))};
+    default: return {SaverMode::kUnknown, 0};
     }
 }
 

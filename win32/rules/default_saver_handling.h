@@ -49,7 +49,9 @@ struct MessageOutcome {
 class DefaultSaverHandling {
 public:
     DefaultSaverHandling(SaverHostState& state, SaverHostPlatform& platform, PasswordServices& passwords)
-        : state_(state), platform_(platform), passwords_(passwords) {}
+        : state_(state),
+          platform_(platform),
+          passwords_(passwords) {}
 
     MessageOutcome Handle(uint32_t message, uintptr_t wParam, uintptr_t window);
 

@@ -8,16 +8,12 @@ namespace {
 std::optional<InputKind> UserInputKindOf(uint32_t message) {
     switch (message) {
     case msg::kKeyDown:
-    case msg::kSysKeyDown:
-        return InputKind::kKey;
+    case msg::kSysKeyDown: return InputKind::kKey;
     case msg::kLeftButtonDown:
     case msg::kRightButtonDown:
-    case msg::kMiddleButtonDown:
-        return InputKind::kMouseButton;
-    case msg::kMouseMove:
-        return InputKind::kMouseMoved;
-    default:
-        return std::nullopt;
+    case msg::kMiddleButtonDown: return InputKind::kMouseButton;
+    case msg::kMouseMove: return InputKind::kMouseMoved;
+    default: return std::nullopt;
     }
 }
 
@@ -29,14 +25,10 @@ bool IsUserInput(uint32_t message) { return UserInputKindOf(message).has_value()
 
 std::optional<InputKind> InputKindOf(uint32_t message, uintptr_t wParam) {
     switch (message) {
-    case msg::kActivateApp:
-        return wParam == 0 ? std::optional(InputKind::kFocusLost) : std::nullopt;
-    case msg::kPower:
-        return wParam == kPowerCriticalResume ? std::optional(InputKind::kSuspendOrResume) : std::nullopt;
-    case msg::kPowerBroadcast:
-        return IsPowerReport(wParam) ? InputKind::kPowerReport : InputKind::kSuspendOrResume;
-    default:
-        return UserInputKindOf(message);
+    case msg::kActivateApp: return wParam == 0 ? std::optional(InputKind::kFocusLost) : std::nullopt;
+    case msg::kPower: return wParam == kPowerCriticalResume ? std::optional(InputKind::kSuspendOrResume) : std::nullopt;
+    case msg::kPowerBroadcast: return IsPowerReport(wParam) ? InputKind::kPowerReport : InputKind::kSuspendOrResume;
+    default: return UserInputKindOf(message);
     }
 }
 

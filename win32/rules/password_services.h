@@ -30,8 +30,7 @@ public:
 
 class PasswordServices {
 public:
-    PasswordServices(PasswordPlatform& platform, bool win9xFamily)
-        : platform_(platform), win9xFamily_(win9xFamily) {}
+    PasswordServices(PasswordPlatform& platform, bool win9xFamily) : platform_(platform), win9xFamily_(win9xFamily) {}
 
     void LoadPasswordVerifier();
     void UnloadPasswordVerifier();

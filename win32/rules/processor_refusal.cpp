@@ -8,12 +8,10 @@ ProcessorRefusal RefusalWithoutSse2(const char* commandLine) {
     switch (ParseModeRequest(SkipProgramName(commandLine)).mode) {
     case SaverMode::kConfigure:
     case SaverMode::kConfigureOwned:
-    case SaverMode::kChangePassword:
-        return ProcessorRefusal::kExplainInMessageBox;
+    case SaverMode::kChangePassword: return ProcessorRefusal::kExplainInMessageBox;
     case SaverMode::kFullScreen:
     case SaverMode::kPreview:
-    case SaverMode::kUnknown:
-        break;
+    case SaverMode::kUnknown: break;
     }
     return ProcessorRefusal::kQuietExit;
 }

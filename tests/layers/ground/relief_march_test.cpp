@@ -72,7 +72,8 @@ void PlainColumn(int x, const uint8_t* map, const PlainView& v, const std::vecto
     if (den <= 0 || y < 0 || y >= 480) return;
     const int frac = (std::abs(offset) >> 4) % den;
     uint8_t* p = canvas.PixelAddress(x, y);
-    for (int c = 0; c < 3; ++c) p[c] = static_cast<uint8_t>((p[c] * (den - frac) + ((above >> (8 * c)) & 255) * frac) / den);
+    for (int c = 0; c < 3; ++c)
+        p[c] = static_cast<uint8_t>((p[c] * (den - frac) + ((above >> (8 * c)) & 255) * frac) / den);
 }
 
 void PlainRelief() {
@@ -92,7 +93,8 @@ void PlainRelief() {
 // Every pixel a different mix, so a row lit from the wrong pixel shows.
 void FillPattern() {
     for (int y = 0; y < 480; ++y) {
-        for (int x = 0; x < 640; ++x) canvas.PutPixel(x, y, ((x * 7 + y * 13) & 255) | ((x * 3 & 255) << 8) | ((y & 255) << 16));
+        for (int x = 0; x < 640; ++x)
+            canvas.PutPixel(x, y, ((x * 7 + y * 13) & 255) | ((x * 3 & 255) << 8) | ((y & 255) << 16));
     }
 }
 
@@ -100,7 +102,8 @@ void FillPattern() {
 TEST(ReliefShadeTest, MatchesBrighteningAndDarkeningForEveryByteAndHeight) {
     for (int height = 0; height < 256; ++height) {
         for (int value = 0; value < 256; ++value) {
-            const int plain = height > 128 ? value + (((255 - value) * (height - 128)) >> 8) : (value * (height + 128)) >> 8;
+            const int plain =
+                height > 128 ? value + (((255 - value) * (height - 128)) >> 8) : (value * (height + 128)) >> 8;
             ASSERT_EQ(ReliefShade(value, height), plain) << value << " at height " << height;
         }
     }

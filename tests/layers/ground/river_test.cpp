@@ -34,14 +34,12 @@ protected:
         PrepareGround(300, 0);
         FillCanvas(0);
     }
-    Rgb RiverAt(int weight) {
-        return {Blend(0, 64, weight), Blend(0, 112, weight), Blend(0, 192, weight)};
-    }
+    Rgb RiverAt(int weight) { return {Blend(0, 64, weight), Blend(0, 112, weight), Blend(0, 192, weight)}; }
 };
 
 TEST_F(RiverRowTest, SpansOfSixPixelsOrFewerAreAllEdgeAndDrawNothingRandom) {
     const uint32_t state = RandomState();
-    DrawRiverRow(100, 400, 6, kRiverColour);  // columns 97 ... 102
+    DrawRiverRow(100, 400, 6, kRiverColour);       // columns 97 ... 102
     EXPECT_EQ(PixelRgb(97, 400), (Rgb{0, 0, 0}));  // the outermost step blends at 0
     EXPECT_EQ(PixelRgb(98, 400), RiverAt(85));
     EXPECT_EQ(PixelRgb(99, 400), RiverAt(170));
@@ -55,7 +53,8 @@ TEST_F(RiverRowTest, OddShortSpanBlendsItsMiddleTwice) {
     const uint32_t state = RandomState();
     DrawRiverRow(200, 400, 5, kRiverColour);
     const Rgb once = RiverAt(170);
-    EXPECT_EQ(PixelRgb(200, 400), (Rgb{Blend(once.red, 64, 170), Blend(once.green, 112, 170), Blend(once.blue, 192, 170)}));
+    EXPECT_EQ(PixelRgb(200, 400),
+              (Rgb{Blend(once.red, 64, 170), Blend(once.green, 112, 170), Blend(once.blue, 192, 170)}));
     EXPECT_EQ(PixelRgb(199, 400), RiverAt(85));
     DrawRiverRow(300, 400, 1, kRiverColour);  // one pixel, blended at weight 0
     DrawRiverRow(300, 410, 0, kRiverColour);

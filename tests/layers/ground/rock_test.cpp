@@ -29,8 +29,8 @@ protected:
 TEST_F(RockTest, RocksWhollyOffTheCanvasDrawAndReadNothing) {
     const uint32_t state = RandomState();
     DrawRock(-20, 400, 10, 8, 128, 159);            // right end at -15
-    DrawRock(ClipLeft - 5, 400, 10, 8, 128, 159);    // right end exactly on ClipLeft
-    DrawRock(ClipRight + 5, 400, 10, 8, 128, 159);   // left end exactly on ClipRight
+    DrawRock(ClipLeft - 5, 400, 10, 8, 128, 159);   // right end exactly on ClipLeft
+    DrawRock(ClipRight + 5, 400, 10, 8, 128, 159);  // left end exactly on ClipRight
     DrawRock(900, 400, 40, 20, 128, 159);
     DrawRock(320, ClipBottom + 10, 10, 5, 128, 159);  // top at or below the last row
     DrawRock(320, ClipBottom + 2, 10, 2, 128, 159);   // a pebble there too

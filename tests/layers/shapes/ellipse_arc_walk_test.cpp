@@ -21,8 +21,8 @@ namespace {
 constexpr BandName kBand = kPlanetBand;
 
 // The walk one step at a time, scaling each pixel as it is reached.
-void PlainArc(int cx, int cy, int rx, int ry, int tilt, int thetaStart, int thetaEnd, int jitter, int clipX,
-              int clipY, int clipR) {
+void PlainArc(int cx, int cy, int rx, int ry, int tilt, int thetaStart, int thetaEnd, int jitter, int clipX, int clipY,
+              int clipR) {
     const PaletteBand& rows = Plan.bands[kBand];
     const int cosTilt = TableCos(tilt);
     const int sinTilt = TableSin(tilt);
@@ -81,13 +81,13 @@ protected:
 
 TEST_F(EllipseArcWalkTest, HandPickedArcsMatchThePlainWalk) {
     const Arc arcs[] = {
-        {320, 200, 150, 40, 100, 0, 1023, 120, 320, 200, 149},      // long ragged arc, clipped by the disc
-        {320, 200, 150, 40, 100, 1024, 2047, 0, 320, 200, 32767},   // clean, disc holding everything
-        {10, 50, 200, 150, 1900, -3000, 3000, 30, 0, 0, 32767},     // off the columns, above the rows, wrapping
-        {600, 290, 60, 20, 512, 5, 1018, 3, 600, 290, 40},          // large steps, below the band's last row
-        {300, 100, 0, 0, 0, 0, 2047, 0, 300, 100, 5},               // a point: every step repeats it
-        {320, 240, 400, 400, 0, -1536, -1, 57, 320, 240, 32767},    // negative parameters pass 512 unskipped
-        {320, 240, 90, 90, 300, 0, 5000, 1, 330, 250, 60},          // more than one chunk of pixels
+        {320, 200, 150, 40, 100, 0, 1023, 120, 320, 200, 149},     // long ragged arc, clipped by the disc
+        {320, 200, 150, 40, 100, 1024, 2047, 0, 320, 200, 32767},  // clean, disc holding everything
+        {10, 50, 200, 150, 1900, -3000, 3000, 30, 0, 0, 32767},    // off the columns, above the rows, wrapping
+        {600, 290, 60, 20, 512, 5, 1018, 3, 600, 290, 40},         // large steps, below the band's last row
+        {300, 100, 0, 0, 0, 0, 2047, 0, 300, 100, 5},              // a point: every step repeats it
+        {320, 240, 400, 400, 0, -1536, -1, 57, 320, 240, 32767},   // negative parameters pass 512 unskipped
+        {320, 240, 90, 90, 300, 0, 5000, 1, 330, 250, 60},         // more than one chunk of pixels
     };
     for (const Arc& a : arcs) ExpectSameAsPlain(a);
 }

@@ -89,20 +89,20 @@ protected:
         Paint();
         srand(seed);
         ShadeEllipse({f.cx, f.cy, f.rx, f.ryFirst, f.rySecond, f.angle, kBand, f.strength, kNoClipCircle});
-        EXPECT_EQ(CanvasHash(), plainHash) << f.cx << "," << f.cy << " r " << f.rx << "," << f.ryFirst << ","
-                                           << f.rySecond << " angle " << f.angle;
+        EXPECT_EQ(CanvasHash(), plainHash)
+            << f.cx << "," << f.cy << " r " << f.rx << "," << f.ryFirst << "," << f.rySecond << " angle " << f.angle;
         EXPECT_EQ(RandomState(), plainState);
     }
 };
 
 TEST_F(FilledEllipseTest, HandPickedEllipsesMatchThePlainOutline) {
     const Filled ellipses[] = {
-        {320, 300, 40, 12, 9, 2020, -6},    // a rock's shadow: the parameter passes 2048
-        {320, 300, 40, 30, 10, 900, 3},     // the half-axis changes after 1024, mid-turn
-        {5, 210, 60, 25, 25, 0, -2},        // cut by the band's top row and column 0
-        {630, 415, 90, 40, 35, 300, 2},     // cut by the bottom row and the last column
-        {300, 300, 0, 0, 0, 0, -1},         // a point
-        {300, 300, 200, 1, 1, 1024, -3},    // flat, starting exactly at 1024
+        {320, 300, 40, 12, 9, 2020, -6},  // a rock's shadow: the parameter passes 2048
+        {320, 300, 40, 30, 10, 900, 3},   // the half-axis changes after 1024, mid-turn
+        {5, 210, 60, 25, 25, 0, -2},      // cut by the band's top row and column 0
+        {630, 415, 90, 40, 35, 300, 2},   // cut by the bottom row and the last column
+        {300, 300, 0, 0, 0, 0, -1},       // a point
+        {300, 300, 200, 1, 1, 1024, -3},  // flat, starting exactly at 1024
     };
     uint32_t seed = 100;
     for (const Filled& f : ellipses) ExpectSameAsPlain(f, seed += 17);

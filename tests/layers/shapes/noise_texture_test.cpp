@@ -19,7 +19,8 @@ Bytes SmoothedByDefinition(const Bytes& v, int w, int h) {
         for (int x = 0; x < w; ++x) {
             const int x1 = (x + 1) % w;
             const int y1 = (y + 1) % h;
-            out[y * w + x] = static_cast<uint8_t>((v[y * w + x] + v[y * w + x1] + v[y1 * w + x] + v[y1 * w + x1] + 2) >> 2);
+            out[y * w + x] =
+                static_cast<uint8_t>((v[y * w + x] + v[y * w + x1] + v[y1 * w + x] + v[y1 * w + x1] + 2) >> 2);
         }
     }
     return out;

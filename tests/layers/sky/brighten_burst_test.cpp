@@ -25,7 +25,8 @@ protected:
         int reach = -1;
         for (int py = 0; py < canvas.height; ++py)
             for (int px = 0; px < canvas.width; ++px)
-                if (canvas.GetPixel(px, py) != 0x010101) reach = std::max(reach, (px - x) * (px - x) + (py - y) * (py - y));
+                if (canvas.GetPixel(px, py) != 0x010101)
+                    reach = std::max(reach, (px - x) * (px - x) + (py - y) * (py - y));
         return reach;
     }
 };

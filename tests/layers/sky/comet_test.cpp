@@ -53,7 +53,7 @@ TEST_F(CometTest, OddFirstDrawBrightensTheSkyOnly) {
     srand(SeedWithFirstDraw(true));
     DrawComet();
     EXPECT_GT((randomCursor - cursor) / 4, 103 * 15);  // at least the head's burst
-    EXPECT_EQ((randomCursor - cursor) % 4, 0);          // four positions per point, none read
+    EXPECT_EQ((randomCursor - cursor) % 4, 0);         // four positions per point, none read
     int brighter = 0;
     for (int y = 0; y < canvas.height; ++y) {
         for (int x = 0; x < canvas.width; ++x) {

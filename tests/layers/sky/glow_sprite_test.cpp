@@ -41,12 +41,12 @@ TEST(GlowSpriteTest, FallsOffWithTheSquaredDistanceToTheOuterColour) {
     // h = 4, h2 = 16: channel = outer + (2 * (16 - d2) * (centre - outer) + 16) / 32.
     const GlowSprite sprite = MakeGlowSprite(5, {200, 100, 0}, {10, 0, 0});
     ASSERT_TRUE(sprite);
-    EXPECT_EQ(Byte(sprite, 5, 4, 4, 2), 200);                         // centre
-    EXPECT_EQ(Byte(sprite, 5, 4, 6, 2), 10 + (24 * 190 + 16) / 32);   // distance 2
+    EXPECT_EQ(Byte(sprite, 5, 4, 4, 2), 200);                        // centre
+    EXPECT_EQ(Byte(sprite, 5, 4, 6, 2), 10 + (24 * 190 + 16) / 32);  // distance 2
     EXPECT_EQ(Byte(sprite, 5, 4, 6, 1), (24 * 100 + 16) / 32);
-    EXPECT_EQ(Byte(sprite, 5, 4, 8, 2), 10);                          // distance h: the outer colour
-    EXPECT_EQ(Byte(sprite, 5, 2, 8, 2), 10);                          // d2 = 20 = h2 + h: inside, outer
-    EXPECT_EQ(Byte(sprite, 5, 1, 8, 2), 0);                           // d2 = 25: outside the disc
+    EXPECT_EQ(Byte(sprite, 5, 4, 8, 2), 10);  // distance h: the outer colour
+    EXPECT_EQ(Byte(sprite, 5, 2, 8, 2), 10);  // d2 = 20 = h2 + h: inside, outer
+    EXPECT_EQ(Byte(sprite, 5, 1, 8, 2), 0);   // d2 = 25: outside the disc
     EXPECT_EQ(Byte(sprite, 5, 0, 0, 2), 0);
 }
 
@@ -113,7 +113,8 @@ int ReferenceChannel(int r, int outer, int centre, int dx, int dy) {
 // Every pixel of sprites of many radii, dimming and brightening outwards, against the
 // formula; and every row's span must hold all of its non-zero pixels.
 TEST(GlowSpriteTest, EveryPixelFollowsTheFallOffAndLiesInItsRowSpan) {
-    const int colours[][6] = {{0, 1, 0, 2, 0, 5}, {0, 255, 0, 128, 0, 3}, {10, 200, 0, 100, 7, 7}, {90, 4, 255, 0, 3, 1}};
+    const int colours[][6] = {
+        {0, 1, 0, 2, 0, 5}, {0, 255, 0, 128, 0, 3}, {10, 200, 0, 100, 7, 7}, {90, 4, 255, 0, 3, 1}};
     for (int r = 2; r <= 24; ++r) {
         for (const auto& c : colours) {
             const GlowSprite sprite = MakeGlowSprite(r, {c[1], c[3], c[5]}, {c[0], c[2], c[4]});

@@ -56,19 +56,19 @@ Difference Compare(Display* display, Window window) {
     XWindowAttributes attributes{};
     if (!XGetWindowAttributes(display, window, &attributes)) return {1, 0, 0, 0, 0};
     const int w = attributes.width, h = attributes.height;
-    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(w), static_cast<unsigned>(h), AllPlanes, ZPixmap);
+    XImage* image =
+        XGetImage(display, window, 0, 0, static_cast<unsigned>(w), static_cast<unsigned>(h), AllPlanes, ZPixmap);
     if (image == nullptr) return {1, 0, 0, 0, 0};
     const ScreenRect area = vorrith::PictureAreaRect({0, 0, w, h});
     const int aw = area.right - area.left, ah = area.bottom - area.top;
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const unsigned long pixel = XGetPixel(image, x, y);
-            const uint32_t got = static_cast<uint32_t>(ChannelOf(pixel, image->red_mask) << 16 |
-                                                       ChannelOf(pixel, image->green_mask) << 8 |
-                                                       ChannelOf(pixel, image->blue_mask));
+            const uint32_t got =
+                static_cast<uint32_t>(ChannelOf(pixel, image->red_mask) << 16 |
+                                      ChannelOf(pixel, image->green_mask) << 8 | ChannelOf(pixel, image->blue_mask));
             const bool inside = x >= area.left && x < area.right && y >= area.top && y < area.bottom;
-            const uint32_t expected =
-                inside ? CanvasColour((x - area.left) * 640 / aw, (y - area.top) * 480 / ah) : 0;
+            const uint32_t expected = inside ? CanvasColour((x - area.left) * 640 / aw, (y - area.top) * 480 / ah) : 0;
             if (got != expected && difference.count++ == 0) difference = {1, x, y, got, expected};
         }
     }
@@ -95,9 +95,9 @@ int Expect(Display* display, int number, const std::string& windowName, double s
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     } while (std::chrono::steady_clock::now() < deadline);
-    std::fprintf(stderr, "xsaver-probe: window %s differs from picture %d in %ld pixels, first at %d,%d: #%06x, not #%06x\n",
-                 windowName.c_str(), number, difference.count, difference.x, difference.y, difference.got,
-                 difference.expected);
+    std::fprintf(
+        stderr, "xsaver-probe: window %s differs from picture %d in %ld pixels, first at %d,%d: #%06x, not #%06x\n",
+        windowName.c_str(), number, difference.count, difference.x, difference.y, difference.got, difference.expected);
     return 1;
 }
 
@@ -136,7 +136,8 @@ int main(int argc, char** argv) {
     int width = 0, height = 0;
     int status = 2;
     if (command == "window" && (argc == 3 || argc == 5) && std::sscanf(argv[2], "%dx%d", &width, &height) == 2) {
-        status = MapWindow(display, width, height, argc == 5 ? std::atoi(argv[3]) : 0, argc == 5 ? std::atoi(argv[4]) : 0);
+        status =
+            MapWindow(display, width, height, argc == 5 ? std::atoi(argv[3]) : 0, argc == 5 ? std::atoi(argv[4]) : 0);
     } else if (command == "expect" && argc == 5) {
         status = Expect(display, std::atoi(argv[2]), argv[3], std::atof(argv[4]));
         vorrith::ReleaseCanvas();
