@@ -115,7 +115,7 @@ check_installed() {  # root (HKLM or HKCU), the .scr's Windows path, the saver's
     check "DisplayVersion" equal "$(value "$entry" DisplayVersion)" "$version"
     check "Publisher" equal "$(value "$entry" Publisher)" "The Vorrith developers"
     check "DisplayIcon" equal "$(value "$entry" DisplayIcon)" "$scr"
-    check "EstimatedSize" test "$(value "$entry" EstimatedSize)" -gt 1000
+    check "EstimatedSize" test "$(value "$entry" EstimatedSize)" -ge $(($(stat -c %s "$built_scr") / 1024))
     check "NoModify" equal "$(value "$entry" NoModify)" 1
     check "NoRepair" equal "$(value "$entry" NoRepair)" 1
     check "the uninstaller" test -f "$(unix_path "$(value "$entry" UninstallString | tr -d '"')")"
