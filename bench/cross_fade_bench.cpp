@@ -13,14 +13,14 @@ using namespace vorrith;
 
 void BM_CrossFade(benchmark::State& state) {
     CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasAndFadeBuffers);
-    std::memset(outgoing.pixels, 0x77, static_cast<size_t>(outgoing.stride) * outgoing.height);
+    std::memset(Outgoing.pixels, 0x77, static_cast<size_t>(Outgoing.stride) * Outgoing.height);
     int level = 0;
     for (auto _ : state) {
         CrossFade(level);
         level = (level + 10) % 257;
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * canvas.stride * canvas.height);
+    state.SetBytesProcessed(state.iterations() * Canvas.stride * Canvas.height);
     DestroyFrameBuffers();
 }
 BENCHMARK(BM_CrossFade)->Unit(benchmark::kMicrosecond);
@@ -29,10 +29,10 @@ BENCHMARK(BM_CrossFade)->Unit(benchmark::kMicrosecond);
 // The 128-bit kernel alone, as the Windows builds run it.
 void BM_CrossFade128(benchmark::State& state) {
     CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasAndFadeBuffers);
-    const size_t bytes = static_cast<size_t>(canvas.stride) * canvas.height;
+    const size_t bytes = static_cast<size_t>(Canvas.stride) * Canvas.height;
     int level = 0;
     for (auto _ : state) {
-        CrossFadeBlocksSse2(outgoing.pixels, incoming.pixels, canvas.pixels, bytes, level);
+        CrossFadeBlocksSse2(Outgoing.pixels, Incoming.pixels, Canvas.pixels, bytes, level);
         level = (level + 10) % 257;
         benchmark::ClobberMemory();
     }
@@ -44,9 +44,9 @@ BENCHMARK(BM_CrossFade128)->Unit(benchmark::kMicrosecond);
 
 void BM_MemcpyPicture(benchmark::State& state) {
     CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasAndFadeBuffers);
-    const size_t bytes = static_cast<size_t>(canvas.stride) * canvas.height;
+    const size_t bytes = static_cast<size_t>(Canvas.stride) * Canvas.height;
     for (auto _ : state) {
-        std::memcpy(canvas.pixels, incoming.pixels, bytes);
+        std::memcpy(Canvas.pixels, Incoming.pixels, bytes);
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes));

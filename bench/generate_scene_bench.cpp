@@ -35,7 +35,7 @@ void BM_GenerateSceneReference256(benchmark::State& state) {
         for (int n : numbers) {
             int imageNumber = n;
             vorrith::GenerateScene(imageNumber, nullptr);
-            benchmark::DoNotOptimize(vorrith::canvas.pixels);
+            benchmark::DoNotOptimize(vorrith::Canvas.pixels);
         }
     }
     state.counters["pictures_per_s"] =

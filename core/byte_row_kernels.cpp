@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/colour.h"
 #include "core/simd.h"
 
 #if defined(VORRITH_SSE2)
@@ -10,11 +11,6 @@
 
 namespace vorrith {
 namespace {
-
-uint8_t ScaledByte(int value, int factor) {
-    const int scaled = (value * factor + 128) >> 8;
-    return static_cast<uint8_t>(scaled < 255 ? scaled : 255);
-}
 
 uint8_t ChannelOf(uint32_t colour, int byteIndex) { return static_cast<uint8_t>(colour >> (8 * (byteIndex % 3))); }
 
@@ -81,7 +77,7 @@ int BlendVectors(uint8_t*, const uint8_t*, int, uint32_t) { return 0; }
 }  // namespace
 
 void ScaleBytes(uint8_t* bytes, int count, int factor) {
-    for (int i = ScaleVectors(bytes, count, factor); i < count; ++i) bytes[i] = ScaledByte(bytes[i], factor);
+    for (int i = ScaleVectors(bytes, count, factor); i < count; ++i) bytes[i] = ScaleByte(bytes[i], factor);
 }
 
 void BlendBytesRounded(uint8_t* bytes, const uint8_t* alphas, int count, uint32_t colour) {

@@ -4,7 +4,7 @@
 
 namespace vorrith {
 
-Surface canvas;
+Surface Canvas;
 
 int32_t SceneWidth = 0;
 int32_t SceneHeight = 0;
@@ -17,7 +17,7 @@ AllocateResult CreateCanvas(int width, int height) {
     SceneWidth = width;
     SceneHeight = height;
     BuildSineTable();
-    const AllocateResult result = canvas.Allocate(width, height);
+    const AllocateResult result = Canvas.Allocate(width, height);
     if (result != kAllocated) return result;
     ClipLeft = 0;
     ClipTop = 0;
@@ -26,6 +26,6 @@ AllocateResult CreateCanvas(int width, int height) {
     return kAllocated;
 }
 
-void ReleaseCanvas() { canvas.Release(); }
+void ReleaseCanvas() { Canvas.Release(); }
 
 }  // namespace vorrith

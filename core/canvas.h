@@ -10,7 +10,7 @@
 
 namespace vorrith {
 
-extern Surface canvas;
+extern Surface Canvas;
 
 extern int32_t SceneWidth;
 extern int32_t SceneHeight;

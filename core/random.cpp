@@ -5,21 +5,21 @@
 
 namespace vorrith {
 namespace detail {
-uint32_t randomStateWord = 1;
+uint32_t RandomStateWord = 1;
 }  // namespace detail
 
-using detail::randomStateWord;
+using detail::RandomStateWord;
 
 int32_t RandomTable[kRandomTableSize];
-int32_t randomCursor = 0;
+int32_t RandomCursor = 0;
 
-void srand(uint32_t seed) { randomStateWord = seed; }
+void srand(uint32_t seed) { RandomStateWord = seed; }
 
-uint32_t RandomState() { return randomStateWord; }
+uint32_t RandomState() { return RandomStateWord; }
 
 void FillRandomTable() {
     for (int32_t& value : RandomTable) value = rand();
-    randomCursor = 0;
+    RandomCursor = 0;
 }
 
 bool RandomTableHoldsRandResults() {
@@ -28,8 +28,8 @@ bool RandomTableHoldsRandResults() {
 }
 
 int JumpRandomCursor() {
-    randomCursor = rand() & kRandomTableMask;
-    return randomCursor;
+    RandomCursor = rand() & kRandomTableMask;
+    return RandomCursor;
 }
 
 int ImageNumberFromTicks(uint32_t ticks) {

@@ -6,7 +6,7 @@
 // it behaves as after srand(1).
 //
 // RandomTable holds 16384 values drawn once per scene by FillRandomTable; layers read it
-// through randomCursor, whose low 14 bits select the entry (the cursor itself never
+// through RandomCursor, whose low 14 bits select the entry (the cursor itself never
 // wraps, so a count of values consumed can be read off it).
 #pragma once
 
@@ -19,18 +19,18 @@ constexpr int kRandomTableSize = 16384;
 constexpr int kRandomTableMask = kRandomTableSize - 1;
 
 extern int32_t RandomTable[kRandomTableSize];
-extern int32_t randomCursor;
+extern int32_t RandomCursor;
 
 namespace detail {
 // The generator's state; only srand/rand and RandomState touch it. It lives here so
 // that rand() can be inlined into the per-pixel loops that draw from it.
-extern uint32_t randomStateWord;
+extern uint32_t RandomStateWord;
 }  // namespace detail
 
 void srand(uint32_t seed);
 inline int rand() {
-    detail::randomStateWord = detail::randomStateWord * 214013u + 2531011u;
-    return static_cast<int>((detail::randomStateWord >> 16) & kRandMax);
+    detail::RandomStateWord = detail::RandomStateWord * 214013u + 2531011u;
+    return static_cast<int>((detail::RandomStateWord >> 16) & kRandMax);
 }
 
 // The generator's raw 32-bit state, for checkpoints and tests.
@@ -42,13 +42,13 @@ void FillRandomTable();
 // other values.
 bool RandomTableHoldsRandResults();
 inline int NextRandomValue() {
-    const int value = RandomTable[randomCursor & kRandomTableMask];
-    ++randomCursor;
+    const int value = RandomTable[RandomCursor & kRandomTableMask];
+    ++RandomCursor;
     return value;
 }
 // Moves the cursor past count entries without reading them. Layers do it where the
 // pictures were made with reads whose values went unused; later reads depend on it.
-inline void SkipRandomValues(int count) { randomCursor += count; }
+inline void SkipRandomValues(int count) { RandomCursor += count; }
 // Moves the cursor to a random entry (one rand() draw) and returns it.
 int JumpRandomCursor();
 

@@ -39,8 +39,8 @@ void CrossFadeBytes(const uint8_t* from, const uint8_t* to, uint8_t* out, size_t
 }
 
 void CrossFade(int level) {
-    const size_t bytes = static_cast<size_t>(canvas.height) * canvas.stride;
-    CrossFadeBytes(outgoing.pixels, incoming.pixels, canvas.pixels, bytes, level);
+    const size_t bytes = static_cast<size_t>(Canvas.height) * Canvas.stride;
+    CrossFadeBytes(Outgoing.pixels, Incoming.pixels, Canvas.pixels, bytes, level);
 }
 
 }  // namespace vorrith

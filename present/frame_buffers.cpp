@@ -4,32 +4,32 @@
 
 namespace vorrith {
 
-Surface incoming;
-Surface outgoing;
+Surface Incoming;
+Surface Outgoing;
 
 FrameBufferSet CreateFrameBuffers(int width, int height, FrameBufferSet wanted) {
     if (CreateCanvas(width, height) != kAllocated) return kNoFrameBuffers;
     if (wanted != kCanvasAndFadeBuffers) return kCanvasOnly;
-    if (incoming.Allocate(width, height) != kAllocated) return kCanvasOnly;
-    if (outgoing.Allocate(width, height) != kAllocated) {
-        incoming.Release();
+    if (Incoming.Allocate(width, height) != kAllocated) return kCanvasOnly;
+    if (Outgoing.Allocate(width, height) != kAllocated) {
+        Incoming.Release();
         return kCanvasOnly;
     }
-    std::memset(incoming.pixels, 0, static_cast<size_t>(incoming.stride) * incoming.height);
+    std::memset(Incoming.pixels, 0, static_cast<size_t>(Incoming.stride) * Incoming.height);
     return kCanvasAndFadeBuffers;
 }
 
 void DestroyFrameBuffers() {
     ReleaseCanvas();
-    incoming.Release();
-    outgoing.Release();
+    Incoming.Release();
+    Outgoing.Release();
 }
 
 void RotateFrameBuffers() {
-    uint8_t* oldOutgoing = outgoing.pixels;
-    outgoing.pixels = incoming.pixels;
-    incoming.pixels = canvas.pixels;
-    canvas.pixels = oldOutgoing;
+    uint8_t* oldOutgoing = Outgoing.pixels;
+    Outgoing.pixels = Incoming.pixels;
+    Incoming.pixels = Canvas.pixels;
+    Canvas.pixels = oldOutgoing;
 }
 
 }  // namespace vorrith

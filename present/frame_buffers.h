@@ -8,8 +8,8 @@
 
 namespace vorrith {
 
-extern Surface incoming;
-extern Surface outgoing;
+extern Surface Incoming;
+extern Surface Outgoing;
 
 // The buffers a caller asks CreateFrameBuffers for, and the ones it got.
 enum FrameBufferSet { kNoFrameBuffers, kCanvasOnly, kCanvasAndFadeBuffers };

@@ -10,7 +10,7 @@
 
 namespace vorrith {
 
-int dialogImageNumber = -1;
+int DialogImageNumber = -1;
 
 namespace {
 
@@ -43,29 +43,29 @@ TypedDraw DecideTypedDraw(const char* text, int shownImageNumber) {
 }
 
 bool OpenPictureBrowser() {
-    dialogImageNumber = -1;
+    DialogImageNumber = -1;
     return CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasOnly) == kCanvasOnly;
 }
 
 void ClosePictureBrowser() { DestroyFrameBuffers(); }
 
 bool EnsureBrowserCanvas() {
-    if (canvas.pixels != nullptr) return true;
+    if (Canvas.pixels != nullptr) return true;
     return CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasOnly) == kCanvasOnly;
 }
 
 int DrawBrowserPicture(int imageNumber) {
-    if (canvas.pixels == nullptr) return dialogImageNumber;
-    dialogImageNumber = imageNumber;
-    GenerateScene(dialogImageNumber, nullptr);
-    return dialogImageNumber;
+    if (Canvas.pixels == nullptr) return DialogImageNumber;
+    DialogImageNumber = imageNumber;
+    GenerateScene(DialogImageNumber, nullptr);
+    return DialogImageNumber;
 }
 
-bool HasBrowserPicture() { return dialogImageNumber != -1 && canvas.pixels != nullptr; }
+bool HasBrowserPicture() { return DialogImageNumber != -1 && Canvas.pixels != nullptr; }
 
 FileReplaceResult SaveBrowserPicture(const std::string& fileName, ReplaceFileFunction replace) {
     if (!HasBrowserPicture()) return {false, kNoPictureToSave};
-    return replace(fileName, EncodeBmp(canvas));
+    return replace(fileName, EncodeBmp(Canvas));
 }
 
 }  // namespace vorrith

@@ -1,7 +1,7 @@
 // The configuration dialog's picture browser, without the window: it reads the typed
 // image number, draws pictures on the canvas and saves the one shown.
 //
-// dialogImageNumber is the number of the picture on the canvas, -1 before the first
+// DialogImageNumber is the number of the picture on the canvas, -1 before the first
 // one. A typed number is drawn only when it lies in 0 ... kMaxImageNumber and differs
 // from the picture shown; a random picture takes its number from the clock.
 #pragma once
@@ -12,7 +12,7 @@
 
 namespace vorrith {
 
-extern int dialogImageNumber;
+extern int DialogImageNumber;
 
 // The typed text read by the usual decimal rule: leading white space, an optional
 // sign, digits up to the first other character; no digits give 0. Values beyond the

@@ -37,7 +37,7 @@ bool CheckpointSaysStop(const ControlWord* control) {
     return (word & kStopRequest) != 0;
 }
 
-void ClearCanvas() { std::memset(canvas.pixels, 0, static_cast<size_t>(canvas.stride) * canvas.height); }
+void ClearCanvas() { std::memset(Canvas.pixels, 0, static_cast<size_t>(Canvas.stride) * Canvas.height); }
 
 }  // namespace
 

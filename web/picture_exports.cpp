@@ -37,7 +37,7 @@ EMSCRIPTEN_KEEPALIVE void VorrithDrawPicture(int imageNumber) { vorrith::Generat
 // The canvas as 640 x 480 RGBA bytes, opaque, ready for an ImageData. The pointer stays
 // valid until the next call.
 EMSCRIPTEN_KEEPALIVE const uint8_t* VorrithCanvasRgba() {
-    vorrith::CopyToRgba(vorrith::canvas, rgba);
+    vorrith::CopyToRgba(vorrith::Canvas, rgba);
     return rgba.bytes.data();
 }
 

@@ -189,7 +189,7 @@ INT_PTR DrawPicture(HWND dialog, int imageNumber) {
 INT_PTR OnDraw(HWND dialog) {
     char text[kTextBufferSize] = "";
     GetDlgItemTextA(dialog, IDC_IMAGE_NUMBER, text, kTextBufferSize);
-    const TypedDraw decision = DecideTypedDraw(text, dialogImageNumber);
+    const TypedDraw decision = DecideTypedDraw(text, DialogImageNumber);
     if (decision.action == TypedDrawAction::kDrawPicture) return DrawPicture(dialog, decision.imageNumber);
     if (decision.action == TypedDrawAction::kRejectNumber) {
         MessageBoxA(dialog, BadNumberText().c_str(), kBadNumberCaption, MB_OK);
@@ -238,7 +238,7 @@ std::string Utf8(const std::wstring& text) {
 
 INT_PTR OnSaveAs(HWND dialog) {
     if (!HasBrowserPicture()) return TRUE;
-    const std::string proposed = DefaultPictureName(dialogImageNumber);
+    const std::string proposed = DefaultPictureName(DialogImageNumber);
     std::wstring fileName(proposed.begin(), proposed.end());  // ASCII digits and letters
     const SaveDialogOutcome asked = AskSaveFileName(dialog, fileName);
     if (asked.action == SaveDialogAction::kCancelled) return TRUE;

@@ -47,7 +47,7 @@ void XRenderDevice::Begin(const ScreenRect& client) {
 void XRenderDevice::Present(const ScreenRect& dest) {
     const ScreenRect part = VisibleFramePart(dest, areas_);
     if (part.right <= part.left || part.bottom <= part.top) return;
-    StretchPicture(canvas, dest, part, layout_, image_.Pixels(), image_.StridePixels());
+    StretchPicture(Canvas, dest, part, layout_, image_.Pixels(), image_.StridePixels());
     image_.Put(target_.window, gc_, part.left, part.top, part.right - part.left, part.bottom - part.top);
     lastPart_ = part;
 }

@@ -20,7 +20,7 @@ std::string WritePicture(const RenderOptions& options, int imageNumber, const Wo
         link.Send(WorkerMessage::TemporaryFile(inode, name));
     };
     observer.onReplaced = [&] { link.Send(WorkerMessage::Done(imageNumber)); };
-    return StorePicture(DestinationFor(options, imageNumber), RequestedPictureContents(options, canvas), observer);
+    return StorePicture(DestinationFor(options, imageNumber), RequestedPictureContents(options, Canvas), observer);
 }
 
 }  // namespace

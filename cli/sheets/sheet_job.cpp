@@ -89,7 +89,7 @@ private:
             [&](int worker, int workers, const WorkerLink& link) {
                 return DrawAssignedPictures(part, worker, workers, link, [&](int imageNumber, size_t index) {
                     const OutputResult placed =
-                        PlaceThumbnail(canvas, layout_, first + index, options_.filter, pixels_);
+                        PlaceThumbnail(Canvas, layout_, first + index, options_.filter, pixels_);
                     if (!placed.ok())
                         return placed.Message("not enough memory for the thumbnail of " + std::to_string(imageNumber));
                     link.Send(WorkerMessage::Done(imageNumber));

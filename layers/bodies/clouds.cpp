@@ -49,7 +49,7 @@ void DrawCloudRows(const uint8_t* texture, uint32_t colour, Perspective view) {
         if (view.flip) stretch = kFlipSum - stretch;
         const int textureRow = (255 * i) / last;
         const int start = (kCloudTextureWidth - stretch) / 2;
-        canvas.BlendMaskRow(0, i, SceneWidth, texture + textureRow * kCloudTextureWidth + start, stretch, colour);
+        Canvas.BlendMaskRow(0, i, SceneWidth, texture + textureRow * kCloudTextureWidth + start, stretch, colour);
     }
 }
 

@@ -15,7 +15,7 @@ bool IsSkyRow(int row) { return row >= ClipTop && row < Plan.horizonRow; }
 bool IsInsideColumns(int x) { return x >= ClipLeft && x <= ClipRight; }
 
 void BlendIfInsideColumns(int x, int row, int alpha, uint32_t colour) {
-    if (IsInsideColumns(x)) canvas.BlendPixel(x, row, alpha, colour);
+    if (IsInsideColumns(x)) Canvas.BlendPixel(x, row, alpha, colour);
 }
 
 // Without a phase: the left pixel, then (off the centre column) the right one.
@@ -91,7 +91,7 @@ void DrawShadedDisc(const ShadedDisc& disc) {
     if (radius < 1) return;
     const int mid = (disc.lowIndex + disc.highIndex) / 2;
     if (radius == 1) {
-        if (cy < Plan.horizonRow) canvas.PutPixelClipped(cx, cy, PaletteColour(mid));
+        if (cy < Plan.horizonRow) Canvas.PutPixelClipped(cx, cy, PaletteColour(mid));
         return;
     }
     CapRange cap{mid, mid, Plan.sunVisible ? 8 : 6};

@@ -52,8 +52,8 @@ private:
 void FillPhasedPixels(const ClippedRamp& ramp, int y, int highIndex, int phaseIndex, int ditherDepth) {
     const DitherNoise dither(ditherDepth);
     const RowSkyShade sky(y);
-    uint8_t* p = canvas.PixelAddress(ramp.first, y);
-    int cursor = randomCursor;
+    uint8_t* p = Canvas.PixelAddress(ramp.first, y);
+    int cursor = RandomCursor;
     int position = ramp.position;
     int fade = 3;
     for (int x = ramp.first; x <= ramp.last; ++x, position += ramp.step, p += 3) {
@@ -63,7 +63,7 @@ void FillPhasedPixels(const ClippedRamp& ramp, int y, int highIndex, int phaseIn
         const bool darkSide = Fixed12::Floor(position) < phaseIndex;
         StoreColour(p, darkSide ? PaletteColour(skyIndex) : LitPixelColour(index, phaseIndex, skyIndex, fade));
     }
-    randomCursor = cursor;
+    RandomCursor = cursor;
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ void DrawSurfaceTexture(int cx, int cy, int radius, uint32_t colour) {
     UpsampleWrapped(texture.get(), 16 * cells, 16 * cells, mask.get());
     texture.reset();
     CutMaskToDisc(mask.get(), stride, radius);
-    canvas.BlendMask(cx - radius + 1, cy - radius + 1, stride, 2 * radius - 1, mask.get(), colour);
+    Canvas.BlendMask(cx - radius + 1, cy - radius + 1, stride, 2 * radius - 1, mask.get(), colour);
 }
 
 }  // namespace vorrith

@@ -64,7 +64,7 @@ void PaintFourPixels(uint8_t* pixel, const int32_t* values, int base, const Fixe
 // next pixel's first byte before that pixel is written.
 void PaintRowFast(uint8_t* pixel, int count, const GradientRamp& ramp) {
     const FixedDivisor ditherOf(ramp.dither);
-    int32_t cursor = randomCursor;
+    int32_t cursor = RandomCursor;
     int x = 0;
     for (; x + 4 < count && (cursor & kRandomTableMask) + 4 <= kRandomTableSize; x += 4, cursor += 4, pixel += 12) {
         PaintFourPixels(pixel, RandomTable + (cursor & kRandomTableMask), ramp.base, ditherOf);
@@ -74,7 +74,7 @@ void PaintRowFast(uint8_t* pixel, int count, const GradientRamp& ramp) {
     };
     for (++x; x < count; ++x, pixel += 3) std::memcpy(pixel, &Palette[nextIndex()], 4);
     if (count > 0) StoreColour(pixel, PaletteColour(nextIndex()));
-    randomCursor = cursor;
+    RandomCursor = cursor;
 }
 
 }  // namespace
@@ -85,7 +85,7 @@ void DrawHorizonHaze() {
     const uint32_t haze = PaletteColour(kHazeIndex);
     for (int k = 1; k <= rows; ++k) {
         const int y = Plan.horizonRow - rows + k - 1;
-        for (int x = ClipLeft; x <= ClipRight; ++x) canvas.BlendPixel(x, y, k * weightStep, haze);
+        for (int x = ClipLeft; x <= ClipRight; ++x) Canvas.BlendPixel(x, y, k * weightStep, haze);
     }
 }
 
@@ -94,7 +94,7 @@ void DrawGroundGradient(int farIndex) {
     const bool tableFits = RandomTableHoldsRandResults();
     for (int y = Plan.horizonRow; y <= ClipBottom; ++y) {
         JumpRandomCursor();
-        uint8_t* pixel = canvas.PixelAddress(ClipLeft, y);
+        uint8_t* pixel = Canvas.PixelAddress(ClipLeft, y);
         const int count = ClipRight - ClipLeft + 1;
         if (tableFits && ramp.dither >= 1)
             PaintRowFast(pixel, count, ramp);

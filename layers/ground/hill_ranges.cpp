@@ -40,11 +40,11 @@ struct Skyline {
 };
 
 void PutPaletteEntry(int x, int y, int index) {
-    if (y <= ClipBottom) canvas.PutPixel(x, y, PaletteColour(index));
+    if (y <= ClipBottom) Canvas.PutPixel(x, y, PaletteColour(index));
 }
 
 void BlendPaletteEntry(int x, int y, int index, int weight) {
-    if (y <= ClipBottom) canvas.BlendPixel(x, y, weight, PaletteColour(index));
+    if (y <= ClipBottom) Canvas.BlendPixel(x, y, weight, PaletteColour(index));
 }
 
 // Blends the column's top rows down to the lowest of its and its neighbours' tops, so
@@ -107,11 +107,11 @@ int DrawBodyRows(const HillBand& band, int x, int y, DitherRemainder ditherOf) {
     const int rowStep = Fixed8::Ratio(band.slope, band.height);
     const int lastLimit = band.lastRow + band.number - 1;
     const int clipTop = ClipTop, clipBottom = ClipBottom;
-    const int stride = canvas.stride;
-    uint8_t* const column = canvas.pixels + 3 * x;
+    const int stride = Canvas.stride;
+    uint8_t* const column = Canvas.pixels + 3 * x;
     int position = (y - band.top) * rowStep;
     int rowOffset = y * stride;
-    int32_t cursor = randomCursor;
+    int32_t cursor = RandomCursor;
     auto next = [&cursor] { return RandomTable[cursor++ & kRandomTableMask]; };
     for (int limit = lastLimit - stopOf.Remainder(next()); y <= limit; limit = lastLimit - stopOf.Remainder(next())) {
         if (y >= clipTop) {
@@ -122,7 +122,7 @@ int DrawBodyRows(const HillBand& band, int x, int y, DitherRemainder ditherOf) {
         rowOffset += stride;
         ++y;
     }
-    randomCursor = cursor;
+    RandomCursor = cursor;
     return y;
 }
 

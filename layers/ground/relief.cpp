@@ -100,8 +100,8 @@ void PaintPixel(uint8_t* pixel, const uint8_t* base, const ReliefLight& light) {
 // Paints the rows from y up to the horizon row (inclusive) or toRow, whichever is
 // lower, each lit from the horizon row's colour a few columns away, one rand() each.
 void PaintOverHorizon(int x, int y, int toRow, const ReliefLight& light, const std::vector<uint32_t>& horizonColours) {
-    const int stride = canvas.stride;
-    for (uint8_t* pixel = canvas.PixelAddress(x, y); y >= toRow; --y, pixel -= stride) {
+    const int stride = Canvas.stride;
+    for (uint8_t* pixel = Canvas.PixelAddress(x, y); y >= toRow; --y, pixel -= stride) {
         const int jitter = rand() % 5;
         const int column = std::max(0, std::min(x + jitter - 3, SceneWidth - 1));
         const uint32_t colour = horizonColours[column];
@@ -117,10 +117,10 @@ void PaintOverHorizon(int x, int y, int toRow, const ReliefLight& light, const s
 [[gnu::noinline]] void PaintRows(int x, int fromRow, int toRow, int shade,
                                  const std::vector<uint32_t>& horizonColours) {
     const ReliefLight light = LightOfHeight(shade);
-    const int stride = canvas.stride;
+    const int stride = Canvas.stride;
     int y = std::min(fromRow, SceneHeight - 1);
     const int groundEnd = std::max(toRow, Plan.horizonRow + 1);
-    for (uint8_t* pixel = canvas.PixelAddress(x, y); y >= groundEnd; --y, pixel -= stride)
+    for (uint8_t* pixel = Canvas.PixelAddress(x, y); y >= groundEnd; --y, pixel -= stride)
         PaintPixel(pixel, pixel, light);
     if (y >= toRow) PaintOverHorizon(x, y, toRow, light, horizonColours);
 }
@@ -140,7 +140,7 @@ void BlendTop(int x, int y, const TopEdge& edge) {
     const int den = Fixed8::FromFixed<Fixed12>(edge.depth);
     if (den <= 0 || y < 0 || y >= SceneHeight) return;
     const int frac = Fixed8::FromFixed<Fixed12>(std::abs(edge.offset)) % den;
-    uint8_t* pixel = canvas.PixelAddress(x, y);
+    uint8_t* pixel = Canvas.PixelAddress(x, y);
     const uint32_t above = edge.above;
     const int aboveBytes[3] = {BlueOf(above), GreenOf(above), RedOf(above)};
     for (int c = 0; c < 3; ++c) pixel[c] = static_cast<uint8_t>((pixel[c] * (den - frac) + aboveBytes[c] * frac) / den);
@@ -170,8 +170,8 @@ struct ColumnRay {
 // risen by one row over the ground: that row is lit in place here, anything else is
 // left to PaintRows.
 inline uint32_t PaintUpTo(int x, int cut, int lowestUnpainted, int sample, const ReliefScene& scene) {
-    uint8_t* const pixel = canvas.PixelAddress(x, cut);
-    const uint32_t above = canvas.GetPixel(x, cut);
+    uint8_t* const pixel = Canvas.PixelAddress(x, cut);
+    const uint32_t above = Canvas.GetPixel(x, cut);
     if (cut == std::min(lowestUnpainted, SceneHeight - 1) && cut > Plan.horizonRow) {
         PaintPixel(pixel, pixel, LightOfHeight(HeightByteOfSample(sample)));
     } else {
@@ -269,7 +269,7 @@ void DrawRelief() {
     if (!map) return;
     BuildReliefMap(*map);
     std::vector<uint32_t> horizonColours(static_cast<size_t>(SceneWidth));
-    for (int x = 0; x < SceneWidth; ++x) horizonColours[x] = canvas.GetPixel(x, Plan.horizonRow);
+    for (int x = 0; x < SceneWidth; ++x) horizonColours[x] = Canvas.GetPixel(x, Plan.horizonRow);
     const ReliefView view = ViewOfScene();
     const ReliefScene scene{*map, view, horizonColours};
     const MarchStart start = StartOfMarch(view);

@@ -129,15 +129,15 @@ void DrawRiverRow(int x, int y, int width, uint32_t colour) {
     int right = left + width - 1;
     for (int edge = 0; edge <= 512; edge += 256) {
         if (left > right) return;
-        if (left >= 0 && left < SceneWidth) canvas.BlendPixel(left, y, edge / 3, colour);
-        if (right >= 0 && right < SceneWidth) canvas.BlendPixel(right, y, edge / 3, colour);
+        if (left >= 0 && left < SceneWidth) Canvas.BlendPixel(left, y, edge / 3, colour);
+        if (right >= 0 && right < SceneWidth) Canvas.BlendPixel(right, y, edge / 3, colour);
         ++left;
         --right;
     }
     if (left > right || right < 0 || left >= SceneWidth) return;
     left = std::max(left, 0);
     right = std::min(right, SceneWidth - 1);
-    uint8_t* pixel = canvas.PixelAddress(left, y);
+    uint8_t* pixel = Canvas.PixelAddress(left, y);
     for (int column = left; column <= right; ++column, pixel += 3) PutRiverPixel(pixel, colour);
 }
 

@@ -7,7 +7,7 @@ namespace vorrith {
 
 void BlendPaletteDot(int x, int y, int index, int halfWeight) {
     if (x < ClipLeft || x > ClipRight) return;
-    canvas.BlendPixel(x, y, 2 * halfWeight, PaletteColour(index));
+    Canvas.BlendPixel(x, y, 2 * halfWeight, PaletteColour(index));
 }
 
 void ShadeRun(int from, int to, int y, int index, int num, int den) {

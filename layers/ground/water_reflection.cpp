@@ -49,7 +49,7 @@ MirrorSources SourcesOfRow(int sourceRow) {
     MirrorSources sources;
     for (int jitter = 0; jitter < 8; ++jitter) {
         const int row = std::max(0, std::min(sourceRow - jitter + 3, Plan.horizonRow - 1));
-        sources.rows[jitter] = canvas.PixelAddress(0, row);
+        sources.rows[jitter] = Canvas.PixelAddress(0, row);
     }
     return sources;
 }
@@ -77,33 +77,33 @@ void RaiseToFloor(uint8_t* bytes, int count, const WaterFloor& floor) {
 // source rows lie above the horizon, so never in a water row being written.
 void MirrorRow(int y, int sourceRow, const WaterFloor& floor) {
     const MirrorSources sources = SourcesOfRow(sourceRow);
-    uint8_t* const target = canvas.PixelAddress(0, y);
+    uint8_t* const target = Canvas.PixelAddress(0, y);
     const int width = SceneWidth;
-    int32_t cursor = randomCursor;
+    int32_t cursor = RandomCursor;
     auto sourceOf = [&](int x) { return sources.rows[RandomTable[cursor++ & kRandomTableMask] & 7] + 3 * x; };
     for (int x = 0; x + 1 < width; ++x) std::memcpy(target + 3 * x, sourceOf(x), 4);
     if (width > 0) std::memcpy(target + 3 * (width - 1), sourceOf(width - 1), 3);
-    randomCursor = cursor;
+    RandomCursor = cursor;
     if (floor.byte[0] != 0 || floor.byte[1] != 0 || floor.byte[2] != 0) RaiseToFloor(target, 3 * width, floor);
 }
 
 // The plain form, pixel by pixel, for a horizon at the top row, where the only source
 // row is the water's own first row.
 void MirrorRowInPlace(int y, int sourceRow, const WaterFloor& floor) {
-    uint8_t* target = canvas.PixelAddress(0, y);
+    uint8_t* target = Canvas.PixelAddress(0, y);
     for (int x = 0; x < SceneWidth; ++x, target += 3) {
         const int jitter = NextRandomValue();
         const int row = std::max(0, std::min(sourceRow - (jitter & 7) + 3, Plan.horizonRow - 1));
-        const uint8_t* source = canvas.PixelAddress(x, row);
+        const uint8_t* source = Canvas.PixelAddress(x, row);
         for (int c = 0; c < 3; ++c) target[c] = std::max(source[c], floor.byte[c]);
     }
 }
 
 // Works on whole rows of the stride, padding included, in memory order.
 void SmearDownward() {
-    const int stride = canvas.stride;
-    uint8_t* p = canvas.PixelAddress(0, Plan.horizonRow);
-    uint8_t* const end = canvas.pixels + static_cast<long>(SceneHeight) * stride;
+    const int stride = Canvas.stride;
+    uint8_t* p = Canvas.PixelAddress(0, Plan.horizonRow);
+    uint8_t* const end = Canvas.pixels + static_cast<long>(SceneHeight) * stride;
     for (; p < end; ++p) *p = static_cast<uint8_t>((p[-stride] + p[0]) >> 1);
 }
 

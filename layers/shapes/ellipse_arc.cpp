@@ -75,7 +75,7 @@ struct PixelChunk {
 };
 
 void ScaleChunk(const PixelChunk& chunk, const ScaleTable& scale) {
-    uint8_t* const pixels = canvas.pixels;
+    uint8_t* const pixels = Canvas.pixels;
     for (int i = 0; i < chunk.count; ++i) {
         uint8_t* p = pixels + chunk.offset[i];
         p[0] = scale.byte[p[0]];
@@ -247,7 +247,7 @@ void ShadeEllipseArc(const EllipseArc& arc) {
     // The full walk ends before the far run at the end (a step it moves off a vertex
     // into that run is still walked in full, which is always exact).
     const int nearEnd = farSquared == 0 ? thetaEnd : std::min(thetaEnd, farFrom - 1);
-    ArcWalk walk{frame, arc.rx, arc.ry, step, thetaEnd, rows.topRow, rows.bottomRow, clip, farSquared, canvas.stride};
+    ArcWalk walk{frame, arc.rx, arc.ry, step, thetaEnd, rows.topRow, rows.bottomRow, clip, farSquared, Canvas.stride};
     ArcCursor cursor{arc.thetaStart};
     if (farSquared != 0) SkipFarSteps(walk, cursor, farFrom <= arc.thetaStart);
     const ScaleTable& scale = jittered ? kJitteredArcScale : kCleanArcScale;

@@ -89,7 +89,7 @@ void RecordOutline(Outline& outline, int angle, const PaletteBand& band) {
 
 void ScaleRun(int x1, int x2, int y, int factor) {
     if (x1 > x2) std::swap(x1, x2);
-    canvas.ScaleSpan(x1, x2, y, factor);
+    Canvas.ScaleSpan(x1, x2, y, factor);
 }
 
 int NextPoint(int i, int n) { return i + 1 == n ? 0 : i + 1; }

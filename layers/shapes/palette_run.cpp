@@ -33,20 +33,20 @@ bool ClipPaletteRamp(int x0, int x1, int lowIndex, int highIndex, ClippedRamp& r
 // otherwise send it to memory and back on every pixel.
 void FillDitheredRun(int x0, int x1, int y, int lowIndex, int highIndex, int ditherDepth) {
     if (x0 == x1) {
-        canvas.PutPixelClipped(x0, y, PaletteColour((lowIndex + highIndex) >> 1));
+        Canvas.PutPixelClipped(x0, y, PaletteColour((lowIndex + highIndex) >> 1));
         return;
     }
     ClippedRamp ramp;
     if (x0 > x1 || !ClipPaletteRamp(x0, x1, lowIndex, highIndex, ramp)) return;
     const DitherNoise dither(ditherDepth);
-    uint8_t* p = canvas.PixelAddress(ramp.first, y);
-    int cursor = randomCursor;
+    uint8_t* p = Canvas.PixelAddress(ramp.first, y);
+    int cursor = RandomCursor;
     int position = ramp.position;
     for (int x = ramp.first; x <= ramp.last; ++x, position += ramp.step, p += 3) {
         const int noise = RandomTable[cursor++ & kRandomTableMask];
         StoreColour(p, PaletteColour(std::min(Fixed12::Floor(position + dither.Offset(noise)), highIndex)));
     }
-    randomCursor = cursor;
+    RandomCursor = cursor;
 }
 
 }  // namespace vorrith

@@ -24,7 +24,7 @@ void BrightenCircle(int x, int y, int radius, int factor) {
         const int px = x + (radius * TableCos(angle)) / 32768;
         const int py = y + (radius * TableSin(angle)) / 32768;
         SkipRandomValues(4);
-        if (px >= ClipLeft && px <= ClipRight && py >= 0 && py < Plan.horizonRow) canvas.ScalePixel(px, py, factor);
+        if (px >= ClipLeft && px <= ClipRight && py >= 0 && py < Plan.horizonRow) Canvas.ScalePixel(px, py, factor);
     }
 }
 

@@ -6,7 +6,7 @@
 //
 // The burst is drawn in passes whose outer radius grows by e = outerRadius / k (k is 1,
 // or 1 + sunX mod 4 for bursts wider than 16), so inner radii are hit once per pass.
-// Each point draws one rand() for its jitter and moves randomCursor by 4 without reading.
+// Each point draws one rand() for its jitter and moves RandomCursor by 4 without reading.
 #pragma once
 
 namespace vorrith {

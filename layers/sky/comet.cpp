@@ -41,7 +41,7 @@ void DrawTailRay(const CometHead& head, int angle, int length, int reach) {
         const int px = head.x - MulQ15(j, TableCos(angle));
         const int py = head.y - MulQ15(j, TableSin(angle));
         SkipRandomValues(4);  // two after each coordinate
-        if (px >= ClipLeft && px <= ClipRight && py >= top && py < bottom) canvas.ScalePixel(px, py, kTailFactor);
+        if (px >= ClipLeft && px <= ClipRight && py >= top && py < bottom) Canvas.ScalePixel(px, py, kTailFactor);
     }
 }
 

@@ -8,8 +8,8 @@ namespace vorrith {
 namespace {
 
 void AddToPixel(int x, int y, int amount) {
-    if (!canvas.Contains(x, y)) return;
-    uint8_t* p = canvas.PixelAddress(x, y);
+    if (!Canvas.Contains(x, y)) return;
+    uint8_t* p = Canvas.PixelAddress(x, y);
     for (int c = 0; c < 3; ++c) p[c] = static_cast<uint8_t>(std::min(255, p[c] + amount));
 }
 

@@ -13,7 +13,7 @@ struct StarLight {
     int qRed, qGreen, qBlue;
 };
 
-void Add(int x, int y, int red, int green, int blue) { canvas.AddPixel(x, y, red, green, blue); }
+void Add(int x, int y, int red, int green, int blue) { Canvas.AddPixel(x, y, red, green, blue); }
 
 void AddCross(int x, int y, const StarLight& l) {
     Add(x, y - 1, l.qRed, l.qGreen, l.qBlue);

@@ -109,7 +109,7 @@ GlowSprite MakeGlowSprite(int r, GlowLight centre, GlowLight outer) {
 void AddGlowSprite(const GlowSprite& sprite, int x, int y, int r) {
     if (!sprite) return;
     const int size = GlowSpriteSize(r);
-    canvas.AddImageSpans(x - r + 1, y - r + 1, size, size, sprite.get(), sprite.RowSpans());
+    Canvas.AddImageSpans(x - r + 1, y - r + 1, size, size, sprite.get(), sprite.RowSpans());
 }
 
 void AddGlow(int x, int y, int r, float red, float green, float blue) {

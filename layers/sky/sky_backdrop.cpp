@@ -51,13 +51,13 @@ void DrawSkyGradient() {
     const FixedDivisor noise(Fixed8::From(plan.grain));
     int rowPosition = Fixed8::From(startIndex);
     for (int y = plan.horizonRow; y >= ClipTop; --y) {
-        FillGradientRow(canvas.PixelAddress(ClipLeft, y), ClipRight - ClipLeft + 1, rowPosition, columnStep, noise);
+        FillGradientRow(Canvas.PixelAddress(ClipLeft, y), ClipRight - ClipLeft + 1, rowPosition, columnStep, noise);
         rowPosition += rowStep;
     }
 }
 
 uint32_t StarColourOverGradient(int x, int y) {
-    const uint32_t under = canvas.GetPixel(x, y);
+    const uint32_t under = Canvas.GetPixel(x, y);
     const int blue = ((rand() & 255) + BlueOf(under)) / 2;
     const int green = ((rand() & 255) + GreenOf(under)) / 2;
     const int red = ((rand() & 255) + RedOf(under)) / 2;
@@ -87,7 +87,7 @@ void DrawStars() {
         const int x = ClipLeft + rand() % (ClipRight - ClipLeft);
         const int y = ClipTop + rand() % (Plan.horizonRow - ClipTop);
         const uint32_t colour = Plan.gradientSky ? StarColourOverGradient(x, y) : StarColourOnBlack();
-        canvas.PutPixel(x, y, colour);
+        Canvas.PutPixel(x, y, colour);
     }
 }
 

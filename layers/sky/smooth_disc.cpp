@@ -23,20 +23,20 @@ struct DiscTrace {
 
 void BlendOutline(const DiscTrace& d, uint32_t colour) {
     const int alpha = Fixed8::Ratio(d.diameter - d.err, d.diameter);
-    canvas.BlendPixelClipped(d.x - d.j, d.top, alpha, colour);
-    canvas.BlendPixelClipped(d.x + d.j, d.top, alpha, colour);
-    canvas.BlendPixelClipped(d.x - d.j, d.bottom, alpha, colour);
-    canvas.BlendPixelClipped(d.x + d.j, d.bottom, alpha, colour);
-    canvas.BlendPixelClipped(d.left - 1, d.up, alpha, colour);
-    canvas.BlendPixelClipped(d.right + 1, d.up, alpha, colour);
-    canvas.BlendPixelClipped(d.left - 1, d.y + d.j, alpha, colour);
-    canvas.BlendPixelClipped(d.right + 1, d.y + d.j, alpha, colour);
+    Canvas.BlendPixelClipped(d.x - d.j, d.top, alpha, colour);
+    Canvas.BlendPixelClipped(d.x + d.j, d.top, alpha, colour);
+    Canvas.BlendPixelClipped(d.x - d.j, d.bottom, alpha, colour);
+    Canvas.BlendPixelClipped(d.x + d.j, d.bottom, alpha, colour);
+    Canvas.BlendPixelClipped(d.left - 1, d.up, alpha, colour);
+    Canvas.BlendPixelClipped(d.right + 1, d.up, alpha, colour);
+    Canvas.BlendPixelClipped(d.left - 1, d.y + d.j, alpha, colour);
+    Canvas.BlendPixelClipped(d.right + 1, d.y + d.j, alpha, colour);
 }
 
 void FillInnerSpans(const DiscTrace& d, uint32_t colour) {
     if (d.right < d.left) return;
-    canvas.FillSpan(d.left, d.right, d.up, colour);
-    canvas.FillSpan(d.left, d.right, d.y + d.j, colour);
+    Canvas.FillSpan(d.left, d.right, d.up, colour);
+    Canvas.FillSpan(d.left, d.right, d.y + d.j, colour);
 }
 
 void StepInwards(DiscTrace& d, uint32_t colour) {
@@ -45,8 +45,8 @@ void StepInwards(DiscTrace& d, uint32_t colour) {
     --d.right;
     --d.bottom;
     d.err += 1 - d.step;
-    canvas.FillSpan(d.x - d.j, d.x + d.j, d.top, colour);
-    canvas.FillSpan(d.x - d.j, d.x + d.j, d.bottom, colour);
+    Canvas.FillSpan(d.x - d.j, d.x + d.j, d.top, colour);
+    Canvas.FillSpan(d.x - d.j, d.x + d.j, d.bottom, colour);
     d.step -= 2;
 }
 
@@ -55,7 +55,7 @@ void StepInwards(DiscTrace& d, uint32_t colour) {
 void FillSmoothDisc(int x, int y, int n, uint32_t colour) {
     if (n < 1) return;
     if (n == 1) {
-        canvas.PutPixelClipped(x, y, colour);
+        Canvas.PutPixelClipped(x, y, colour);
         return;
     }
     DiscTrace d{x, y, 2 * n - 1, x - n + 2, x + n - 2, y - n + 1, y + n - 1, y, 2 * n - 2, 0, 0};

@@ -32,13 +32,13 @@ TEST(RandomTest, ImageNumberFromTicksRotatesFifteenBits) {
 TEST(RandomTest, TableReadsWrapButTheCursorDoesNot) {
     srand(7);
     FillRandomTable();
-    EXPECT_EQ(randomCursor, 0);
+    EXPECT_EQ(RandomCursor, 0);
     const int first = RandomTable[0];
     EXPECT_EQ(NextRandomValue(), first);
     EXPECT_EQ(NextRandomValue(), RandomTable[1]);
-    randomCursor = kRandomTableSize;
+    RandomCursor = kRandomTableSize;
     EXPECT_EQ(NextRandomValue(), first);
-    EXPECT_EQ(randomCursor, kRandomTableSize + 1);
+    EXPECT_EQ(RandomCursor, kRandomTableSize + 1);
     for (int i = 0; i < 100; ++i) {
         const int cursor = JumpRandomCursor();
         EXPECT_GE(cursor, 0);

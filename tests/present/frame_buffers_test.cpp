@@ -18,8 +18,8 @@ protected:
 
 TEST_F(FrameBuffersTest, CanvasOnlyAndRefusedSecondCall) {
     EXPECT_EQ(CreateFrameBuffers(640, 480, kCanvasOnly), kCanvasOnly);
-    EXPECT_EQ(incoming.pixels, nullptr);
-    EXPECT_EQ(outgoing.pixels, nullptr);
+    EXPECT_EQ(Incoming.pixels, nullptr);
+    EXPECT_EQ(Outgoing.pixels, nullptr);
     EXPECT_EQ(ClipRight, 639);
     EXPECT_EQ(ClipBottom, 479);
     EXPECT_EQ(CreateFrameBuffers(640, 480, kCanvasAndFadeBuffers), kNoFrameBuffers);
@@ -29,40 +29,40 @@ TEST_F(FrameBuffersTest, CanvasOnlyAndRefusedSecondCall) {
 
 TEST_F(FrameBuffersTest, FadeBuffersStartBlackAndRotateBackAfterThree) {
     ASSERT_EQ(CreateFrameBuffers(640, 480, kCanvasAndFadeBuffers), kCanvasAndFadeBuffers);
-    for (int i = 0; i < incoming.stride * incoming.height; ++i) ASSERT_EQ(incoming.pixels[i], 0) << i;
-    uint8_t* const c = canvas.pixels;
-    uint8_t* const in = incoming.pixels;
-    uint8_t* const out = outgoing.pixels;
+    for (int i = 0; i < Incoming.stride * Incoming.height; ++i) ASSERT_EQ(Incoming.pixels[i], 0) << i;
+    uint8_t* const c = Canvas.pixels;
+    uint8_t* const in = Incoming.pixels;
+    uint8_t* const out = Outgoing.pixels;
     RotateFrameBuffers();
-    EXPECT_EQ(outgoing.pixels, in);
-    EXPECT_EQ(incoming.pixels, c);
-    EXPECT_EQ(canvas.pixels, out);
+    EXPECT_EQ(Outgoing.pixels, in);
+    EXPECT_EQ(Incoming.pixels, c);
+    EXPECT_EQ(Canvas.pixels, out);
     RotateFrameBuffers();
     RotateFrameBuffers();
-    EXPECT_EQ(canvas.pixels, c);
-    EXPECT_EQ(incoming.pixels, in);
-    EXPECT_EQ(outgoing.pixels, out);
+    EXPECT_EQ(Canvas.pixels, c);
+    EXPECT_EQ(Incoming.pixels, in);
+    EXPECT_EQ(Outgoing.pixels, out);
 }
 
 TEST_F(FrameBuffersTest, CrossFadeBlendsEveryByteTruncated) {
     ASSERT_EQ(CreateFrameBuffers(640, 480, kCanvasAndFadeBuffers), kCanvasAndFadeBuffers);
-    const int bytes = canvas.stride * canvas.height;
+    const int bytes = Canvas.stride * Canvas.height;
     for (int i = 0; i < bytes; ++i) {
-        incoming.pixels[i] = static_cast<uint8_t>(i * 13);
-        outgoing.pixels[i] = static_cast<uint8_t>(i * 7 + 3);
+        Incoming.pixels[i] = static_cast<uint8_t>(i * 13);
+        Outgoing.pixels[i] = static_cast<uint8_t>(i * 7 + 3);
     }
     CrossFade(256);
-    EXPECT_EQ(std::memcmp(canvas.pixels, incoming.pixels, bytes), 0);
+    EXPECT_EQ(std::memcmp(Canvas.pixels, Incoming.pixels, bytes), 0);
     CrossFade(0);
-    EXPECT_EQ(std::memcmp(canvas.pixels, outgoing.pixels, bytes), 0);
-    incoming.pixels[5] = 255;
-    outgoing.pixels[5] = 0;
+    EXPECT_EQ(std::memcmp(Canvas.pixels, Outgoing.pixels, bytes), 0);
+    Incoming.pixels[5] = 255;
+    Outgoing.pixels[5] = 0;
     CrossFade(128);
-    EXPECT_EQ(canvas.pixels[5], 127);
+    EXPECT_EQ(Canvas.pixels[5], 127);
     for (int level : {1, 27, 200}) {
         CrossFade(level);
         for (int i = 0; i < bytes; i += 4099) {
-            EXPECT_EQ(canvas.pixels[i], (outgoing.pixels[i] * (256 - level) + incoming.pixels[i] * level) >> 8);
+            EXPECT_EQ(Canvas.pixels[i], (Outgoing.pixels[i] * (256 - level) + Incoming.pixels[i] * level) >> 8);
         }
     }
 }

@@ -122,7 +122,7 @@ TEST_F(RenderLoopTest, TwoPicturesZoomInThenOutOnALargerScreen) {
     EXPECT_EQ(shrunk.bottom, 540);
     EXPECT_EQ(device.begins, 1);
     EXPECT_EQ(device.ends, 1);
-    EXPECT_EQ(canvas.pixels, nullptr);  // buffers released when the loop ends
+    EXPECT_EQ(Canvas.pixels, nullptr);  // buffers released when the loop ends
 }
 
 // The window over an 800 x 600 and a 1024 x 768 monitor side by side: every frame goes
@@ -208,12 +208,12 @@ TEST_F(RenderLoopTest, FirstPictureFadesInFromBlackAndEndsOnTheExactPicture) {
     FakeRenderDevice device(params, 640, 480);
     bool firstChecked = false;
     device.onPresent = [&] {
-        const size_t n = canvas.stride * canvas.height;
+        const size_t n = Canvas.stride * Canvas.height;
         if (device.presented.size() == 1) {
-            for (size_t i = 0; i < n; ++i) ASSERT_EQ(canvas.pixels[i], (incoming.pixels[i] * 22) >> 8);
+            for (size_t i = 0; i < n; ++i) ASSERT_EQ(Canvas.pixels[i], (Incoming.pixels[i] * 22) >> 8);
             firstChecked = true;
         } else if (device.presented.size() == 27) {
-            for (size_t i = 0; i < n; ++i) ASSERT_EQ(canvas.pixels[i], incoming.pixels[i]);
+            for (size_t i = 0; i < n; ++i) ASSERT_EQ(Canvas.pixels[i], Incoming.pixels[i]);
             device.Stop();
         }
     };
@@ -251,7 +251,7 @@ TEST_F(RenderLoopTest, StopDuringAFadeShowsNoFurtherFrame) {
 }
 
 TEST_F(RenderLoopTest, WithoutFadeBuffersPicturesCarryTheLowMemoryNote) {
-    ASSERT_EQ(incoming.Allocate(640, 480), kAllocated);  // makes the fade buffers unavailable
+    ASSERT_EQ(Incoming.Allocate(640, 480), kAllocated);  // makes the fade buffers unavailable
     params.fullScreen = 1;
     FakeRenderDevice device(params, 800, 600);
     StopAfterFrames(device, 2);
@@ -264,7 +264,7 @@ TEST_F(RenderLoopTest, WithoutFadeBuffersPicturesCarryTheLowMemoryNote) {
 }
 
 TEST_F(RenderLoopTest, WithoutACanvasNothingIsDrawnUntilTheStop) {
-    ASSERT_EQ(canvas.Allocate(640, 480), kAllocated);  // makes the canvas unavailable
+    ASSERT_EQ(Canvas.Allocate(640, 480), kAllocated);  // makes the canvas unavailable
     FakeRenderDevice device(params, 640, 480);
     device.onWait = [&](uint32_t) {
         if (device.waits.size() == 3) device.Stop();

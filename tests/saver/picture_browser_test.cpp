@@ -76,13 +76,13 @@ TEST_F(PictureBrowserTest, OpensWithoutAPictureAndForgetsTheLastPeriod) {
     DrawBrowserPicture(3);
     ClosePictureBrowser();
     ASSERT_TRUE(OpenPictureBrowser());
-    EXPECT_EQ(dialogImageNumber, -1);
+    EXPECT_EQ(DialogImageNumber, -1);
     EXPECT_FALSE(HasBrowserPicture());
 }
 
 TEST_F(PictureBrowserTest, DrawnPictureIsThePictureOfItsNumber) {
     EXPECT_EQ(DrawBrowserPicture(12345), 12345);
-    EXPECT_EQ(dialogImageNumber, 12345);
+    EXPECT_EQ(DialogImageNumber, 12345);
     EXPECT_TRUE(HasBrowserPicture());
     const uint64_t shown = CanvasHash();
     RenderPicture(12345);
@@ -92,9 +92,9 @@ TEST_F(PictureBrowserTest, DrawnPictureIsThePictureOfItsNumber) {
 TEST_F(PictureBrowserTest, RandomPictureTakesItsNumberFromTheClock) {
     InstalledFakeClock clock(74565);
     EXPECT_EQ(DrawBrowserPicture(-1), 5402);
-    EXPECT_EQ(dialogImageNumber, 5402);
+    EXPECT_EQ(DialogImageNumber, 5402);
     // Draw with the number now in the title does nothing.
-    EXPECT_EQ(DecideTypedDraw("5402", dialogImageNumber).action, TypedDrawAction::kKeepPicture);
+    EXPECT_EQ(DecideTypedDraw("5402", DialogImageNumber).action, TypedDrawAction::kKeepPicture);
 }
 
 TEST_F(PictureBrowserTest, WithoutCanvasNothingIsDrawnUntilItCanBeMade) {
@@ -116,7 +116,7 @@ TEST_F(PictureBrowserTest, SavesTheShownPictureAsTheRendererWouldWriteIt) {
     const FileReplaceResult result = SaveBrowserPicture("Vorrith12345.Bmp", RecordSave);
     EXPECT_EQ(result.reason, "the disk is full");  // the platform's reason reaches the dialog
     EXPECT_EQ(lastSave.destination, "Vorrith12345.Bmp");
-    EXPECT_EQ(lastSave.bytes, EncodeBmp(canvas));
+    EXPECT_EQ(lastSave.bytes, EncodeBmp(Canvas));
 }
 
 }  // namespace

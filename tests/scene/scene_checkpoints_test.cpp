@@ -30,7 +30,7 @@ std::map<int, Observed> RenderUpTo(int imageNumber, int lastStep) {
     std::map<int, Observed> observed;
     ControlWord control{0};
     SetSceneStepObserver([&](int step) {
-        observed[step] = {CanvasHash(), RandomState(), randomCursor};
+        observed[step] = {CanvasHash(), RandomState(), RandomCursor};
         if (step >= lastStep) control.store(kStopRequest);
     });
     GenerateScene(imageNumber, &control);
@@ -47,7 +47,7 @@ std::string SaveFailingStep(int imageNumber, int step) {
         CompareCanvasWithRows(ReadGoldenRows(GoldenPath(imageNumber)), prefix);
         return actual + " (and " + TestOutputPath(prefix + "-diff.bmp") + ")";
     }
-    WriteTestBmp(canvas, actual);
+    WriteTestBmp(Canvas, actual);
     return actual;
 }
 

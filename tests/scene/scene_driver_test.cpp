@@ -57,14 +57,14 @@ TEST_F(SceneDriverTest, MinusOneDerivesTheNumberFromTheClock) {
 }
 
 TEST_F(SceneDriverTest, StopOnEntryLeavesBlackAndDoesNotSeed) {
-    std::memset(canvas.pixels, 0x5A, static_cast<size_t>(canvas.stride) * canvas.height);
+    std::memset(Canvas.pixels, 0x5A, static_cast<size_t>(Canvas.stride) * Canvas.height);
     srand(99);
     ControlWord control{kStopRequest};
     int imageNumber = -1;
     GenerateScene(imageNumber, &control);
     EXPECT_EQ(imageNumber, -1);
     EXPECT_EQ(RandomState(), 99u);
-    for (int y = 0; y < canvas.height; y += 37) EXPECT_EQ(canvas.GetPixel(y, y), 0u);
+    for (int y = 0; y < Canvas.height; y += 37) EXPECT_EQ(Canvas.GetPixel(y, y), 0u);
 }
 
 TEST_F(SceneDriverTest, ReseedRequestReadsTheClockAtEveryCheckpoint) {

@@ -41,7 +41,7 @@ TEST_F(ScenePlanTest, ImageZero) {
     EXPECT_EQ(p.sunX, 639);
     EXPECT_EQ(p.sunY, 174);
     EXPECT_EQ(p.planetRadiusLimit, 159);
-    EXPECT_EQ(randomCursor, 25);
+    EXPECT_EQ(RandomCursor, 25);
     EXPECT_EQ(PaletteRgb(16), (Rgb{204, 172, 184}));
     EXPECT_EQ(PaletteRgb(32), (Rgb{64, 84, 8}));
     EXPECT_EQ(PaletteRgb(63), (Rgb{251, 247, 163}));
@@ -71,7 +71,7 @@ TEST_F(ScenePlanTest, ImageTwelveThousandThreeHundredFortyFive) {
     EXPECT_EQ(p.eclipticY, 241);
     EXPECT_EQ(p.sunX, 601);
     EXPECT_EQ(p.sunY, 209);
-    EXPECT_EQ(randomCursor, 26);
+    EXPECT_EQ(RandomCursor, 26);
     EXPECT_EQ(PaletteRgb(32), (Rgb{60, 40, 84}));
     EXPECT_EQ(PaletteRgb(63), (Rgb{243, 147, 163}));
     EXPECT_EQ(PaletteRgb(128), (Rgb{76, 12, 36}));

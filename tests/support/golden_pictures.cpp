@@ -58,11 +58,11 @@ std::string TestOutputPath(const std::string& name) { return std::string(VORRITH
 std::vector<uint8_t> ReadGoldenRows(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    const size_t rowBytes = static_cast<size_t>(canvas.stride);
-    if (bytes.size() != kBmpHeadersSize + rowBytes * canvas.height) return {};
-    std::vector<uint8_t> rows(rowBytes * canvas.height);
-    for (int y = 0; y < canvas.height; ++y) {
-        const uint8_t* source = bytes.data() + kBmpHeadersSize + (canvas.height - 1 - y) * rowBytes;
+    const size_t rowBytes = static_cast<size_t>(Canvas.stride);
+    if (bytes.size() != kBmpHeadersSize + rowBytes * Canvas.height) return {};
+    std::vector<uint8_t> rows(rowBytes * Canvas.height);
+    for (int y = 0; y < Canvas.height; ++y) {
+        const uint8_t* source = bytes.data() + kBmpHeadersSize + (Canvas.height - 1 - y) * rowBytes;
         std::copy(source, source + rowBytes, rows.begin() + static_cast<long>(y * rowBytes));
     }
     return rows;
@@ -70,12 +70,12 @@ std::vector<uint8_t> ReadGoldenRows(const std::string& path) {
 
 int CompareCanvasWithRows(const std::vector<uint8_t>& golden, const std::string& prefix) {
     Surface diff;
-    if (diff.Allocate(canvas.width, canvas.height) != kAllocated) return -1;
+    if (diff.Allocate(Canvas.width, Canvas.height) != kAllocated) return -1;
     int differing = 0;
-    for (int y = 0; y < canvas.height; ++y) {
-        for (int x = 0; x < canvas.width; ++x) {
-            const uint8_t* actual = canvas.PixelAddress(x, y);
-            const uint8_t* expected = golden.data() + y * canvas.stride + 3 * x;
+    for (int y = 0; y < Canvas.height; ++y) {
+        for (int x = 0; x < Canvas.width; ++x) {
+            const uint8_t* actual = Canvas.PixelAddress(x, y);
+            const uint8_t* expected = golden.data() + y * Canvas.stride + 3 * x;
             const bool same = actual[0] == expected[0] && actual[1] == expected[1] && actual[2] == expected[2];
             differing += same ? 0 : 1;
             const uint8_t grey = static_cast<uint8_t>((actual[0] + actual[1] + actual[2]) / 12);
@@ -83,7 +83,7 @@ int CompareCanvasWithRows(const std::vector<uint8_t>& golden, const std::string&
         }
     }
     if (differing > 0) {
-        WriteTestBmp(canvas, TestOutputPath(prefix + "-actual.bmp"));
+        WriteTestBmp(Canvas, TestOutputPath(prefix + "-actual.bmp"));
         WriteTestBmp(diff, TestOutputPath(prefix + "-diff.bmp"));
     }
     return differing;

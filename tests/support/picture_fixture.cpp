@@ -9,9 +9,9 @@ namespace vorrith {
 
 uint64_t CanvasHash() {
     uint64_t hash = 0xcbf29ce484222325ull;
-    const size_t bytes = static_cast<size_t>(canvas.stride) * canvas.height;
+    const size_t bytes = static_cast<size_t>(Canvas.stride) * Canvas.height;
     for (size_t i = 0; i < bytes; ++i) {
-        hash ^= canvas.pixels[i];
+        hash ^= Canvas.pixels[i];
         hash *= 0x100000001b3ull;
     }
     return hash;
@@ -24,7 +24,7 @@ void PlanPicture(int imageNumber) { PlanScene(imageNumber); }
 Rgb PaletteRgb(int index) { return {Palette[index].red, Palette[index].green, Palette[index].blue}; }
 
 Rgb PixelRgb(int x, int y) {
-    const uint32_t c = canvas.GetPixel(x, y);
+    const uint32_t c = Canvas.GetPixel(x, y);
     return {RedOf(c), GreenOf(c), BlueOf(c)};
 }
 

@@ -12,7 +12,7 @@ namespace {
 TEST(PresentCanvas, StretchesTheWholeCanvasOntoTheDestination) {
     ASSERT_EQ(CreateFrameBuffers(640, 480, kCanvasOnly), kCanvasOnly);
     for (int y = 0; y < 480; ++y) {
-        for (int x = 0; x < 640; ++x) canvas.PutPixel(x, y, x < 320 ? 0xFF0000u : 0x0000FFu);
+        for (int x = 0; x < 640; ++x) Canvas.PutPixel(x, y, x < 320 ? 0xFF0000u : 0x0000FFu);
     }
     const HDC screen = GetDC(nullptr);
     const HDC memory = CreateCompatibleDC(screen);

@@ -19,11 +19,11 @@ protected:
     void SetUp() override {
         CanvasTest::SetUp();
         PlanPicture(12345);
-        std::memset(canvas.pixels, 0x50, static_cast<size_t>(canvas.stride) * canvas.height);
+        std::memset(Canvas.pixels, 0x50, static_cast<size_t>(Canvas.stride) * Canvas.height);
     }
     // Points the cursor at a table value that decides for or against clouds.
     void DecideClouds(bool clouds) {
-        randomCursor = 100;
+        RandomCursor = 100;
         RandomTable[100] = clouds ? 1234 : 1235;
     }
 };
@@ -33,7 +33,7 @@ TEST_F(CloudsTest, SceneWithoutCloudsTakesOneTableValueAndNothingElse) {
     const uint64_t before = CanvasHash();
     const uint32_t state = RandomState();
     DrawClouds();
-    EXPECT_EQ(randomCursor, 101);
+    EXPECT_EQ(RandomCursor, 101);
     EXPECT_EQ(RandomState(), state);
     EXPECT_EQ(CanvasHash(), before);
 }
@@ -42,7 +42,7 @@ TEST_F(CloudsTest, CloudsTakeTwoTableValuesAndTwoThousandFiftyFourDraws) {
     DecideClouds(true);
     const uint32_t state = RandomState();
     DrawClouds();
-    EXPECT_EQ(randomCursor, 102);
+    EXPECT_EQ(RandomCursor, 102);
     EXPECT_EQ(DrawsBetween(state, RandomState()), 2054);
 }
 
@@ -53,22 +53,22 @@ TEST_F(CloudsTest, SheetLeavesTheLastSkyRowAndTheGroundAlone) {
     }
     int clouded = 0;
     for (int y = 0; y < Plan.horizonRow - 1; ++y) {
-        for (int x = 0; x < canvas.width; ++x) clouded += canvas.GetPixel(x, y) != 0x505050u;
+        for (int x = 0; x < Canvas.width; ++x) clouded += Canvas.GetPixel(x, y) != 0x505050u;
     }
     EXPECT_GT(clouded, 1000);
-    for (int y = Plan.horizonRow - 1; y < canvas.height; ++y) {
-        for (int x = 0; x < canvas.width; ++x) ASSERT_EQ(canvas.GetPixel(x, y), 0x505050u) << x << "," << y;
+    for (int y = Plan.horizonRow - 1; y < Canvas.height; ++y) {
+        for (int x = 0; x < Canvas.width; ++x) ASSERT_EQ(Canvas.GetPixel(x, y), 0x505050u) << x << "," << y;
     }
 }
 
 TEST_F(CloudsTest, TextureDrawsItsOctavesAndCurveOnlyFromRand) {
     srand(31);
     const uint32_t state = RandomState();
-    const int cursor = randomCursor;
+    const int cursor = RandomCursor;
     const auto texture = MakeCloudTexture();
     ASSERT_TRUE(texture);
     EXPECT_EQ(DrawsBetween(state, RandomState()), 4 * 512 + 2);
-    EXPECT_EQ(randomCursor, cursor);
+    EXPECT_EQ(RandomCursor, cursor);
 }
 
 TEST(CloudTextureTest, ToneCurveClearsBelowTheThresholdAndEndsAtItsDensity) {

@@ -23,7 +23,7 @@ protected:
             if (Plan.noPlanet != planet) return;
         }
     }
-    void ClearCanvas() { std::memset(canvas.pixels, 0, static_cast<size_t>(canvas.stride) * canvas.height); }
+    void ClearCanvas() { std::memset(Canvas.pixels, 0, static_cast<size_t>(Canvas.stride) * Canvas.height); }
 };
 
 TEST_F(PlanetAndMoonsTest, SceneWithoutAPlanetDrawsNothingInThePlanetLayer) {
@@ -31,11 +31,11 @@ TEST_F(PlanetAndMoonsTest, SceneWithoutAPlanetDrawsNothingInThePlanetLayer) {
     ClearCanvas();
     const uint64_t canvasBefore = CanvasHash();
     const uint32_t state = RandomState();
-    const int cursor = randomCursor;
+    const int cursor = RandomCursor;
     DrawPlanet();
     EXPECT_EQ(CanvasHash(), canvasBefore);
     EXPECT_EQ(RandomState(), state);
-    EXPECT_EQ(randomCursor, cursor);
+    EXPECT_EQ(RandomCursor, cursor);
 }
 
 TEST_F(PlanetAndMoonsTest, PlanetIsPaintedInItsBandAboveTheHorizon) {
@@ -43,8 +43,8 @@ TEST_F(PlanetAndMoonsTest, PlanetIsPaintedInItsBandAboveTheHorizon) {
     ClearCanvas();
     DrawPlanet();
     EXPECT_NE(CanvasHash(), 0u);
-    for (int y = Plan.horizonRow; y < canvas.height; ++y) {
-        for (int x = 0; x < canvas.width; ++x) ASSERT_EQ(canvas.GetPixel(x, y), 0u) << x << "," << y;
+    for (int y = Plan.horizonRow; y < Canvas.height; ++y) {
+        for (int x = 0; x < Canvas.width; ++x) ASSERT_EQ(Canvas.GetPixel(x, y), 0u) << x << "," << y;
     }
 }
 
@@ -67,7 +67,7 @@ TEST_F(PlanetAndMoonsTest, PlacementIsClampedToTheCanvasWithOneDraw) {
 // attempt: an odd number from 7 to 17, with both kinds of rejection among the seeds.
 TEST_F(PlanetAndMoonsTest, RejectedCratersKeepTheirDraws) {
     PlanWithPlanet(true);
-    const auto paintGrey = [] { std::memset(canvas.pixels, 100, static_cast<size_t>(canvas.stride) * canvas.height); };
+    const auto paintGrey = [] { std::memset(Canvas.pixels, 100, static_cast<size_t>(Canvas.stride) * Canvas.height); };
     paintGrey();  // a drawn crater shows on grey
     const uint64_t blank = CanvasHash();
     std::set<int> drawCounts;
@@ -96,9 +96,9 @@ TEST_F(PlanetAndMoonsTest, WholeLayerStaysAboveTheHorizonAndPlanetlessScenesGetO
     ClearCanvas();
     DrawMoons();
     int lit = 0;
-    for (int y = 0; y < canvas.height; ++y) {
-        for (int x = 0; x < canvas.width; ++x) {
-            const bool set = canvas.GetPixel(x, y) != 0;
+    for (int y = 0; y < Canvas.height; ++y) {
+        for (int x = 0; x < Canvas.width; ++x) {
+            const bool set = Canvas.GetPixel(x, y) != 0;
             if (y >= Plan.horizonRow && set) {
                 // Surface texture is clipped to the canvas only, but it only darkens black.
                 ADD_FAILURE() << "below the horizon at " << x << "," << y;

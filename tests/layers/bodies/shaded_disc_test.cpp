@@ -37,17 +37,17 @@ protected:
         FillCanvas(0x40);
     }
     void FillCanvas(int value) {
-        std::memset(canvas.pixels, value, static_cast<size_t>(canvas.stride) * canvas.height);
+        std::memset(Canvas.pixels, value, static_cast<size_t>(Canvas.stride) * Canvas.height);
     }
     // Runs a drawing call and reports the rand() and table values it took.
     template <typename Draw>
     void ExpectDraws(int randDraws, int tableValues, Draw draw) {
         srand(77);
         const uint32_t state = RandomState();
-        const int cursor = randomCursor;
+        const int cursor = RandomCursor;
         draw();
         EXPECT_EQ(DrawsBetween(state, RandomState()), randDraws);
-        EXPECT_EQ(randomCursor - cursor, tableValues);
+        EXPECT_EQ(RandomCursor - cursor, tableValues);
     }
 };
 
@@ -61,7 +61,7 @@ TEST_F(ShadedDiscTest, RadiusZeroOrNegativeDrawsNothing) {
 TEST_F(ShadedDiscTest, RadiusOneIsOnePixelOfTheMiddleEntryAboveTheHorizonOnly) {
     ExpectDraws(0, 0, [] { DrawShadedDisc({100, 100, 1, kLow, kHigh, 90, 3}); });
     EXPECT_EQ(PixelRgb(100, 100), PaletteRgb(kMid));
-    EXPECT_EQ(canvas.GetPixel(101, 100), 0x404040u);
+    EXPECT_EQ(Canvas.GetPixel(101, 100), 0x404040u);
     const uint64_t before = CanvasHash();
     DrawShadedDisc({100, kHorizon, 1, kLow, kHigh, 0, 3});
     EXPECT_EQ(CanvasHash(), before);
@@ -74,22 +74,22 @@ TEST_F(ShadedDiscTest, RadiusTwoHasOnePixelSpansBlendedCornersAndACapRow) {
     EXPECT_EQ(PixelRgb(100, 99), PaletteRgb(kMid));
     EXPECT_EQ(PixelRgb(100, 101), PaletteRgb(kMid));
     const uint32_t towardsMid = Blend(0x404040u, PaletteColour(kMid), 170);
-    EXPECT_EQ(canvas.GetPixel(99, 99), Blend(towardsMid, PaletteColour(kLow), 170));
-    EXPECT_EQ(canvas.GetPixel(101, 101), Blend(towardsMid, PaletteColour(kHigh), 170));
+    EXPECT_EQ(Canvas.GetPixel(99, 99), Blend(towardsMid, PaletteColour(kLow), 170));
+    EXPECT_EQ(Canvas.GetPixel(101, 101), Blend(towardsMid, PaletteColour(kHigh), 170));
     for (int x = 99; x <= 101; ++x) {
-        const uint32_t c = canvas.GetPixel(x, 100);
+        const uint32_t c = Canvas.GetPixel(x, 100);
         bool inCapRange = false;
         for (int i = kMid - 6; i <= kMid + 6; ++i) inCapRange |= c == PaletteColour(i);
         EXPECT_TRUE(inCapRange) << x;
     }
-    EXPECT_EQ(canvas.GetPixel(102, 100), 0x404040u);
+    EXPECT_EQ(Canvas.GetPixel(102, 100), 0x404040u);
 }
 
 TEST_F(ShadedDiscTest, DiscIsCutAtTheHorizon) {
     DrawShadedDisc({320, kHorizon + 5, 30, kLow, kHigh, 80, 4});
-    EXPECT_NE(canvas.GetPixel(320, kHorizon - 1), 0x404040u);
-    for (int y = kHorizon; y < canvas.height; ++y) {
-        for (int x = 280; x <= 360; ++x) ASSERT_EQ(canvas.GetPixel(x, y), 0x404040u) << x << "," << y;
+    EXPECT_NE(Canvas.GetPixel(320, kHorizon - 1), 0x404040u);
+    for (int y = kHorizon; y < Canvas.height; ++y) {
+        for (int x = 280; x <= 360; ++x) ASSERT_EQ(Canvas.GetPixel(x, y), 0x404040u) << x << "," << y;
     }
 }
 
@@ -117,9 +117,9 @@ TEST_F(ShadedDiscTest, PhaseDarkensTheLowSide) {
     Plan.gradientSky = 0;
     Plan.sunVisible = 1;
     DrawShadedDisc({320, 150, 40, kLow, kHigh, 90, 3});
-    EXPECT_EQ(canvas.GetPixel(300, 150), 0u);
-    EXPECT_EQ(canvas.GetPixel(320, 150), 0u);
-    EXPECT_NE(canvas.GetPixel(357, 150), 0u);
+    EXPECT_EQ(Canvas.GetPixel(300, 150), 0u);
+    EXPECT_EQ(Canvas.GetPixel(320, 150), 0u);
+    EXPECT_NE(Canvas.GetPixel(357, 150), 0u);
 }
 
 TEST_F(ShadedDiscTest, SkyShadeFollowsTheSkyBand) {

@@ -47,7 +47,7 @@ void PlainSpan(int x0, int x1, int y, int lowIndex, int highIndex, int phaseInde
                 if (amount < 128) colour = MixPaletteColours(skyIndex, index, amount);
             }
         }
-        canvas.PutPixel(x, y, colour);
+        Canvas.PutPixel(x, y, colour);
     }
 }
 
@@ -64,20 +64,20 @@ protected:
         for (int i = 0; i < 64; ++i) RandomTable[i * 97] = i % 2 == 0 ? -1 - i * 4099 : 32768 + i * 4099;
     }
     void ExpectSameAsPlain(int x0, int x1, int phaseIndex, int depth, int cursor = 5000) {
-        std::memset(canvas.pixels, 0, static_cast<size_t>(canvas.stride) * canvas.height);
+        std::memset(Canvas.pixels, 0, static_cast<size_t>(Canvas.stride) * Canvas.height);
         srand(31);
-        randomCursor = cursor;
+        RandomCursor = cursor;
         PlainSpan(x0, x1, kRow, 64, 95, phaseIndex, depth);
         const uint64_t plainHash = CanvasHash();
         const uint32_t plainState = RandomState();
-        const int plainCursor = randomCursor;
-        std::memset(canvas.pixels, 0, static_cast<size_t>(canvas.stride) * canvas.height);
+        const int plainCursor = RandomCursor;
+        std::memset(Canvas.pixels, 0, static_cast<size_t>(Canvas.stride) * Canvas.height);
         srand(31);
-        randomCursor = cursor;
+        RandomCursor = cursor;
         FillShadedSpan(x0, x1, kRow, 64, 95, phaseIndex, depth);
         EXPECT_EQ(CanvasHash(), plainHash) << "phase " << phaseIndex << " depth " << depth;
         EXPECT_EQ(RandomState(), plainState);
-        EXPECT_EQ(randomCursor, plainCursor);
+        EXPECT_EQ(RandomCursor, plainCursor);
     }
 };
 

@@ -134,12 +134,12 @@ class SurfaceTextureCanvasTest : public CanvasTest {
 protected:
     void SetUp() override {
         CanvasTest::SetUp();
-        std::memset(canvas.pixels, 0xC0, static_cast<size_t>(canvas.stride) * canvas.height);
+        std::memset(Canvas.pixels, 0xC0, static_cast<size_t>(Canvas.stride) * Canvas.height);
     }
     int ChangedPixels() const {
         int changed = 0;
-        for (int y = 0; y < canvas.height; ++y) {
-            for (int x = 0; x < canvas.width; ++x) changed += canvas.GetPixel(x, y) != 0xC0C0C0u;
+        for (int y = 0; y < Canvas.height; ++y) {
+            for (int x = 0; x < Canvas.width; ++x) changed += Canvas.GetPixel(x, y) != 0xC0C0C0u;
         }
         return changed;
     }
@@ -151,7 +151,7 @@ TEST_F(SurfaceTextureCanvasTest, RadiusOneTouchesOnlyItsPixel) {
         DrawSurfaceTexture(200, 100, 1, 0);
     }
     EXPECT_LE(ChangedPixels(), 1);
-    EXPECT_LT(canvas.GetPixel(200, 100), 0xC0C0C0u);
+    EXPECT_LT(Canvas.GetPixel(200, 100), 0xC0C0C0u);
 }
 
 // Only darkens, only inside the disc, and at the edge draws what an unclipped one draws.
@@ -160,11 +160,11 @@ TEST_F(SurfaceTextureCanvasTest, TextureDarkensInsideTheDiscAndDrawsTheSameWhenC
     DrawSurfaceTexture(300, 200, 20, 0);
     const uint32_t afterMiddle = RandomState();
     EXPECT_GT(ChangedPixels(), 100);
-    for (int y = 0; y < canvas.height; ++y) {
-        for (int x = 0; x < canvas.width; ++x) {
+    for (int y = 0; y < Canvas.height; ++y) {
+        for (int x = 0; x < Canvas.width; ++x) {
             const int d2 = (x - 300) * (x - 300) + (y - 200) * (y - 200);
             if (d2 > 20 * 20) {
-                ASSERT_EQ(canvas.GetPixel(x, y), 0xC0C0C0u) << x << "," << y;
+                ASSERT_EQ(Canvas.GetPixel(x, y), 0xC0C0C0u) << x << "," << y;
             }
         }
     }

@@ -21,7 +21,7 @@ TEST_F(CraterRowsTest, RowsWithoutCratersReadOnlyTheirCount) {
     const int rows = static_cast<int>(((StateAfterDraws(state, 1) >> 16) & 0x7FFF) % 3 + 3);
     DrawCraterRows();
     EXPECT_EQ(RandomState(), StateAfterDraws(state, 1));
-    EXPECT_EQ(randomCursor, rows);
+    EXPECT_EQ(RandomCursor, rows);
     EXPECT_EQ(CountPixelsNot(0x00808080), 0);
 }
 
@@ -29,7 +29,7 @@ TEST_F(CraterRowsTest, CratersBelowThreeRowsDrawAndReadNothing) {
     PrepareGround(350, 0);
     const uint32_t state = RandomState();
     for (int size : {-4, 0, 1, 2}) DrawCrater(size, 320, 400, true);
-    EXPECT_EQ(randomCursor, 0);
+    EXPECT_EQ(RandomCursor, 0);
     EXPECT_EQ(RandomState(), state);
     EXPECT_EQ(CountPixelsNot(0x00808080), 0);
 }
@@ -37,10 +37,10 @@ TEST_F(CraterRowsTest, CratersBelowThreeRowsDrawAndReadNothing) {
 TEST_F(CraterRowsTest, CratersStayInTheGroundRows) {
     PrepareGround(350, 1);
     for (int size = 3; size < 40; size += 6) DrawCrater(size, 320, 352, true);
-    EXPECT_EQ(randomCursor, 7);
+    EXPECT_EQ(RandomCursor, 7);
     EXPECT_GT(CountPixelsNot(0x00808080), 0);
     for (int y = 0; y < 350; ++y) {
-        for (int x = 0; x < 640; ++x) ASSERT_EQ(canvas.GetPixel(x, y), 0x00808080u) << x << "," << y;
+        for (int x = 0; x < 640; ++x) ASSERT_EQ(Canvas.GetPixel(x, y), 0x00808080u) << x << "," << y;
     }
 }
 

@@ -30,7 +30,7 @@ TEST_F(HorizonHazeTest, OddTableValueHazesTwoRowsAtEightyFourAndOneSixtyEight) {
         EXPECT_EQ(PixelRgb(x, 297), (Rgb{100, 100, 100})) << x;
         EXPECT_EQ(PixelRgb(x, 300), (Rgb{100, 100, 100})) << "the horizon row is never hazed";
     }
-    EXPECT_EQ(randomCursor, 1);
+    EXPECT_EQ(RandomCursor, 1);
     EXPECT_EQ(RandomState(), state);
 }
 
@@ -61,7 +61,7 @@ TEST_F(GroundGradientTest, EveryRowReseedsAndReadsOneValuePerPixel) {
     const int rows = ClipBottom - 400 + 1;
     EXPECT_EQ(RandomState(), StateAfterDraws(state, rows));
     const uint32_t lastState = StateAfterDraws(state, rows);
-    EXPECT_EQ(randomCursor, static_cast<int>((lastState >> 16) & 0x3FFF) + 640) << "last row: reseed, 640 values";
+    EXPECT_EQ(RandomCursor, static_cast<int>((lastState >> 16) & 0x3FFF) + 640) << "last row: reseed, 640 values";
     EXPECT_EQ(IndexAt(0, 399), 0) << "rows above the horizon are left alone";
     for (int x = 0; x < 640; x += 37) {
         EXPECT_GE(IndexAt(x, 400), 155 - 2);  // 155 - grain plus up to grain - 1 of dither

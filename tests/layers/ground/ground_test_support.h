@@ -14,7 +14,7 @@
 namespace vorrith {
 
 inline void FillCanvas(uint32_t colour) {
-    for (int y = 0; y < canvas.height; ++y) canvas.FillSpan(0, canvas.width - 1, y, colour);
+    for (int y = 0; y < Canvas.height; ++y) Canvas.FillSpan(0, Canvas.width - 1, y, colour);
 }
 
 inline void SetPaletteEntry(int index, int red, int green, int blue) {
@@ -27,8 +27,8 @@ inline void SetGroundPalette(int red, int green, int blue) {
 
 inline int CountPixelsNot(uint32_t colour) {
     int count = 0;
-    for (int y = 0; y < canvas.height; ++y) {
-        for (int x = 0; x < canvas.width; ++x) count += canvas.GetPixel(x, y) != colour ? 1 : 0;
+    for (int y = 0; y < Canvas.height; ++y) {
+        for (int x = 0; x < Canvas.width; ++x) count += Canvas.GetPixel(x, y) != colour ? 1 : 0;
     }
     return count;
 }
@@ -48,7 +48,7 @@ inline void PrepareGround(int horizonRow, int tableValue) {
     for (int b = 0; b < kPaletteBandCount; ++b) Plan.bands[b] = {32 * b, 32 * b + 31, 0, horizonRow};
     Plan.bands[4] = {128, 159, horizonRow, ClipBottom};
     for (int32_t& v : RandomTable) v = tableValue;
-    randomCursor = 0;
+    RandomCursor = 0;
     vorrith::srand(12345);
 }
 

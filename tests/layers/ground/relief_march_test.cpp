@@ -31,12 +31,12 @@ int PlainSample(const uint8_t* map, int across, int l) {
 
 void PlainPaint(int x, int from, int to, int shade, const std::vector<uint32_t>& horizon) {
     for (int y = std::min(from, 479); y >= to; --y) {
-        uint32_t base = canvas.GetPixel(x, y);
+        uint32_t base = Canvas.GetPixel(x, y);
         if (y <= Plan.horizonRow) {
             const int jitter = rand() % 5;
             base = horizon[std::max(0, std::min(x + jitter - 3, 639))];
         }
-        uint8_t* p = canvas.PixelAddress(x, y);
+        uint8_t* p = Canvas.PixelAddress(x, y);
         for (int c = 0; c < 3; ++c) p[c] = ReliefShade(static_cast<uint8_t>(base >> (8 * c)), shade);
     }
 }
@@ -60,7 +60,7 @@ void PlainColumn(int x, const uint8_t* map, const PlainView& v, const std::vecto
             offset = rise * v.focalLength;
             int cut = v.topRow - offset / edgeDepth;
             if (cut < 0) cut = 0, offset = 0;
-            if (cut <= lowest && cut < 480) above = canvas.GetPixel(x, cut);
+            if (cut <= lowest && cut < 480) above = Canvas.GetPixel(x, cut);
             PlainPaint(x, lowest, cut, (h >> 16) & 255, horizon);
             lowest = cut - 1;
             if (cut == 0) break;
@@ -71,7 +71,7 @@ void PlainColumn(int x, const uint8_t* map, const PlainView& v, const std::vecto
     const int den = edgeDepth >> 4, y = lowest + 1;
     if (den <= 0 || y < 0 || y >= 480) return;
     const int frac = (std::abs(offset) >> 4) % den;
-    uint8_t* p = canvas.PixelAddress(x, y);
+    uint8_t* p = Canvas.PixelAddress(x, y);
     for (int c = 0; c < 3; ++c)
         p[c] = static_cast<uint8_t>((p[c] * (den - frac) + ((above >> (8 * c)) & 255) * frac) / den);
 }
@@ -82,7 +82,7 @@ void PlainRelief() {
     for (int pass = 0; pass < 15; ++pass) SmoothWrapped(map.data(), 64, 64);
     StretchLevels(map.data(), 4096, 0, 255);
     std::vector<uint32_t> horizon(640);
-    for (int x = 0; x < 640; ++x) horizon[x] = canvas.GetPixel(x, Plan.horizonRow);
+    for (int x = 0; x < 640; ++x) horizon[x] = Canvas.GetPixel(x, Plan.horizonRow);
     PlainView v;
     v.topRow = Plan.horizonRow - (480 - Plan.horizonRow) / 2;
     v.eyeHeight = 480 - v.topRow - 1;
@@ -94,7 +94,7 @@ void PlainRelief() {
 void FillPattern() {
     for (int y = 0; y < 480; ++y) {
         for (int x = 0; x < 640; ++x)
-            canvas.PutPixel(x, y, ((x * 7 + y * 13) & 255) | ((x * 3 & 255) << 8) | ((y & 255) << 16));
+            Canvas.PutPixel(x, y, ((x * 7 + y * 13) & 255) | ((x * 3 & 255) << 8) | ((y & 255) << 16));
     }
 }
 

@@ -46,15 +46,15 @@ class ReliefTest : public CanvasTest {};
 TEST_F(ReliefTest, TerrainOverTheHorizonTakesGroundColoursNeverTheSky) {
     PrepareGround(330, 0);
     FillCanvas(0x000000FF);
-    for (int y = 330; y < 480; ++y) canvas.FillSpan(0, 639, y, 0x00408000);
+    for (int y = 330; y < 480; ++y) Canvas.FillSpan(0, 639, y, 0x00408000);
     DrawRelief();
     int paintedAbove = 0;
     for (int x = 0; x < 640; ++x) {
         int y = 0;
-        while (canvas.GetPixel(x, y) == 0x000000FFu) ++y;
+        while (Canvas.GetPixel(x, y) == 0x000000FFu) ++y;
         paintedAbove += 330 - y;
         for (++y; y < 480; ++y) {
-            const uint32_t c = canvas.GetPixel(x, y);
+            const uint32_t c = Canvas.GetPixel(x, y);
             ASSERT_LE(BlueOf(c), RedOf(c)) << x << "," << y;
         }
     }

@@ -64,13 +64,13 @@ TEST_F(RiverRowTest, OddShortSpanBlendsItsMiddleTwice) {
 
 TEST_F(RiverRowTest, InteriorPixelsTakeOneDrawEachAndSpeckleOneInFour) {
     DrawRiverRow(320, 400, 7, kRiverColour);  // one interior pixel
-    const uint32_t drawn = canvas.GetPixel(320, 400);
+    const uint32_t drawn = Canvas.GetPixel(320, 400);
     EXPECT_NE(drawn, 0u);
     vorrith::srand(99);
     const uint32_t state = RandomState();
     DrawRiverRow(320, 420, 106, kRiverColour);
     int speckled = 0;
-    for (int x = 320 - 53 + 3; x <= 320 + 52 - 3; ++x) speckled += canvas.GetPixel(x, 420) != kRiverColour ? 1 : 0;
+    for (int x = 320 - 53 + 3; x <= 320 + 52 - 3; ++x) speckled += Canvas.GetPixel(x, 420) != kRiverColour ? 1 : 0;
     EXPECT_EQ(RandomState(), StateAfterDraws(state, 100 + 3 * speckled));
     EXPECT_GT(speckled, 5);
     EXPECT_LT(speckled, 50);
@@ -87,7 +87,7 @@ TEST_F(RiverRowTest, SpansAreClippedToTheCanvas) {
     DrawRiverRow(0, 400, 40, kRiverColour);  // columns -20 ... 19: interior 0 ... 16
     EXPECT_EQ(RandomState() != state, true);
     EXPECT_EQ(PixelRgb(17, 400), RiverAt(170));
-    EXPECT_NE(canvas.GetPixel(0, 400), 0u);
+    EXPECT_NE(Canvas.GetPixel(0, 400), 0u);
 }
 
 TEST_F(RiverRowTest, RiverCoversEveryRowFromTheHorizonToTheBottomOnce) {
@@ -98,7 +98,7 @@ TEST_F(RiverRowTest, RiverCoversEveryRowFromTheHorizonToTheBottomOnce) {
         DrawRiver();
         for (int y = 0; y < SceneHeight; ++y) {
             int blue = 0;
-            for (int x = 0; x < SceneWidth; ++x) blue += canvas.GetPixel(x, y) != 0 ? 1 : 0;
+            for (int x = 0; x < SceneWidth; ++x) blue += Canvas.GetPixel(x, y) != 0 ? 1 : 0;
             if (y < horizon) {
                 EXPECT_EQ(blue, 0) << "row " << y;
             } else {

@@ -20,7 +20,7 @@ protected:
         for (int i = 128; i < 160; ++i) SetPaletteEntry(i, 200, 4 * (i - 128), 100);
     }
     void ExpectNothingDrawnOrRead(uint32_t state) {
-        EXPECT_EQ(randomCursor, 0);
+        EXPECT_EQ(RandomCursor, 0);
         EXPECT_EQ(RandomState(), state);
         EXPECT_EQ(CountPixelsNot(kBlack), 0);
     }
@@ -43,14 +43,14 @@ TEST_F(RockTest, PebblesAreThreeSixOrSevenDots) {
     };
     for (const Case c : {Case{2, 1, 3}, Case{3, 1, 4}, Case{2, 2, 6}, Case{3, 2, 7}, Case{7, 2, 7}, Case{3, 9, 7}}) {
         FillCanvas(kBlack);
-        randomCursor = 0;
+        RandomCursor = 0;
         const uint32_t state = RandomState();
         DrawRock(320, 400, c.width, c.height, 128, 159);
         EXPECT_EQ(CountPixelsNot(kBlack), c.dots) << c.width << "x" << c.height;
-        EXPECT_EQ(randomCursor, 5) << "four start values and one pebble value";
+        EXPECT_EQ(RandomCursor, 5) << "four start values and one pebble value";
         EXPECT_EQ(RandomState(), state) << "pebbles draw no rand()";
-        EXPECT_NE(canvas.GetPixel(320, 400), kBlack);
-        EXPECT_EQ(canvas.GetPixel(320, 401), kBlack) << "nothing below the base";
+        EXPECT_NE(Canvas.GetPixel(320, 400), kBlack);
+        EXPECT_EQ(Canvas.GetPixel(320, 401), kBlack) << "nothing below the base";
     }
 }
 
@@ -67,7 +67,7 @@ TEST_F(RockTest, RocksStayInsideTheGroundAndTheCanvas) {
     for (int x : {-3, 100, 636}) DrawRock(x, ClipBottom + 1, 30, 12, 128, 159);
     EXPECT_GT(CountPixelsNot(kBlack), 0);
     for (int y = 0; y < 300; ++y) {
-        for (int x = 0; x < 640; ++x) ASSERT_EQ(canvas.GetPixel(x, y), kBlack) << x << "," << y;
+        for (int x = 0; x < 640; ++x) ASSERT_EQ(Canvas.GetPixel(x, y), kBlack) << x << "," << y;
     }
 }
 
@@ -95,21 +95,21 @@ TEST_F(RockRunsTest, ShadeRunRampsTowardItsLastPixelInEitherDirection) {
 TEST_F(RockRunsTest, OnePixelDitheredRunTakesTheMiddleIndexWithoutAValue) {
     FillDitheredRun(50, 50, 400, 130, 141, 6);
     EXPECT_EQ(PixelRgb(50, 400), PaletteRgb(135));
-    EXPECT_EQ(randomCursor, 0);
+    EXPECT_EQ(RandomCursor, 0);
     FillDitheredRun(-1, -1, 400, 130, 141, 6);  // outside: nothing, and no crash
     FillDitheredRun(60, 59, 400, 130, 141, 6);  // reversed: nothing
     EXPECT_EQ(CountPixelsNot(kBlack), 1);
-    EXPECT_EQ(randomCursor, 0);
+    EXPECT_EQ(RandomCursor, 0);
 }
 
 TEST_F(RockRunsTest, DitheredRunIsClippedToTheColumnsAndCappedAtItsEndIndex) {
     for (int32_t& v : RandomTable) v = 4095 * 5;  // the largest dither of 6 entries
     FillDitheredRun(-10, 9, 400, 130, 150, 6);
-    EXPECT_EQ(randomCursor, 10) << "one value per visible pixel";
+    EXPECT_EQ(RandomCursor, 10) << "one value per visible pixel";
     EXPECT_EQ(CountPixelsNot(kBlack), 10);
     for (int x = 0; x < 10; ++x) EXPECT_LE(PixelRgb(x, 400).green, 4 * (150 - 128)) << x;
     FillDitheredRun(635, 660, 402, 130, 131, 2);
-    EXPECT_EQ(randomCursor, 15);
+    EXPECT_EQ(RandomCursor, 15);
 }
 
 }  // namespace

@@ -36,26 +36,26 @@ TEST_F(WaterReflectionTest, BlackSkyMirrorsToTheFloorSmearedDownward) {
     const uint32_t state = RandomState();
     DrawWaterReflection();
     EXPECT_EQ(RandomState(), StateAfterDraws(state, 4));
-    EXPECT_EQ(randomCursor, 180 * 640);
+    EXPECT_EQ(RandomCursor, 180 * 640);
     int expected[3] = {0, 0, 0};
     const int floor[3] = {10, 20, 30};
     for (int y = 300; y < 480; ++y) {
         for (int c = 0; c < 3; ++c) expected[c] = (expected[c] + floor[c]) >> 1;
         for (int x : {0, 321, 639}) {
-            const uint8_t* p = canvas.PixelAddress(x, y);
+            const uint8_t* p = Canvas.PixelAddress(x, y);
             ASSERT_EQ((Rgb{p[2], p[1], p[0]}), (Rgb{expected[2], expected[1], expected[0]})) << x << "," << y;
         }
     }
-    EXPECT_EQ(canvas.GetPixel(5, 299), 0u) << "the sky is only read";
+    EXPECT_EQ(Canvas.GetPixel(5, 299), 0u) << "the sky is only read";
 }
 
 TEST_F(WaterReflectionTest, GradientSkyMirrorsWithoutLifting) {
     Plan.gradientSky = 1;
-    canvas.FillSpan(0, 639, 0, 0x00FFFFFF);  // a white top row must not reach the water
+    Canvas.FillSpan(0, 639, 0, 0x00FFFFFF);  // a white top row must not reach the water
     DrawWaterReflection();
     int lit = 0;
     for (int y = 300; y < 480; ++y) {
-        for (int x = 0; x < 640; ++x) lit += canvas.GetPixel(x, y) != 0 ? 1 : 0;
+        for (int x = 0; x < 640; ++x) lit += Canvas.GetPixel(x, y) != 0 ? 1 : 0;
     }
     // The deepest source row is 300 - 16 - 179 - 1 - 4 = 100 rows down at the least.
     EXPECT_EQ(lit, 0);
@@ -63,12 +63,12 @@ TEST_F(WaterReflectionTest, GradientSkyMirrorsWithoutLifting) {
 
 TEST_F(WaterReflectionTest, JitterNeverReadsTheWaterItself) {
     Plan.gradientSky = 1;
-    for (int y = 300; y < 480; ++y) canvas.FillSpan(0, 639, y, 0x00FFFFFF);
-    canvas.FillSpan(0, 639, 299, 0x00102030);
+    for (int y = 300; y < 480; ++y) Canvas.FillSpan(0, 639, y, 0x00FFFFFF);
+    Canvas.FillSpan(0, 639, 299, 0x00102030);
     for (int32_t& v : RandomTable) v = 0;  // jitter +3: the first rows would read water
     DrawWaterReflection();
-    EXPECT_EQ(canvas.GetPixel(10, 300), 0x00102030u) << "row 299 mirrored, then averaged with itself";
-    for (int y = 300; y < 480; ++y) ASSERT_NE(canvas.GetPixel(20, y), 0x00FFFFFFu) << y;
+    EXPECT_EQ(Canvas.GetPixel(10, 300), 0x00102030u) << "row 299 mirrored, then averaged with itself";
+    for (int y = 300; y < 480; ++y) ASSERT_NE(Canvas.GetPixel(20, y), 0x00FFFFFFu) << y;
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ void PlainArc(int cx, int cy, int rx, int ry, int tilt, int thetaStart, int thet
         const int64_t dx = x - clipX;
         const int64_t dy = y - clipY;
         if (x >= ClipLeft && x <= ClipRight && dx * dx + dy * dy <= static_cast<int64_t>(clipR) * clipR) {
-            canvas.ScalePixel(x, y, jitter != 0 ? 265 : 260);
+            Canvas.ScalePixel(x, y, jitter != 0 ? 265 : 260);
         }
     }
 }
@@ -60,7 +60,7 @@ protected:
         Plan.bands[kBand] = {64, 95, 40, 300};
     }
     void Paint() {
-        for (int i = 0; i < canvas.stride * canvas.height; ++i) canvas.pixels[i] = static_cast<uint8_t>(i * 7 + i / 5);
+        for (int i = 0; i < Canvas.stride * Canvas.height; ++i) Canvas.pixels[i] = static_cast<uint8_t>(i * 7 + i / 5);
     }
     // Draws the arc twice from the same canvas and seed; both results must agree.
     void ExpectSameAsPlain(const Arc& a) {

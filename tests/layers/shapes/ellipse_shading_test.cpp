@@ -21,7 +21,7 @@ class EllipseShadingTest : public CanvasTest {
 protected:
     void SetUp() override {
         CanvasTest::SetUp();
-        std::memset(canvas.pixels, 100, static_cast<size_t>(canvas.stride) * canvas.height);
+        std::memset(Canvas.pixels, 100, static_cast<size_t>(Canvas.stride) * Canvas.height);
         Plan.bands[kMoonBand] = {96, 127, 0, kHorizon};
     }
     // Shades a circle of radius 30 at (cx, cy) on the sky band in the chosen form.
@@ -32,9 +32,9 @@ protected:
     // Every pixel is unchanged (100), or else each channel is above (lighter) or below.
     int CountPixels(bool lighter) const {
         int count = 0;
-        for (int y = 0; y < canvas.height; ++y) {
-            for (int x = 0; x < canvas.width; ++x) {
-                const uint32_t c = canvas.GetPixel(x, y);
+        for (int y = 0; y < Canvas.height; ++y) {
+            for (int x = 0; x < Canvas.width; ++x) {
+                const uint32_t c = Canvas.GetPixel(x, y);
                 if (c == 0x646464u) continue;
                 const bool up = RedOf(c) > 100 && GreenOf(c) > 100 && BlueOf(c) > 100;
                 if (up == lighter) ++count;
@@ -60,23 +60,23 @@ TEST_F(EllipseShadingTest, FilledFormDarkensInsideAndLagsOneRow) {
     ShadeCircle(kFilled, 320, 150, -1);
     EXPECT_GT(CountPixels(false), 2000);
     EXPECT_EQ(CountPixels(true), 0);
-    EXPECT_NE(canvas.GetPixel(320, 150), 0x646464u);
+    EXPECT_NE(Canvas.GetPixel(320, 150), 0x646464u);
     // Both cursors sit on the topmost point for the first two rows.
     for (int x = 280; x <= 360; ++x) {
-        EXPECT_EQ(canvas.GetPixel(x, 120), 0x646464u) << x;
-        EXPECT_EQ(canvas.GetPixel(x, 121), 0x646464u) << x;
+        EXPECT_EQ(Canvas.GetPixel(x, 120), 0x646464u) << x;
+        EXPECT_EQ(Canvas.GetPixel(x, 121), 0x646464u) << x;
     }
-    EXPECT_NE(canvas.GetPixel(320, 122), 0x646464u);
-    EXPECT_EQ(canvas.GetPixel(351, 150), 0x646464u);
+    EXPECT_NE(Canvas.GetPixel(320, 122), 0x646464u);
+    EXPECT_EQ(Canvas.GetPixel(351, 150), 0x646464u);
 }
 
 TEST_F(EllipseShadingTest, FilledFormStopsAtTheBandRowsAndCanvasColumns) {
     ShadeCircle(kFilled, 5, kHorizon, -1);
-    for (int y = kHorizon + 1; y < canvas.height; ++y) {
-        for (int x = 0; x < 40; ++x) ASSERT_EQ(canvas.GetPixel(x, y), 0x646464u) << x << "," << y;
+    for (int y = kHorizon + 1; y < Canvas.height; ++y) {
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(Canvas.GetPixel(x, y), 0x646464u) << x << "," << y;
     }
-    EXPECT_NE(canvas.GetPixel(0, kHorizon - 10), 0x646464u);  // clamped to column 0
-    EXPECT_EQ(canvas.GetPixel(639, kHorizon - 10), 0x646464u);
+    EXPECT_NE(Canvas.GetPixel(0, kHorizon - 10), 0x646464u);  // clamped to column 0
+    EXPECT_EQ(Canvas.GetPixel(639, kHorizon - 10), 0x646464u);
 }
 
 TEST_F(EllipseShadingTest, OutlineFormAlwaysLightensWithinItsClipDisc) {
@@ -85,9 +85,9 @@ TEST_F(EllipseShadingTest, OutlineFormAlwaysLightensWithinItsClipDisc) {
     EXPECT_EQ(DrawsBetween(start, RandomState()), 1);
     EXPECT_GT(CountPixels(true), 150);
     EXPECT_EQ(CountPixels(false), 0);
-    EXPECT_EQ(canvas.GetPixel(320, 150), 0x646464u);  // only the outline
+    EXPECT_EQ(Canvas.GetPixel(320, 150), 0x646464u);  // only the outline
 
-    std::memset(canvas.pixels, 100, static_cast<size_t>(canvas.stride) * canvas.height);
+    std::memset(Canvas.pixels, 100, static_cast<size_t>(Canvas.stride) * Canvas.height);
     ShadeCircle(kOutline, 320, 150, 1, 27);  // a clip disc inside the outline
     EXPECT_EQ(CountPixels(true), 0);
 }

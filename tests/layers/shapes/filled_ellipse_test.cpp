@@ -52,7 +52,7 @@ void PlainFilled(int cx, int cy, int rx, int ryFirst, int rySecond, int angle, i
     int a = start;
     int b = start;
     for (int y = minY; y <= maxY; ++y) {
-        if (xs[a] != xs[b]) canvas.ScaleSpan(std::min(xs[a], xs[b]), std::max(xs[a], xs[b]), y, factor);
+        if (xs[a] != xs[b]) Canvas.ScaleSpan(std::min(xs[a], xs[b]), std::max(xs[a], xs[b]), y, factor);
         while (ys[b] < y) b = b + 1 == n ? 0 : b + 1;
         while (ys[a] < y) a = a == 0 ? n - 1 : a - 1;
     }
@@ -70,11 +70,11 @@ protected:
     }
     void Paint() {
         static const std::vector<uint8_t> pattern = [] {
-            std::vector<uint8_t> bytes(static_cast<size_t>(canvas.stride) * canvas.height);
+            std::vector<uint8_t> bytes(static_cast<size_t>(Canvas.stride) * Canvas.height);
             for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 5 + i / 7);
             return bytes;
         }();
-        std::copy(pattern.begin(), pattern.end(), canvas.pixels);
+        std::copy(pattern.begin(), pattern.end(), Canvas.pixels);
     }
     // A seed whose first draw picks the filled form, then the plain and the real drawing.
     void ExpectSameAsPlain(const Filled& f, uint32_t seed) {

@@ -23,9 +23,9 @@ protected:
     // The farthest squared distance from (x, y) of a changed pixel.
     static int ReachSquared(int x, int y) {
         int reach = -1;
-        for (int py = 0; py < canvas.height; ++py)
-            for (int px = 0; px < canvas.width; ++px)
-                if (canvas.GetPixel(px, py) != 0x010101)
+        for (int py = 0; py < Canvas.height; ++py)
+            for (int px = 0; px < Canvas.width; ++px)
+                if (Canvas.GetPixel(px, py) != 0x010101)
                     reach = std::max(reach, (px - x) * (px - x) + (py - y) * (py - y));
         return reach;
     }
@@ -33,11 +33,11 @@ protected:
 
 TEST_F(BrightenBurstTest, WideBurstRunsInPassesThatNeverReachAnUnevenRest) {
     Plan.sunX = 639;  // 639 mod 4 = 3: passes end at 4, 8, 12 and 16
-    const int32_t cursor = randomCursor;
+    const int32_t cursor = RandomCursor;
     BrightenBurst(200, 150, 0, 17, 512);
     const int points = kRaysPerCircle * (5 + 9 + 13 + 17);
     EXPECT_EQ(RandomState(), StateAfterDraws(777, points));
-    EXPECT_EQ(randomCursor, cursor + 4 * points);
+    EXPECT_EQ(RandomCursor, cursor + 4 * points);
     EXPECT_LE(ReachSquared(200, 150), 16 * 16);
     EXPECT_EQ(PixelRgb(200, 150), (Rgb{255, 255, 255}));  // the centre is hit in every pass
 }
@@ -61,19 +61,19 @@ TEST_F(BrightenBurstTest, BlackSkyStaysBlackButTheCursorStillMoves) {
     PlanOver(0, 0);
     Plan.horizonRow = 300;
     const uint64_t black = CanvasHash();
-    const int32_t cursor = randomCursor;
+    const int32_t cursor = RandomCursor;
     BrightenBurst(100, 100, 0, 5, 270);
     EXPECT_EQ(CanvasHash(), black);
-    EXPECT_EQ(randomCursor, cursor + 4 * kRaysPerCircle * 6);
+    EXPECT_EQ(RandomCursor, cursor + 4 * kRaysPerCircle * 6);
 }
 
 TEST_F(BrightenBurstTest, StaysAboveTheHorizonAndInsideTheColumns) {
     BrightenBurst(0, 299, 0, 12, 512);
     BrightenBurst(639, 5, 0, 12, 512);
     BrightenBurst(-30, -30, 0, 12, 512);  // wholly off the canvas: nothing, no stray write
-    for (int x = 0; x < canvas.width; ++x) EXPECT_EQ(PixelRgb(x, 300), (Rgb{1, 1, 1})) << x;
-    EXPECT_NE(canvas.GetPixel(0, 299), 0x010101u);
-    EXPECT_NE(canvas.GetPixel(639, 5), 0x010101u);
+    for (int x = 0; x < Canvas.width; ++x) EXPECT_EQ(PixelRgb(x, 300), (Rgb{1, 1, 1})) << x;
+    EXPECT_NE(Canvas.GetPixel(0, 299), 0x010101u);
+    EXPECT_NE(Canvas.GetPixel(639, 5), 0x010101u);
 }
 
 TEST_F(BrightenBurstTest, ZeroRadiusDrawsNothingAndEnds) {

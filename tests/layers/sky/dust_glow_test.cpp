@@ -15,8 +15,8 @@ class DustDotsTest : public SkyLayerTest {
 protected:
     // A canvas of varied bytes, some near saturation.
     static void Paint() {
-        const size_t bytes = static_cast<size_t>(canvas.stride) * canvas.height;
-        for (size_t i = 0; i < bytes; ++i) canvas.pixels[i] = static_cast<uint8_t>((i * 97 + i / 1920) % 256);
+        const size_t bytes = static_cast<size_t>(Canvas.stride) * Canvas.height;
+        for (size_t i = 0; i < bytes; ++i) Canvas.pixels[i] = static_cast<uint8_t>((i * 97 + i / 1920) % 256);
     }
 };
 

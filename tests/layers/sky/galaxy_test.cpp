@@ -65,8 +65,8 @@ TEST_F(GalaxyTest, OnlyAddsLight) {
         DrawGalaxy();
         size_t changed = 0;
         for (size_t i = 0; i < before.size(); ++i) {
-            ASSERT_GE(canvas.pixels[i], before[i]) << "byte " << i;
-            changed += canvas.pixels[i] != before[i];
+            ASSERT_GE(Canvas.pixels[i], before[i]) << "byte " << i;
+            changed += Canvas.pixels[i] != before[i];
         }
         EXPECT_GT(changed, 1000u) << "gradientSky " << gradientSky;
     }

@@ -66,7 +66,7 @@ class AddGlowTest : public CanvasTest {
 protected:
     void SetUp() override {
         CanvasTest::SetUp();
-        std::memset(canvas.pixels, 0, static_cast<size_t>(canvas.stride) * canvas.height);
+        std::memset(Canvas.pixels, 0, static_cast<size_t>(Canvas.stride) * Canvas.height);
     }
 };
 
@@ -81,7 +81,7 @@ TEST_F(AddGlowTest, RoundsTheColoursAndCentresTheSprite) {
 }
 
 TEST_F(AddGlowTest, AddsWithSaturationAndClipsAtTheEdges) {
-    canvas.PutPixel(0, 0, MakeColour(250, 10, 0));
+    Canvas.PutPixel(0, 0, MakeColour(250, 10, 0));
     AddGlow(0, 0, 2, 20, 20, 20);
     EXPECT_EQ(PixelRgb(0, 0), (Rgb{255, 30, 20}));
     AddGlow(639, 479, 2, 20, 20, 20);

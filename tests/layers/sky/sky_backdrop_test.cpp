@@ -15,7 +15,7 @@ namespace {
 class SkyBackdropTest : public CanvasTest {
 protected:
     void PlanAndDrawSky(int imageNumber) {
-        std::memset(canvas.pixels, 0, static_cast<size_t>(canvas.stride) * canvas.height);
+        std::memset(Canvas.pixels, 0, static_cast<size_t>(Canvas.stride) * Canvas.height);
         PlanPicture(imageNumber);
         DrawSkyBackdrop();
     }
@@ -57,9 +57,9 @@ TEST_F(SkyBackdropTest, BlackSkyGetsOnlyStarsWithFourDrawsEach) {
     PlanAndDrawSky(n);
     EXPECT_EQ(RandomState(), expectedAfter);
     int lit = 0;
-    for (int y = 0; y < canvas.height; ++y) {
-        for (int x = 0; x < canvas.width; ++x) {
-            if (canvas.GetPixel(x, y) == 0) continue;
+    for (int y = 0; y < Canvas.height; ++y) {
+        for (int x = 0; x < Canvas.width; ++x) {
+            if (Canvas.GetPixel(x, y) == 0) continue;
             ++lit;
             EXPECT_LT(x, ClipRight);
             EXPECT_LT(y, Plan.horizonRow);
@@ -75,8 +75,8 @@ TEST_F(SkyBackdropTest, GradientPixelsComeFromSkyEntriesUpToSixtyOne) {
         if (!Plan.gradientSky) continue;
         int offPalette = 0;  // only stars may leave the band
         for (int y = 0; y <= Plan.horizonRow; ++y) {
-            for (int x = 0; x < canvas.width; ++x) {
-                const uint32_t c = canvas.GetPixel(x, y);
+            for (int x = 0; x < Canvas.width; ++x) {
+                const uint32_t c = Canvas.GetPixel(x, y);
                 bool found = false;
                 for (int e = 32; e <= 61 && !found; ++e) found = PaletteColour(e) == c;
                 offPalette += found ? 0 : 1;

@@ -15,7 +15,7 @@ protected:
     // Plans image `imageNumber` and paints the whole canvas one colour.
     void PlanOver(int imageNumber, uint32_t colour) {
         PlanPicture(imageNumber);
-        for (int y = 0; y < canvas.height; ++y) canvas.FillSpan(0, canvas.width - 1, y, colour);
+        for (int y = 0; y < Canvas.height; ++y) Canvas.FillSpan(0, Canvas.width - 1, y, colour);
     }
 
     // The first image number whose plan satisfies `wanted`.
@@ -28,7 +28,7 @@ protected:
     }
 
     static std::vector<uint8_t> Snapshot() {
-        return std::vector<uint8_t>(canvas.pixels, canvas.pixels + static_cast<size_t>(canvas.stride) * canvas.height);
+        return std::vector<uint8_t>(Canvas.pixels, Canvas.pixels + static_cast<size_t>(Canvas.stride) * Canvas.height);
     }
 };
 

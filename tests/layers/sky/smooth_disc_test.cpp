@@ -13,12 +13,12 @@ class SmoothDiscTest : public CanvasTest {
 protected:
     void SetUp() override {
         CanvasTest::SetUp();
-        std::memset(canvas.pixels, 0, static_cast<size_t>(canvas.stride) * canvas.height);
+        std::memset(Canvas.pixels, 0, static_cast<size_t>(Canvas.stride) * Canvas.height);
     }
     static int CountLit() {
         int lit = 0;
-        for (int y = 0; y < canvas.height; ++y)
-            for (int x = 0; x < canvas.width; ++x) lit += canvas.GetPixel(x, y) != 0;
+        for (int y = 0; y < Canvas.height; ++y)
+            for (int x = 0; x < Canvas.width; ++x) lit += Canvas.GetPixel(x, y) != 0;
         return lit;
     }
 };
@@ -36,7 +36,7 @@ TEST_F(SmoothDiscTest, SizeOneSetsOnePixelAndSizeZeroNothing) {
 
 TEST_F(SmoothDiscTest, SizeTwoIsAPlusWithCornersBlendedTwice) {
     const int x = 100, y = 100;
-    canvas.PutPixel(x - 1, y - 1, MakeColour(90, 90, 90));
+    Canvas.PutPixel(x - 1, y - 1, MakeColour(90, 90, 90));
     FillSmoothDisc(x, y, 2, MakeColour(255, 0, 0));
     for (int d = -1; d <= 1; ++d) {
         EXPECT_EQ(PixelRgb(x + d, y), (Rgb{255, 0, 0}));

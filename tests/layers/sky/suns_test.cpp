@@ -24,7 +24,7 @@ protected:
     // Fixes the table values the suns read next: the main size, then one mode per sun.
     static void SetNextTableValues(std::initializer_list<int> values) {
         int i = 0;
-        for (int v : values) RandomTable[(randomCursor + i++) & kRandomTableMask] = v;
+        for (int v : values) RandomTable[(RandomCursor + i++) & kRandomTableMask] = v;
     }
 };
 
@@ -33,12 +33,12 @@ TEST_F(SunsTest, HiddenSunsTouchNothing) {
     const uint64_t before = CanvasHash();
     const ScenePlan plan = Plan;
     const uint32_t state = RandomState();
-    const int32_t cursor = randomCursor;
+    const int32_t cursor = RandomCursor;
     DrawSuns();
     EXPECT_EQ(CanvasHash(), before);
     EXPECT_EQ(Plan.eclipticX, plan.eclipticX);
     EXPECT_EQ(RandomState(), state);
-    EXPECT_EQ(randomCursor, cursor);
+    EXPECT_EQ(RandomCursor, cursor);
 }
 
 TEST_F(SunsTest, MovesTheEclipticLeftOfTheSuns) {
@@ -56,9 +56,9 @@ TEST_F(SunsTest, BlackSkySunIsADiscOfEntryThirtyOneInARimOfSixteen) {
         PlanSuns(0, 1, 20);
         srand(seed);
         SetNextTableValues({6});  // main size 12
-        const int32_t cursor = randomCursor;
+        const int32_t cursor = RandomCursor;
         DrawSuns();
-        EXPECT_EQ(randomCursor, cursor + 1);
+        EXPECT_EQ(RandomCursor, cursor + 1);
         EXPECT_EQ(RandomState(), StateAfterDraws(seed, 2)) << "the glow's draw, then the disc's";
         const int x = Plan.sunX, y = Plan.sunY;
         int row = y;
@@ -87,7 +87,7 @@ TEST_F(SunsTest, CompanionPastTheRightEdgeIsMirroredToTheLeft) {
         EXPECT_EQ(RandomState(), StateAfterDraws(seed, 6)) << "companion (3), glow, one disc divisor per sun";
         const std::vector<uint8_t> unmirrored = Snapshot();
         const auto unmirroredRgb = [&](int x, int y) {
-            const uint8_t* p = unmirrored.data() + y * canvas.stride + 3 * x;
+            const uint8_t* p = unmirrored.data() + y * Canvas.stride + 3 * x;
             return Rgb{p[2], p[1], p[0]};
         };
         PlanSuns(0, 2, 20);
@@ -110,11 +110,11 @@ TEST_F(SunsTest, CompanionPastTheRightEdgeIsMirroredToTheLeft) {
 TEST_F(SunsTest, DustGlowTakesFiveCursorPositionsPerDotAndOneDraw) {
     PlanSuns(1, 1, 20);
     SetNextTableValues({0, 2});  // main size 6, dust mode
-    const int32_t cursor = randomCursor;
+    const int32_t cursor = RandomCursor;
     DrawSuns();
     const int n = 7 * 6;
     const int dots = 10 * (n + 1) * (n + 2) / 2;
-    EXPECT_EQ(randomCursor, cursor + 2 + 5 * dots);
+    EXPECT_EQ(RandomCursor, cursor + 2 + 5 * dots);
     EXPECT_EQ(RandomState(), StateAfterDraws(4242, 1));
     EXPECT_EQ(PixelRgb(Plan.sunX, Plan.sunY), (Rgb{255, 255, 255}));
     EXPECT_EQ(PixelRgb(Plan.sunX - n - 3, Plan.sunY), (Rgb{40, 40, 40}));
@@ -123,9 +123,9 @@ TEST_F(SunsTest, DustGlowTakesFiveCursorPositionsPerDotAndOneDraw) {
 TEST_F(SunsTest, GlowModesAddWhiteLight) {
     PlanSuns(1, 1, 20);
     SetNextTableValues({0, 1});  // one wide white glow
-    const int32_t cursor = randomCursor;
+    const int32_t cursor = RandomCursor;
     DrawSuns();
-    EXPECT_EQ(randomCursor, cursor + 2);
+    EXPECT_EQ(RandomCursor, cursor + 2);
     EXPECT_EQ(PixelRgb(Plan.sunX, Plan.sunY), (Rgb{255, 255, 255}));
 
     PlanSuns(1, 1, 20);

@@ -40,7 +40,7 @@ int ChannelOf(unsigned long pixel, unsigned long mask) {
 }
 
 uint32_t CanvasColour(int x, int y) {
-    const uint8_t* bgr = vorrith::canvas.PixelAddress(x, y);
+    const uint8_t* bgr = vorrith::Canvas.PixelAddress(x, y);
     return uint32_t{bgr[2]} << 16 | uint32_t{bgr[1]} << 8 | bgr[0];
 }
 
