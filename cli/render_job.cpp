@@ -10,23 +10,10 @@
 #include "present/frame_buffers.h"
 
 namespace vorrith {
-namespace {
-
-class FrameBuffersInUse {
-public:
-    FrameBuffersInUse() : ready_(CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasOnly) == kCanvasOnly) {}
-    ~FrameBuffersInUse() { DestroyFrameBuffers(); }
-    bool ready() const { return ready_; }
-
-private:
-    bool ready_;
-};
-
-}  // namespace
 
 int RunRenderJob(const RenderOptions& options, bool showProgress) {
-    FrameBuffersInUse buffers;
-    if (!buffers.ready()) return FailWith("not enough memory for the picture");
+    CanvasInUse canvasInUse;
+    if (!canvasInUse.ready()) return FailWith("not enough memory for the picture");
     if (options.describeNumber) return RunDescribeJob(*options.describeNumber);
     // Refused before anything is drawn.
     const std::string destinationError = PicturesDestinationProblem(options);

@@ -21,6 +21,20 @@ enum FrameBufferSet { kNoFrameBuffers, kCanvasOnly, kCanvasAndFadeBuffers };
 FrameBufferSet CreateFrameBuffers(int width, int height, FrameBufferSet wanted);
 // Releases whatever the three Surfaces hold.
 void DestroyFrameBuffers();
+// The canvas alone for as long as it lives (a program that draws pictures to write them,
+// with no cross-fade); ready() is false when it could not be created.
+class CanvasInUse {
+public:
+    CanvasInUse() : ready_(CreateFrameBuffers(kPictureWidth, kPictureHeight, kCanvasOnly) == kCanvasOnly) {}
+    ~CanvasInUse() { DestroyFrameBuffers(); }
+    CanvasInUse(const CanvasInUse&) = delete;
+    CanvasInUse& operator=(const CanvasInUse&) = delete;
+    bool ready() const { return ready_; }
+
+private:
+    bool ready_;
+};
+
 // outgoing <- incoming <- canvas <- outgoing, by exchanging buffers.
 void RotateFrameBuffers();
 
