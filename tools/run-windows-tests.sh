@@ -7,8 +7,8 @@
 # only), and then the installer's tests are left out.
 # A fresh Wine prefix is made inside the build folder once per run, without the Gecko
 # and Mono installers and with the crash dialog off, so a crash fails fast; the
-# scenarios labelled wine-two-monitors and wine-150-percent run in copies of it with
-# their own settings, on displays of their own.
+# scenarios labelled wine-two-monitors, wine-150-percent and wine-mode-switch run in
+# copies of it with their own settings, on displays of their own.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -43,6 +43,12 @@ small_display="$x_display"
 DISPLAY="$wide_display" start_x_server 90 130 Xephyr -screen 800x600 -screen 1024x768 +xinerama -nolisten tcp
 servers+=("$x_pid")
 two_monitor_display="$x_display"
+# The scenario labelled wine-mode-switch needs a screen whose mode Wine can change: Xephyr
+# offers 640 x 480 and 800 x 600 among its RandR modes, where Xvfb has one mode and keeps
+# an added one only while the client that added it stays connected.
+DISPLAY="$small_display" start_x_server 90 130 Xephyr -screen 1024x768 -nolisten tcp
+servers+=("$x_pid")
+mode_switch_display="$x_display"
 prefixes=("$WINEPREFIX")
 stop_all() {
     for prefix in "${prefixes[@]}"; do WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; done
@@ -69,6 +75,7 @@ prefix_with() {  # name, then the arguments of "wine reg add" (none: a plain cop
 }
 prefix_with two-monitors 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N
 prefix_with 150-percent 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144
+prefix_with mode-switch  # plain, but its own: a Wine server takes the display it starts on
 prefix_with installer  # as fresh as made, for the installer's scenarios to copy
 echo "Wine prefixes ready in $(( $(date +%s) - start )) s"
 
@@ -88,6 +95,8 @@ DISPLAY="$wide_display" WINEPREFIX="$dir/wine-prefix-150-percent" \
 WINEPREFIX="$dir/wine-prefix-150-percent" wineserver -k 2>/dev/null || true  # it reads the display at start
 DISPLAY="$small_display" WINEPREFIX="$dir/wine-prefix-150-percent" \
     ctest --test-dir "$dir" --output-on-failure --timeout 600 -L '^wine-150-percent-small-screen$' "$@"
+DISPLAY="$mode_switch_display" WINEPREFIX="$dir/wine-prefix-mode-switch" \
+    ctest --test-dir "$dir" --output-on-failure --timeout 600 -L '^wine-mode-switch$' "$@"
 if [ $# -eq 0 ]; then
     echo "== The installer of the $arch build"
     "$here/tools/test-installer.sh" "$dir" "$dir/wine-prefix-installer"
