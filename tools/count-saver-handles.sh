@@ -8,4 +8,4 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 export VORRITH_E2E_MINUTES="${1:-10}"
-"$here/tools/run-windows-tests.sh" -R saver_handles_e2e -V | grep -E "kernel handles|GDI objects|Passed|Failed|build"
+"$here/tools/run-windows-tests.sh" -R saver_handles_e2e -V | grep -E "kernel handles|GDI objects|Passed|Failed|the [a-z0-9_]+ build"
