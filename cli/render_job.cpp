@@ -2,7 +2,7 @@
 
 #include "cli/batch/render_worker.h"
 #include "cli/batch/worker_batch.h"
-#include "cli/describe/plan_description.h"
+#include "cli/describe/describe_job.h"
 #include "cli/message_text.h"
 #include "cli/output/destination_check.h"
 #include "cli/sheets/sheet_job.h"

@@ -1,4 +1,6 @@
-// The human-readable plan of a picture, for `vorrith-render --describe`.
+// The scene plan of a picture in words, line by line, as `vorrith-render --describe`
+// prints it: scene type, horizon, sky, suns, ecliptic, planet, layer choices and the
+// palette bands' colours.
 #pragma once
 
 #include <string>
@@ -7,8 +9,5 @@ namespace vorrith {
 
 // Needs the canvas set up (CreateFrameBuffers); plans the scene and describes it.
 std::string DescribeScenePlan(int imageNumber);
-
-// Prints the description on the standard output; the exit code, as RunRenderJob's.
-int RunDescribeJob(int imageNumber);
 
 }  // namespace vorrith

@@ -1,37 +1,16 @@
-#include "cli/describe/plan_description.h"
-
-#include <unistd.h>
+#include "describe/plan_description.h"
 
 #include <cstdio>
 #include <sstream>
+#include <string>
 
-#include "cli/message_text.h"
 #include "core/palette.h"
 #include "core/scene_plan.h"
-#include "posix/descriptor_writer.h"
-#include "posix/system_reason.h"
+#include "describe/scene_words.h"
 #include "scene/scene_driver.h"
 
 namespace vorrith {
 namespace {
-
-const char* SceneTypeName(int sceneType) {
-    switch (sceneType) {
-    case kHillCountry: return "hill country";
-    case kReliefPlain: return "relief plain with rocks";
-    case kCraterPlain: return "crater plain with rocks";
-    case kSea: return "sea";
-    default: return "unknown";
-    }
-}
-
-const char* LayerChoiceName(int layerChoice) {
-    switch (layerChoice) {
-    case 0: return "planets and moons, no galaxy";
-    case 1: return "galaxy, planets and moons";
-    default: return "galaxy, no planets or moons";
-    }
-}
 
 std::string HexColour(int index) {
     char text[8];
@@ -40,10 +19,13 @@ std::string HexColour(int index) {
 }
 
 // The plan can ask for no planet, and the layer choice can skip the planet layer.
-std::string PlanetDrawn(bool noPlanet, int layerChoice) {
+std::string PlanetDrawn(bool noPlanet, LayerChoice layerChoice) {
     std::string reasons;
     if (noPlanet) reasons = "the plan has no planet";
-    if (layerChoice == 2) reasons += std::string(noPlanet ? "; " : "") + "layer choice 2 skips planets and moons";
+    if (!DrawsPlanetAndMoons(layerChoice)) {
+        reasons += std::string(noPlanet ? "; " : "") + "layer choice " + std::to_string(layerChoice) +
+                   " skips planets and moons";
+    }
     return reasons.empty() ? "drawn" : "not drawn (" + reasons + ")";
 }
 
@@ -69,7 +51,7 @@ std::string DescribeScenePlan(int imageNumber) {
     const ScenePlan& plan = Plan;
     std::ostringstream out;
     out << "image number: " << imageNumber << "\n"
-        << "scene type: " << plan.sceneType << " (" << SceneTypeName(plan.sceneType) << ")\n"
+        << "scene type: " << plan.sceneType << " (" << GroundName(plan.sceneType) << ")\n"
         << "horizon row: " << plan.horizonRow << "\n"
         << "sky: " << (plan.gradientSky ? "gradient" : "black with stars") << "\n"
         << "grain: " << plan.grain << "\n"
@@ -81,11 +63,6 @@ std::string DescribeScenePlan(int imageNumber) {
         << "suns first: " << (SceneChoices.sunFirst ? "yes (before the planets)" : "no (after the clouds)") << "\n";
     DescribeBands(out);
     return out.str();
-}
-
-int RunDescribeJob(int imageNumber) {
-    const int error = WriteAll(STDOUT_FILENO, DescribeScenePlan(imageNumber));
-    return error == 0 ? 0 : FailWith("cannot print the description: " + SystemReason(error));
 }
 
 }  // namespace vorrith
