@@ -6,6 +6,7 @@
 
 #include "core/palette.h"
 #include "core/scene_plan.h"
+#include "describe/picture_sentence.h"
 #include "describe/scene_words.h"
 #include "scene/scene_driver.h"
 
@@ -51,6 +52,7 @@ std::string DescribeScenePlan(int imageNumber) {
     const ScenePlan& plan = Plan;
     std::ostringstream out;
     out << "image number: " << imageNumber << "\n"
+        << "in words: " << PlannedSceneInWords() << "\n"
         << "scene type: " << plan.sceneType << " (" << GroundName(plan.sceneType) << ")\n"
         << "horizon row: " << plan.horizonRow << "\n"
         << "sky: " << (plan.gradientSky ? "gradient" : "black with stars") << "\n"

@@ -1,6 +1,6 @@
 // The scene plan of a picture in words, line by line, as `vorrith-render --describe`
-// prints it: scene type, horizon, sky, suns, ecliptic, planet, layer choices and the
-// palette bands' colours.
+// prints it: the picture in a sentence, then scene type, horizon, sky, suns, ecliptic,
+// planet, layer choices and the palette bands' colours.
 #pragma once
 
 #include <string>
