@@ -6,9 +6,11 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdint>
+#include <string>
 
 #include "core/canvas.h"
 #include "core/random.h"
+#include "describe/picture_sentence.h"
 #include "scene/scene_driver.h"
 #include "present/frame_buffers.h"
 #include "web/rgba_picture.h"
@@ -16,6 +18,8 @@
 namespace {
 
 vorrith::RgbaPicture rgba;
+vorrith::RgbaPicture thumbnail;
+std::string sentence;
 
 }  // namespace
 
@@ -39,6 +43,24 @@ EMSCRIPTEN_KEEPALIVE void VorrithDrawPicture(int imageNumber) { vorrith::Generat
 EMSCRIPTEN_KEEPALIVE const uint8_t* VorrithCanvasRgba() {
     vorrith::CopyToRgba(vorrith::Canvas, rgba);
     return rgba.bytes.data();
+}
+
+// Picture imageNumber at width x height (1 ... 640 by 1 ... 480) as RGBA bytes, for the
+// grid's thumbnails; null for a size out of range. Every thumbnail is made here, so the
+// page's thumbnails change with this one function. Draws on the canvas; the pointer stays
+// valid until the next call.
+EMSCRIPTEN_KEEPALIVE const uint8_t* VorrithThumbnail(int imageNumber, int width, int height) {
+    if (width < 1 || width > vorrith::kPictureWidth || height < 1 || height > vorrith::kPictureHeight) return nullptr;
+    vorrith::GenerateScene(imageNumber, nullptr);
+    vorrith::ShrinkToRgba(vorrith::Canvas, width, height, thumbnail);
+    return thumbnail.bytes.data();
+}
+
+// What picture imageNumber shows, in one sentence of UTF-8 ending in a zero byte, for
+// its caption; valid until the next call. Plans the scene, so call it between pictures.
+EMSCRIPTEN_KEEPALIVE const char* VorrithPictureSentence(int imageNumber) {
+    sentence = vorrith::PictureSentence(imageNumber);
+    return sentence.c_str();
 }
 
 }  // extern "C"

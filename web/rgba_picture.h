@@ -18,4 +18,9 @@ struct RgbaPicture {
 // Resizes picture to the surface's size and fills it from the surface's pixels.
 void CopyToRgba(const Surface& surface, RgbaPicture& picture);
 
+// Resizes picture to width x height (each from 1 up to the surface's) and fills it with
+// the surface shrunk: each pixel the rounded mean of the block of surface pixels it
+// covers, the blocks' edges at whole pixels.
+void ShrinkToRgba(const Surface& surface, int width, int height, RgbaPicture& picture);
+
 }  // namespace vorrith

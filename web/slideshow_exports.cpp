@@ -53,12 +53,14 @@ extern "C" {
 
 // Starts a slideshow on a screenWidth x screenHeight screen (device pixels) at tick now;
 // the first picture is due at once. The loop owns the frame buffers while it runs.
-EMSCRIPTEN_KEEPALIVE void VorrithSlideshowStart(int32_t screenWidth, int32_t screenHeight, uint32_t now) {
+// Without zoom (for people who ask for less motion) every frame of a fade covers the
+// whole 4:3 area: a plain cross-fade.
+EMSCRIPTEN_KEEPALIVE void VorrithSlideshowStart(int32_t screenWidth, int32_t screenHeight, uint32_t now, bool zoom) {
     slideshow.reset();
     vorrith::DestroyFrameBuffers();
     area = vorrith::PictureAreaRect({0, 0, screenWidth, screenHeight});
     const vorrith::ScreenRect client{0, 0, area.right - area.left, area.bottom - area.top};
-    slideshow = std::make_unique<vorrith::RenderLoop>(client, true, control, now);
+    slideshow = std::make_unique<vorrith::RenderLoop>(client, zoom, control, now);
 }
 
 // Does what is due at tick now (perhaps drawing a whole picture) and says what to show.

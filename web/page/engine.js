@@ -77,8 +77,20 @@ class PictureEngine {
     }
   }
 
-  slideshowStart(width, height, now) {
-    return this.request({ type: 'slideshowStart', width, height, now });
+  // Picture n at width x height, as ImageData.
+  async thumbnail(n, width, height) {
+    const { rgba } = await this.request({ type: 'thumbnail', n, width, height });
+    return new ImageData(new Uint8ClampedArray(rgba), width, height);
+  }
+
+  // What picture n shows, in a sentence that begins with its number.
+  async describe(n) {
+    return (await this.request({ type: 'describe', n })).sentence;
+  }
+
+  // zoom: the fades zoom from native size to the whole 4:3 area; else plain cross-fades.
+  slideshowStart(width, height, now, zoom = true) {
+    return this.request({ type: 'slideshowStart', width, height, now, zoom });
   }
 
   // { action, dest, imageNumber, wakeTick, image (ImageData, for the show actions) }

@@ -30,8 +30,23 @@ const requests = {
     return { reply: { rgba }, transfer: [rgba] };
   },
 
-  slideshowStart(module, { width, height, now }) {
-    module._VorrithSlideshowStart(width, height, now);
+  // Picture n at width x height, as RGBA bytes.
+  thumbnail(module, { n, width, height }) {
+    const address = module._VorrithThumbnail(n, width, height);
+    if (address === 0) throw new Error(`There are no thumbnails of ${width} x ${height}.`);
+    const rgba = module.HEAPU8.slice(address, address + width * height * 4).buffer;
+    return { reply: { rgba }, transfer: [rgba] };
+  },
+
+  // What picture n shows, in a sentence.
+  describe(module, { n }) {
+    const address = module._VorrithPictureSentence(n);
+    const heap = module.HEAPU8;
+    return { reply: { sentence: new TextDecoder().decode(heap.slice(address, heap.indexOf(0, address))) } };
+  },
+
+  slideshowStart(module, { width, height, now, zoom }) {
+    module._VorrithSlideshowStart(width, height, now, zoom);
   },
 
   // Steps the slideshow at tick now: { action, dest, imageNumber, wakeTick }, and the
