@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The web page's tests in headless Chromium: builds the native renderer (the pictures to
 # compare with) and the page, installs the test's npm packages from the lockfile, runs
-# them. Screenshots and the saved PNG go to build/web/test-output/.
+# them. Screenshots and the saved files go to build/web/test-output/.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -14,4 +14,6 @@ if [ ! -d node_modules ] || ! npm ls --silent >/dev/null 2>&1; then
     npm ci --no-audit --no-fund --silent
 fi
 echo "== web page tests"
+rm -rf "$here/build/web/test-output"
+
 node --test --test-reporter=tap page_test.mjs

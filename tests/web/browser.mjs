@@ -1,6 +1,6 @@
 // Headless Chromium for the page's tests, driven by puppeteer-core: the system's
 // Chromium with a fresh profile, nothing fetched from the network.
-import { mkdtempSync, rmSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
@@ -26,17 +26,36 @@ export async function launchBrowser() {
   };
 }
 
-// Opens url in a new tab and waits until the page has shown its first picture.
-export async function openPage(browser, url) {
+// Opens url in a new tab and waits until the page is ready and, unless it opens on a
+// grid, has shown its first picture. prepare(page) runs before the page loads.
+export async function openPage(browser, url, prepare = async () => {}) {
   const page = await browser.newPage();
   const problems = [];
   page.on('pageerror', (error) => problems.push(error.message));
   page.on('console', (message) => { if (message.type() === 'error') problems.push(message.text()); });
   page.problems = problems;
+  await prepare(page);
   await page.goto(url);
   await page.waitForFunction(() => document.body.dataset.ready === 'true' &&
-    document.getElementById('picture').dataset.picture !== undefined, { timeout: 20000 });
+    (document.body.dataset.view === 'grid' || document.getElementById('picture').dataset.picture !== undefined),
+  { timeout: 20000 });
   return page;
+}
+
+// Downloads of the page go to folder (made if missing), which is returned.
+export async function allowDownloads(page, folder) {
+  mkdirSync(folder, { recursive: true });
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+  return folder;
+}
+
+// The bytes of a downloaded file, once it is there (10 s at most).
+export async function waitForFile(file) {
+  for (let waited = 0; !existsSync(file) && waited < 10000; waited += 100) {
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+  return readFileSync(file);
 }
 
 export async function shownPicture(page) {

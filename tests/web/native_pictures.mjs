@@ -6,27 +6,25 @@ import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 
-export const WIDTH = 640;
-export const HEIGHT = 480;
-
 // SHA-256 of the pixels as R, G, B bytes, rows top to bottom: the form both sides share.
 export function rgbHash(rgb) {
   return createHash('sha256').update(rgb).digest('hex');
 }
 
-// RGB bytes, top row first, of a 24-bit bottom-up BMP of the picture's size.
+// RGB bytes, top row first, of a 24-bit bottom-up BMP (of the picture's size unless the
+// renderer was asked for another).
 export function bmpRgb(bmp) {
   const offset = bmp.readUInt32LE(10);
-  const stride = Math.ceil((WIDTH * 3) / 4) * 4;
-  if (bmp.readInt32LE(18) !== WIDTH || bmp.readInt32LE(22) !== HEIGHT || bmp.readUInt16LE(28) !== 24) {
-    throw new Error('not a 640 x 480 24-bit bottom-up BMP');
-  }
-  const rgb = Buffer.alloc(WIDTH * HEIGHT * 3);
-  for (let y = 0; y < HEIGHT; ++y) {
-    const row = offset + (HEIGHT - 1 - y) * stride;
-    for (let x = 0; x < WIDTH; ++x) {
+  const width = bmp.readInt32LE(18);
+  const height = bmp.readInt32LE(22);
+  if (width <= 0 || height <= 0 || bmp.readUInt16LE(28) !== 24) throw new Error('not a 24-bit bottom-up BMP');
+  const stride = Math.ceil((width * 3) / 4) * 4;
+  const rgb = Buffer.alloc(width * height * 3);
+  for (let y = 0; y < height; ++y) {
+    const row = offset + (height - 1 - y) * stride;
+    for (let x = 0; x < width; ++x) {
       const i = row + x * 3;
-      const o = (y * WIDTH + x) * 3;
+      const o = (y * width + x) * 3;
       rgb[o] = bmp[i + 2];
       rgb[o + 1] = bmp[i + 1];
       rgb[o + 2] = bmp[i];
@@ -35,15 +33,26 @@ export function bmpRgb(bmp) {
   return rgb;
 }
 
-// Renders the numbers with the native renderer; a Map from number to RGB hash.
-export function nativeHashes(renderer, numbers) {
+// Renders the numbers with the native renderer (and any further options, such as a
+// --size); a Map from number to RGB hash.
+export function nativeHashes(renderer, numbers, options = []) {
   const folder = mkdtempSync(path.join(tmpdir(), 'vorrith-native-'));
   try {
-    execFileSync(renderer, ['--out-dir', folder, '--jobs', '2', ...numbers.map(String)], { stdio: 'pipe' });
+    execFileSync(renderer, ['--out-dir', folder, '--jobs', '2', ...options, ...numbers.map(String)], { stdio: 'pipe' });
     return new Map(numbers.map((n) => [n, rgbHash(bmpRgb(readFileSync(path.join(folder, `Vorrith${n}.Bmp`))))]));
   } finally {
     rmSync(folder, { recursive: true, force: true });
   }
+}
+
+// The sentence `--describe` gives a picture ("in words: ..."), as the page's caption
+// says it: "Picture N: ...". Also the ground's words from its scene type line.
+export function nativeWords(renderer, n) {
+  const text = execFileSync(renderer, ['--describe', String(n)], { encoding: 'utf8' });
+  return {
+    sentence: `Picture ${n}: ${/^in words: (.*)$/m.exec(text)[1]}`,
+    ground: /^scene type: \d+ \((.*)\)$/m.exec(text)[1],
+  };
 }
 
 // The 64 sample numbers that every build's whole-picture comparison uses.

@@ -3,20 +3,14 @@
 // slideshow runs and ends. Run by tools/run-web-tests.sh after both builds.
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { createServer } from 'node:http';
-import { existsSync, mkdirSync, readFileSync, rmSync } from 'node:fs';
+import { existsSync, mkdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
-import { fileURLToPath, pathToFileURL } from 'node:url';
 import { PNG } from 'pngjs';
 
-import { address, canvasRgbHash, launchBrowser, message, openPage, shownPicture, waitForPicture } from './browser.mjs';
+import { address, allowDownloads, canvasRgbHash, launchBrowser, message, openPage, shownPicture,
+  waitForFile, waitForPicture } from './browser.mjs';
 import { nativeHashes, nativeMsPerPicture, referenceNumbers, rgbHash, sampleNumbers } from './native_pictures.mjs';
-
-const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
-const build = process.env.VORRITH_BUILD_DIR || path.join(repository, 'build');
-const pageFile = path.join(build, 'web/index.html');
-const output = path.join(build, 'web/test-output');
-const pageUrl = (hash) => `${pathToFileURL(pageFile).href}${hash}`;
+import { build, output, pageFile, pageUrl, renderer, repository, servePage } from './page_fixture.mjs';
 
 const samples = sampleNumbers(repository);
 let native;
@@ -25,15 +19,10 @@ let server;
 
 before(async () => {
   assert.ok(existsSync(pageFile), `${pageFile} is missing: build the page first`);
-  rmSync(output, { recursive: true, force: true });
   mkdirSync(output, { recursive: true });
-  native = nativeHashes(path.join(build, 'native/vorrith-render'), [12345, 0, 12346, ...samples]);
+  native = nativeHashes(renderer, [12345, 0, 12346, ...samples]);
   chromium = await launchBrowser();
-  server = createServer((request, response) => {
-    response.setHeader('Content-Type', 'text/html; charset=utf-8');
-    response.end(readFileSync(pageFile));
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  server = await servePage();
 });
 
 after(async () => {
@@ -45,7 +34,7 @@ describe('pictures equal the native renderer\'s', () => {
   const openings = [
     { from: 'the file system', n: 12345, url: () => pageUrl('#12345') },
     { from: 'the file system', n: 0, url: () => pageUrl('#0') },
-    { from: 'a web server', n: 12345, url: () => `http://127.0.0.1:${server.address().port}/index.html#12345` },
+    { from: 'a web server', n: 12345, url: () => server.url('#12345') },
   ];
   for (const { from, n, url } of openings) {
     test(`#${n} opened from ${from}`, async () => {
@@ -148,16 +137,9 @@ describe('the address names the picture', () => {
 
 test('Save PNG writes VorrithN.png with the picture\'s pixels and no colour chunks', async () => {
   const page = await openPage(chromium.browser, pageUrl('#12345'));
-  const downloads = path.join(output, 'downloads');
-  mkdirSync(downloads, { recursive: true });
-  const session = await page.createCDPSession();
-  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  const downloads = await allowDownloads(page, path.join(output, 'downloads'));
   await page.click('#save');
-  const file = path.join(downloads, 'Vorrith12345.png');
-  for (let waited = 0; !existsSync(file) && waited < 10000; waited += 100) {
-    await new Promise((resolve) => setTimeout(resolve, 100));
-  }
-  const bytes = readFileSync(file);
+  const bytes = await waitForFile(path.join(downloads, 'Vorrith12345.png'));
   const png = PNG.sync.read(bytes);
   assert.equal(png.width, 640);
   assert.equal(png.height, 480);
@@ -210,7 +192,7 @@ describe('the slideshow', () => {
     assert.equal((await slideshowState(page)).hidden, true);
     assert.equal(await page.evaluate(() => document.fullscreenElement), null);
     assert.equal(await address(page), `#${second}`);
-    assert.equal(await canvasRgbHash(page), nativeHashes(path.join(build, 'native/vorrith-render'), [second]).get(second));
+    assert.equal(await canvasRgbHash(page), nativeHashes(renderer, [second]).get(second));
     await page.goBack();
     await waitForPicture(page, 12345);
     assert.deepEqual(page.problems, []);
