@@ -1,6 +1,10 @@
 // The slideshow: full screen, picture after picture cross-faded in 27 frames with the
 // zoom and held 2.7 s, by the saver's own render loop in the worker. Each animation
 // frame asks it, once its wake-up tick has come, what to show. Any key or click ends it.
+// Nothing is erased between frames, as in the saver: a picture zooming back to its
+// native size is framed by what its larger frames left. For people who ask for less
+// motion each fade is a plain cross-fade over the whole 4:3 area, without the zoom.
+// While it runs full screen it keeps the screen awake.
 'use strict';
 
 // The page's clock as the loop's tick count: milliseconds, wrapping at 2^32.
@@ -37,6 +41,11 @@ class Slideshow {
       const { width, height } = this.screenSize();
       if (width !== this.canvas.width || height !== this.canvas.height) this.restart();
     };
+    // The browser lets a wake lock go whenever the page is hidden.
+    this.keepAwakeOnReturn = () => {
+      if (document.visibilityState === 'visible') this.keepScreenAwake();
+    };
+    this.wakeLock = null;
   }
 
   // Called from a click or key handler: full screen needs the person's gesture.
@@ -48,6 +57,8 @@ class Slideshow {
     try {
       await fullScreen;
       document.addEventListener('fullscreenchange', this.endOnLeavingFullScreen);
+      document.addEventListener('visibilitychange', this.keepAwakeOnReturn);
+      this.keepScreenAwake();
     } catch (error) {
       // Without full screen the slideshow fills the window.
     }
@@ -57,6 +68,28 @@ class Slideshow {
     window.addEventListener('resize', this.restartOnResize);
     await this.restart();
     requestAnimationFrame(() => this.frame());
+  }
+
+  async keepScreenAwake() {
+    if (!navigator.wakeLock || this.wakeLock) return;
+    try {
+      const lock = await navigator.wakeLock.request('screen');
+      if (this.running) {
+        this.wakeLock = lock;
+        lock.addEventListener('release', () => { if (this.wakeLock === lock) this.wakeLock = null; });
+      } else {
+        lock.release();
+      }
+    } catch (error) {
+      // Without the lock the system may dim the screen: the slideshow runs on all the same.
+    }
+  }
+
+  letScreenSleep() {
+    document.removeEventListener('visibilitychange', this.keepAwakeOnReturn);
+    const lock = this.wakeLock;
+    this.wakeLock = null;
+    lock?.release().catch(() => {});
   }
 
   // The screen's size in device pixels.
@@ -75,7 +108,8 @@ class Slideshow {
     this.context.fillRect(0, 0, this.canvas.width, this.canvas.height);
     this.shownNumber = null;
     this.wakeTick = slideshowTicks();
-    this.stepping = this.engine.slideshowStart(this.canvas.width, this.canvas.height, this.wakeTick);
+    const zoom = !window.matchMedia('(prefers-reduced-motion: reduce)').matches;
+    this.stepping = this.engine.slideshowStart(this.canvas.width, this.canvas.height, this.wakeTick, zoom);
     await this.stepping;
     this.stepping = null;
   }
@@ -106,6 +140,7 @@ class Slideshow {
       this.context.imageSmoothingEnabled = false;
       this.context.drawImage(this.picture, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top);
       this.countFrame(imageNumber);
+      this.screen.dataset.frameWidth = String(dest.right - dest.left);
     }
     if (action === 'showCanvasLowMemory' || action === 'showLowMemoryNote') this.showLowMemoryNote();
     if (action === 'stopped') this.end();
@@ -139,16 +174,20 @@ class Slideshow {
     document.removeEventListener('pointerdown', this.endOnInput, true);
     document.removeEventListener('fullscreenchange', this.endOnLeavingFullScreen);
     window.removeEventListener('resize', this.restartOnResize);
-    if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+    this.letScreenSleep();
+    // The page takes focus back only once it is out of full screen.
+    const leaving = document.fullscreenElement ? document.exitFullscreen().catch(() => {}) : null;
     this.screen.hidden = true;
     delete this.screen.dataset.picture;
     delete this.screen.dataset.frame;
+    delete this.screen.dataset.frameWidth;
     try {
       await this.stepping;
       await this.engine.slideshowStop();
     } catch (stopError) {
       error = error || stopError;
     }
+    await leaving;
     this.onEnd(error);
   }
 }
