@@ -15,5 +15,5 @@ if [ ! -d node_modules ] || ! npm ls --silent >/dev/null 2>&1; then
 fi
 echo "== web page tests"
 rm -rf "$here/build/web/test-output"
-
-node --test --test-reporter=tap page_test.mjs
+# One file at a time: each drives its own Chromium, and the timings want a quiet machine.
+node --test --test-concurrency=1 --test-reporter=tap page_test.mjs gallery_test.mjs

@@ -1,15 +1,26 @@
 // The page: one picture at a time, named by the address (index.html#12345), browsed
-// with the buttons, the number box and the arrow keys. Pictures are drawn by the worker;
-// the address and the box follow a request at once, the canvas when it is drawn.
+// with the buttons, the number box and the arrow keys, with its description under it; or
+// a grid of thumbnails of every picture (#grid, #grid=N) or of the favourites
+// (#favourites). Pictures are drawn by the worker; the address and the box follow a
+// request at once, the canvas and its caption when it is drawn.
 'use strict';
 
+const pictureView = document.getElementById('picture-view');
 const pictureCanvas = document.getElementById('picture');
 const pictureContext = pictureCanvas.getContext('2d');
+const caption = document.getElementById('caption');
 const numberBox = document.getElementById('number');
+const slideshowButton = document.getElementById('slideshow');
+const gridView = document.getElementById('grid-view');
+const noFavouritesNote = document.getElementById('no-favourites');
 const messageLine = document.getElementById('message');
 
 let engine = null;
 let numbers = null;  // PictureNumbers, once the engine has said how many there are
+let favourites = null;
+let favouriteControls = null;
+let grid = null;
+let gridKind = null;  // 'grid' or 'favourites' while a grid is shown, null in the picture view
 let slideshow = null;
 let wantedNumber = null;  // the picture last asked for, which the address names
 let shownNumber = null;  // the picture on the canvas
@@ -19,54 +30,91 @@ function showMessage(text, isError) {
   messageLine.classList.toggle('error', Boolean(isError));
 }
 
-function showImage(n, image) {
+function showImage(n, image, sentence) {
   pictureContext.putImageData(image, 0, 0);
   shownNumber = n;
   pictureCanvas.dataset.picture = String(n);
-  pictureCanvas.setAttribute('aria-label', `Vorrith picture ${n}`);
+  pictureCanvas.setAttribute('aria-label', sentence);
+  caption.textContent = sentence;
 }
 
 async function showPicture(n) {
   wantedNumber = n;
   numberBox.value = String(n);
   document.title = `Vorrith ${n}`;
+  favouriteControls.showState();
   try {
-    const image = await engine.picture(n);
-    if (image !== null && n === wantedNumber) showImage(n, image);
+    const [image, sentence] = await Promise.all([engine.picture(n), engine.describe(n)]);
+    if (image !== null && n === wantedNumber) showImage(n, image, sentence);
   } catch (error) {
     showMessage(`Picture ${n} could not be drawn: ${error.message}`, true);
   }
 }
 
-function addressOf(n) {
-  return `#${n}`;
-}
-
-// Shows picture n as a new step in the history, so Back returns to the one before.
-function browseTo(n) {
+// Shows picture n as a new step in the history, so Back returns to the one before; a
+// held key's repeats replace that step instead of adding one each.
+function browseTo(n, replace = false) {
   showMessage('');
   if (n !== wantedNumber) showPicture(n);
-  if (location.hash !== addressOf(n)) history.pushState(null, '', addressOf(n));
+  const change = replace ? history.replaceState : history.pushState;
+  if (location.hash !== pictureAddress(n)) change.call(history, null, '', pictureAddress(n));
 }
 
-function browseBy(step) {
-  browseTo(numbers.step(wantedNumber, step));
+function browseBy(step, replace) {
+  browseTo(numbers.step(wantedNumber, step), replace);
 }
 
-// Shows what the address names. A bad address keeps the current picture (a random one
-// on first load), says why, and is replaced by the address of what is shown.
-function showAddressedPicture() {
-  const read = numbers.readAddress(location.hash);
+function showPictureView() {
+  if (gridKind === null) return;
+  gridKind = null;
+  grid.hide();
+  gridView.hidden = true;
+  pictureView.hidden = false;
+  document.body.dataset.view = 'picture';
+  window.scrollTo(0, 0);
+}
+
+// A grid of all pictures or of the favourites, with picture `start` on its top row (null:
+// from the top).
+function showGridView(kind, start) {
+  const list = kind === 'favourites' ? GridList.of(favourites.list()) : GridList.all(numbers.count);
+  gridKind = kind;
+  pictureView.hidden = true;
+  gridView.hidden = false;
+  gridView.dataset.kind = kind;
+  document.body.dataset.view = 'grid';
+  noFavouritesNote.hidden = list.count > 0 || kind !== 'favourites';
+  document.title = kind === 'favourites' ? 'Vorrith favourites' : 'Vorrith pictures';
+  grid.show(list, start);
+}
+
+// Shows what the address names. A bad picture number keeps the current picture (a
+// random one on first load), says why, and is replaced by the address of what is shown.
+function showAddressed() {
+  const read = readPageAddress(location.hash, numbers);
+  if (read !== null && read.view !== undefined) {
+    showMessage(read.error ? `${read.error} Showing the grid from picture 0.` : '', read.error !== undefined);
+    if (read.error) history.replaceState(null, '', gridAddress(0));
+    showGridView(read.view, read.number);
+    if (read.number !== null) grid.focus(read.number);
+    return;
+  }
+  showPictureView();
   if (read !== null && read.error === undefined) {
-    if (read.number !== wantedNumber) {
-      showMessage('');
-      showPicture(read.number);
-    }
+    showMessage('');
+    if (read.number !== wantedNumber) showPicture(read.number);
   } else {
     if (wantedNumber === null) showPicture(numbers.random());
     showMessage(read === null ? '' : `${read.error} Showing picture ${wantedNumber}.`, read !== null);
   }
-  if (location.hash !== addressOf(wantedNumber)) history.replaceState(null, '', addressOf(wantedNumber));
+  if (location.hash !== pictureAddress(wantedNumber)) history.replaceState(null, '', pictureAddress(wantedNumber));
+}
+
+// Back, Forward and edits of the address all change the hash. During the slideshow
+// (Back by a touchpad swipe, say) the change ends it and the address is shown.
+function onAddressChange() {
+  if (slideshow) slideshow.end();
+  else showAddressed();
 }
 
 function browseToTypedNumber() {
@@ -90,12 +138,13 @@ async function savePicture() {
 }
 
 function onKey(event) {
+  if (gridKind !== null) return;  // the grid scrolls with the arrow keys
   if (event.defaultPrevented || event.altKey || event.ctrlKey || event.metaKey) return;
   if (event.target instanceof HTMLInputElement) return;  // the arrows move the caret there
   const step = { ArrowLeft: -1, ArrowRight: 1 }[event.key];
   if (step === undefined) return;
   event.preventDefault();
-  browseBy(step);
+  browseBy(step, event.repeat);
 }
 
 // The slideshow's pictures take over the address: the first as a new step in the history,
@@ -103,7 +152,7 @@ function onKey(event) {
 function slideshowShows(n, isFirst) {
   wantedNumber = n;
   const change = isFirst ? history.pushState : history.replaceState;
-  if (location.hash !== addressOf(n)) change.call(history, null, '', addressOf(n));
+  if (location.hash !== pictureAddress(n)) change.call(history, null, '', pictureAddress(n));
 }
 
 function startSlideshow() {
@@ -115,10 +164,14 @@ function startSlideshow() {
       slideshowShows(n, isFirst);
       isFirst = false;
     },
+    // Shows what the address names now: the slideshow's last picture, or after Back
+    // the picture before it, still on the canvas.
     onEnd: (error) => {
       slideshow = null;
+      wantedNumber = shownNumber;
+      showAddressed();
       if (error) showMessage(`The slideshow stopped: ${error.message}`, true);
-      showPicture(wantedNumber);
+      if (gridKind === null) slideshowButton.focus();
     },
   });
   slideshow.start();
@@ -129,14 +182,19 @@ function connectControls() {
   document.getElementById('next').addEventListener('click', () => browseBy(1));
   document.getElementById('random').addEventListener('click', () => browseTo(numbers.random()));
   document.getElementById('save').addEventListener('click', savePicture);
-  document.getElementById('slideshow').addEventListener('click', startSlideshow);
+  slideshowButton.addEventListener('click', startSlideshow);
+  document.getElementById('to-grid').addEventListener('click', () => { location.hash = gridAddress(wantedNumber); });
   document.getElementById('controls').addEventListener('submit', (event) => {
     event.preventDefault();
     browseToTypedNumber();
   });
+  // Back from a picture returns to the grid at that picture.
+  document.getElementById('grid-cells').addEventListener('click', (event) => {
+    const link = event.target.closest('a[data-picture]');
+    if (link && gridKind === 'grid') history.replaceState(null, '', gridAddress(Number(link.dataset.picture)));
+  });
   document.addEventListener('keydown', onKey);
-  // Back, Forward and edits of the address all change the hash.
-  window.addEventListener('hashchange', showAddressedPicture);
+  window.addEventListener('hashchange', onAddressChange);
 }
 
 async function startPage() {
@@ -148,9 +206,23 @@ async function startPage() {
   }
   numbers = new PictureNumbers(engine.maxImageNumber);
   numberBox.title = `A picture number from 0 to ${numbers.max}`;
+  favourites = new Favourites(numbers);
+  const storageProblem = favourites.load();
+  favouriteControls = new FavouriteControls(favourites, numbers, {
+    currentNumber: () => wantedNumber,
+    showMessage,
+    onListChange: () => { if (gridKind === 'favourites') showGridView('favourites', grid.firstNumberOnScreen()); },
+  });
+  const gridBar = document.getElementById('grid-bar');
+  grid = new ThumbnailGrid(document.getElementById('grid-cells'), () => gridBar.offsetHeight);
+  grid.onError = (error) => showMessage(`Thumbnails could not be drawn: ${error.message}`, true);
+  history.scrollRestoration = 'manual';  // the grid scrolls itself to the picture the address names
+  document.body.dataset.view = 'picture';
   showMessage('');
-  showAddressedPicture();
+  showAddressed();
+  if (storageProblem) showMessage([messageLine.textContent, storageProblem].filter(Boolean).join(' '), true);
   connectControls();
+  favouriteControls.connect();
   document.body.dataset.ready = 'true';
 }
 
