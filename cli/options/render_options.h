@@ -20,21 +20,13 @@
 
 #include "cli/options/image_number_set.h"
 #include "cli/sheets/sheet_layout.h"
+#include "present/picture_placement.h"
+#include "present/resampling_weights.h"
 
 namespace vorrith {
 
 enum class PictureFormat { kBmp, kPng };
-// How a picture meets a size of another shape: whole inside it with black bars, or
-// covering it with the overhang cropped; 4:3 is kept either way.
-enum class FitMode { kFit, kFill };
-enum class ScaleFilter { kSmooth, kNearest };
 
-struct PictureSize {
-    int width;
-    int height;
-};
-
-constexpr int kLargestOutputSide = 16384;
 constexpr char kStandardOutputName[] = "-";
 
 struct RenderOptions {
