@@ -5,7 +5,8 @@ set -euo pipefail
 
 want="${1:-all}"
 native=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
-        pkg-config libcairo2-dev libfontconfig-dev libpng-dev fonts-dejavu-core  # the renderer: resampling, PNG, labels
+        pkg-config libcairo2-dev libfontconfig-dev libpng-dev fonts-dejavu-core  # the renderer: PNG, labels
+        imagemagick  # the resampler's tests hold it against ImageMagick's resize
         libx11-dev libxext-dev libxinerama-dev  # the X11 saver: Xlib, MIT-SHM, monitors
         libxrandr-dev nlohmann-json3-dev xvfb)  # the wallpaper command: monitors, sway's outputs; its test's display
 windows=(g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64 wine wine64 xvfb xauth

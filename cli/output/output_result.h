@@ -1,5 +1,5 @@
 // How making a picture's pixels or a file's bytes ended: done, out of memory, or failed
-// in a library for a cause given in its own words ("cairo cannot resample the picture:
+// in a library for a cause given in its own words ("cairo cannot draw the sheet's labels:
 // invalid matrix (not invertible)"). Each failure keeps its cause up to the one-line
 // message, so that a libpng or cairo error is never reported as a lack of memory.
 #pragma once

@@ -2,10 +2,9 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <cstring>
 #include <string>
 
-#include "cli/output/picture_scaling.h"
+#include "present/picture_resampler.h"
 
 namespace vorrith {
 namespace {
@@ -34,15 +33,9 @@ void DrawCentredText(cairo_t* cr, const std::string& text, int width, int height
 
 OutputResult PlaceThumbnail(const Surface& picture, const SheetLayout& layout, size_t index, ScaleFilter filter,
                             SheetPixels& sheet) {
-    Surface thumbnail;
-    const PictureSize size{layout.thumbWidth, layout.thumbHeight};
-    const OutputResult resampled = ResamplePicture(picture, size, FitMode::kFit, filter, thumbnail);
-    if (!resampled.ok()) return resampled;
-    const int left = layout.CellLeft(index);
-    const int top = layout.CellTop(index);
-    for (int y = 0; y < size.height; ++y) {
-        std::memcpy(sheet.At(left, top + y), thumbnail.PixelAddress(0, y), static_cast<size_t>(size.width) * 3);
-    }
+    PictureResampler thumbnail(RowsOf(picture), {layout.thumbWidth, layout.thumbHeight}, FitMode::kFit, filter);
+    if (!thumbnail.ok()) return OutputResult::OutOfMemory();
+    thumbnail.MakeRows(0, layout.thumbHeight, sheet.At(layout.CellLeft(index), layout.CellTop(index)), sheet.stride());
     return OutputResult::Done();
 }
 

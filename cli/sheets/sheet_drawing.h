@@ -3,8 +3,8 @@
 #pragma once
 
 #include "cli/options/render_options.h"
-#include "cli/output/cairo_image.h"
 #include "cli/output/output_result.h"
+#include "cli/sheets/cairo_image.h"
 #include "cli/sheets/sheet_layout.h"
 #include "cli/sheets/sheet_pixels.h"
 #include "core/surface.h"

@@ -1,6 +1,5 @@
-// Cairo image surfaces beside the renderer's own 24-bit pictures: owning handles,
-// conversion between blue-green-red rows and cairo's 32-bit RGB24 pixels, and cairo's
-// status as an OutputResult.
+// Cairo image surfaces for the sheets' labels: owning handles, copying cairo's 32-bit
+// RGB24 pixels into blue-green-red rows, and cairo's status as an OutputResult.
 #pragma once
 
 #include <cairo.h>
@@ -11,7 +10,6 @@
 #include <string>
 
 #include "cli/output/output_result.h"
-#include "core/surface.h"
 
 namespace vorrith {
 
@@ -27,8 +25,6 @@ using CairoContext = std::unique_ptr<cairo_t, CairoContextRelease>;
 // An RGB24 image surface of width x height. Never null: one that could not be made
 // says why through cairo_surface_status.
 CairoSurface MakeCairoImage(int width, int height);
-// The picture as an RGB24 image surface, the same way.
-CairoSurface CairoImageOf(const PixelRows& picture);
 // Copies rows of an RGB24 surface, from its top, into blue-green-red rows.
 void CopyCairoRows(cairo_surface_t* image, int rows, uint8_t* out, size_t outStride);
 

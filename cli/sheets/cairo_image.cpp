@@ -1,23 +1,9 @@
-#include "cli/output/cairo_image.h"
+#include "cli/sheets/cairo_image.h"
 
 namespace vorrith {
 
 CairoSurface MakeCairoImage(int width, int height) {
     return CairoSurface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
-}
-
-CairoSurface CairoImageOf(const PixelRows& picture) {
-    CairoSurface image = MakeCairoImage(picture.width, picture.height);
-    if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) return image;
-    uint8_t* data = cairo_image_surface_get_data(image.get());
-    const size_t stride = static_cast<size_t>(cairo_image_surface_get_stride(image.get()));
-    for (int y = 0; y < picture.height; ++y) {
-        const uint8_t* in = picture.pixels + static_cast<size_t>(y) * picture.stride;
-        auto* out = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
-        for (int x = 0; x < picture.width; ++x, in += 3) out[x] = uint32_t{in[2]} << 16 | uint32_t{in[1]} << 8 | in[0];
-    }
-    cairo_surface_mark_dirty(image.get());
-    return image;
 }
 
 void CopyCairoRows(cairo_surface_t* image, int rows, uint8_t* out, size_t outStride) {
