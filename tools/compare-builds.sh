@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Same bytes in every build: renders the sample pictures natively and in the Windows
-# build under Wine (i686 where this machine runs the 32-bit Wine loader, else x86_64)
-# and compares their hashes line by line. Needs build/native and build/win-* built;
-# uses that Windows build's own Wine prefix.
+# Same bytes in every build: renders the sample pictures, and one of them resampled to
+# three wallpaper sizes, natively and in the Windows build under Wine (i686 where this
+# machine runs the 32-bit Wine loader, else x86_64) and compares their hashes line by
+# line. Needs build/native and build/win-* built; uses that Windows build's own Wine
+# prefix.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 out="$here/build/compare"
@@ -22,7 +23,7 @@ windows_build="$here/build/win-$arch"
     2>"$out/wine.log" | tr -d '\r' >"$out/windows.txt"
 WINEPREFIX="$windows_build/wine-prefix" wineserver -k 2>/dev/null || true
 if ! diff -u "$out/native.txt" "$out/windows.txt"; then
-    echo "FAILED: the $arch Windows build draws different pictures from the native build"
+    echo "FAILED: the $arch Windows build draws or resamples pictures unlike the native build"
     exit 1
 fi
-echo "Same bytes: $(wc -l <"$out/native.txt") sample pictures identical in the native and the $arch Windows build"
+echo "Same bytes: $(wc -l <"$out/native.txt") sample pictures and sizes identical in the native and the $arch Windows build"

@@ -7,15 +7,17 @@
 
 namespace vorrith {
 
-uint64_t CanvasHash() {
+uint64_t SurfaceHash(const Surface& surface) {
     uint64_t hash = 0xcbf29ce484222325ull;
-    const size_t bytes = static_cast<size_t>(Canvas.stride) * Canvas.height;
+    const size_t bytes = static_cast<size_t>(surface.stride) * surface.height;
     for (size_t i = 0; i < bytes; ++i) {
-        hash ^= Canvas.pixels[i];
+        hash ^= surface.pixels[i];
         hash *= 0x100000001b3ull;
     }
     return hash;
 }
+
+uint64_t CanvasHash() { return SurfaceHash(canvas); }
 
 void RenderPicture(int imageNumber) { GenerateScene(imageNumber, nullptr); }
 

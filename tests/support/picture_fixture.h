@@ -10,7 +10,8 @@
 
 namespace vorrith {
 
-// 64-bit FNV-1a over all stride x height bytes of the canvas.
+// 64-bit FNV-1a over all stride x height bytes of a surface, or of the canvas.
+uint64_t SurfaceHash(const Surface& surface);
 uint64_t CanvasHash();
 
 // A 640 x 480 canvas for each test, released afterwards.

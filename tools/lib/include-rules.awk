@@ -11,7 +11,7 @@ function set_up_rules() {
     follows["resources"] = "win32"  # the Windows program's resources
     follows["bench"] = "present"
     follows["tests/support"] = "scene"  # linked into the picture tests and every test program
-    follows["tests/crossbuild"] = "scene"
+    follows["tests/crossbuild"] = "present"
     follows["tests/e2e"] = "win32"
     follows["tests/fuzz"] = "cli win32/rules"
     # Folders that only the named folder (and what follows it) may include.
