@@ -22,7 +22,7 @@ void Resample(benchmark::State& state, PictureSize size, FitMode mode) {
     const size_t stride = static_cast<size_t>(size.width) * 3;
     std::vector<uint8_t> band(stride * kBandRows);
     for (auto _ : state) {
-        PictureResampler resampler(RowsOf(canvas), size, mode, ScaleFilter::kSmooth);
+        PictureResampler resampler(RowsOf(Canvas), size, mode, ScaleFilter::kSmooth);
         for (int top = 0; top < size.height; top += kBandRows) {
             resampler.MakeRows(top, std::min(kBandRows, size.height - top), band.data(), stride);
             benchmark::ClobberMemory();

@@ -26,15 +26,18 @@ void CopyToRgba(const Surface& surface, RgbaPicture& picture) {
     picture.width = surface.width;
     picture.height = surface.height;
     picture.bytes.resize(static_cast<size_t>(surface.width) * surface.height * 4);
-    uint8_t* out = picture.bytes.data();
     for (int y = 0; y < surface.height; ++y) {
-        const uint8_t* in = surface.PixelAddress(0, y);
-        for (int x = 0; x < surface.width; ++x, in += 3, out += 4) {
-            out[0] = in[2];
-            out[1] = in[1];
-            out[2] = in[0];
-            out[3] = 255;
-        }
+        RowToRgba(surface.PixelAddress(0, y), surface.width,
+                  picture.bytes.data() + static_cast<size_t>(y) * surface.width * 4);
+    }
+}
+
+void RowToRgba(const uint8_t* row, int width, uint8_t* rgba) {
+    for (int x = 0; x < width; ++x, row += 3, rgba += 4) {
+        rgba[0] = row[2];
+        rgba[1] = row[1];
+        rgba[2] = row[0];
+        rgba[3] = 255;
     }
 }
 

@@ -23,4 +23,7 @@ void CopyToRgba(const Surface& surface, RgbaPicture& picture);
 // covers, the blocks' edges at whole pixels.
 void ShrinkToRgba(const Surface& surface, int width, int height, RgbaPicture& picture);
 
+// One row of width blue-green-red pixels as RGBA into rgba (width x 4 bytes).
+void RowToRgba(const uint8_t* row, int width, uint8_t* rgba);
+
 }  // namespace vorrith

@@ -28,7 +28,7 @@ bool PrintResampledHashes() {
     RenderPicture(kResampledImage);
     for (const auto& wallpaper : kWallpapers) {
         Surface resampled;
-        if (ResamplePicture(RowsOf(canvas), wallpaper.size, wallpaper.mode, ScaleFilter::kSmooth, resampled) !=
+        if (ResamplePicture(RowsOf(Canvas), wallpaper.size, wallpaper.mode, ScaleFilter::kSmooth, resampled) !=
             kAllocated) {
             return false;
         }

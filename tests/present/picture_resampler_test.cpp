@@ -67,28 +67,28 @@ protected:
 TEST_F(PictureResamplerTest, OwnSizeIsThePictureAndNearestDoublingRepeatsEachPixel) {
     for (const FitMode mode : {FitMode::kFit, FitMode::kFill}) {
         for (const ScaleFilter filter : {ScaleFilter::kSmooth, ScaleFilter::kNearest}) {
-            PictureResampler same(RowsOf(canvas), {640, 480}, mode, filter);
+            PictureResampler same(RowsOf(Canvas), {640, 480}, mode, filter);
             ASSERT_TRUE(same.ok());
             const Output out = Made(same);
             for (int y = 0; y < 480; ++y) {
-                ASSERT_EQ(std::memcmp(out.At(0, y), canvas.PixelAddress(0, y), 640 * 3), 0) << "row " << y;
+                ASSERT_EQ(std::memcmp(out.At(0, y), Canvas.PixelAddress(0, y), 640 * 3), 0) << "row " << y;
             }
         }
     }
-    PictureResampler doubled(RowsOf(canvas), {1280, 960}, FitMode::kFit, ScaleFilter::kNearest);
+    PictureResampler doubled(RowsOf(Canvas), {1280, 960}, FitMode::kFit, ScaleFilter::kNearest);
     const Output big = Made(doubled);
     for (int y = 0; y < 960; ++y) {
         for (int x = 0; x < 1280; ++x) {
-            ASSERT_EQ(std::memcmp(big.At(x, y), canvas.PixelAddress(x / 2, y / 2), 3), 0) << x << "," << y;
+            ASSERT_EQ(std::memcmp(big.At(x, y), Canvas.PixelAddress(x / 2, y / 2), 3), 0) << x << "," << y;
         }
     }
 }
 
 TEST_F(PictureResamplerTest, BandsInAnyOrderGiveTheWholeOutput) {
     for (const PictureSize size : {PictureSize{1000, 700}, PictureSize{150, 100}}) {
-        PictureResampler whole(RowsOf(canvas), size, FitMode::kFill, ScaleFilter::kSmooth);
+        PictureResampler whole(RowsOf(Canvas), size, FitMode::kFill, ScaleFilter::kSmooth);
         const Output expected = Made(whole);
-        PictureResampler banded(RowsOf(canvas), size, FitMode::kFill, ScaleFilter::kSmooth);
+        PictureResampler banded(RowsOf(Canvas), size, FitMode::kFill, ScaleFilter::kSmooth);
         Output out{size, std::vector<uint8_t>(expected.bytes.size())};
         const size_t stride = static_cast<size_t>(size.width) * 3;
         for (int top = (size.height - 1) / 7 * 7; top >= 0; top -= 7) {  // bottom-up, as a BMP is written

@@ -17,7 +17,7 @@ uint64_t SurfaceHash(const Surface& surface) {
     return hash;
 }
 
-uint64_t CanvasHash() { return SurfaceHash(canvas); }
+uint64_t CanvasHash() { return SurfaceHash(Canvas); }
 
 void RenderPicture(int imageNumber) { GenerateScene(imageNumber, nullptr); }
 
