@@ -49,6 +49,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 !include running_saver.nsh
 !include screen_saver_setting.nsh
 !include signed_in_user.nsh
+!include desktop_wallpaper.nsh
 
 ; What the last page says about the screen saver setting, and whether its check box
 ; can make Vorrith the screen saver.
@@ -202,6 +203,7 @@ Section "Uninstall"
         Abort
     ${EndIf}
     Call un.RestorePreviousSaver
+    Call un.RemoveWallpaperFile
     DeleteRegKey HKCU "${SETTINGS_KEY}"
     Delete "${START_MENU_FOLDER}\${PRODUCT} Pictures.lnk"
     Delete "${START_MENU_FOLDER}\Screen Saver Settings.lnk"

@@ -18,6 +18,7 @@
 #define IDC_SAVE_AS 1005
 #define IDC_ABOUT 1011
 #define IDC_CHANGE_DISPLAY_MODE 1012
+#define IDC_SET_WALLPAPER 1013
 
 // About box.
 #define IDD_ABOUT_BOX 104

@@ -33,17 +33,41 @@ int PictureDpiThatFits(const DialogRect& workArea, const DialogRect& window, con
 
 int ControlTopAtBottom(int controlBottom, int dpi) { return ScaleToDpi(kPictureHeight, dpi) - controlBottom; }
 
+namespace {
+
+// A control in the room left ... right, as tall as the row: on one line at the room's
+// right or left end, or wrapped to fill the room and grown about the row's middle.
+DialogRect PlaceInRoom(int left, int right, const DialogRect& row, const RowControlText& text, bool atRight) {
+    const int oneLine = text.frameWidth + text.lineWidth;
+    if (oneLine <= right - left) {
+        return atRight ? DialogRect{right - oneLine, row.top, right, row.bottom}
+                       : DialogRect{left, row.top, left + oneLine, row.bottom};
+    }
+    const int width = std::max(right - left, text.frameWidth);
+    const int height = std::max(text.heightWrappedTo(width - text.frameWidth), row.Height());
+    const int top = row.top + (row.Height() - height) / 2;
+    return {right - width, top, right, top + height};
+}
+
+}  // namespace
+
 DialogRect PlaceChoiceBox(const DialogRect& firstControl, const DialogRect& about, int clientWidth,
-                          const ChoiceBoxText& text) {
+                          const RowControlText& text) {
+    const int margin = firstControl.left;
+    return PlaceInRoom(about.right + margin, clientWidth - margin, about, text, true);
+}
+
+RowEndPlaces PlaceRowEnd(const DialogRect& firstControl, const DialogRect& about, int clientWidth,
+                         const RowControlText& button, const RowControlText& choice) {
     const int margin = firstControl.left;
     const int right = clientWidth - margin;
-    const int roomLeft = about.right + margin;
-    const int oneLine = text.markWidth + text.lineWidth;
-    if (oneLine <= right - roomLeft) return {right - oneLine, about.top, right, about.bottom};
-    const int width = std::max(right - roomLeft, text.markWidth);
-    const int height = std::max(text.heightWrappedTo(width - text.markWidth), about.Height());
-    const int top = about.top + (about.Height() - height) / 2;
-    return {right - width, top, right, top + height};
+    const DialogRect buttonPlace = PlaceInRoom(about.right + margin, right, about, button, false);
+    if (choice.frameWidth + choice.lineWidth <= right - (buttonPlace.right + margin)) {
+        return {buttonPlace, PlaceInRoom(buttonPlace.right + margin, right, about, choice, true)};
+    }
+    const DialogRect inRow = PlaceChoiceBox(firstControl, about, clientWidth, choice);
+    const int bottom = std::min(about.top, buttonPlace.top) - margin / 2;
+    return {buttonPlace, {inRow.left, bottom - inRow.Height(), inRow.right, bottom}};
 }
 
 }  // namespace vorrith

@@ -39,11 +39,12 @@ int PictureDpiThatFits(const DialogRect& workArea, const DialogRect& window, con
 // the picture's bottom row as it was below the client area's top.
 int ControlTopAtBottom(int controlBottom, int dpi = kBaseDpi);
 
-// The display-mode check box's text as the dialog's font draws it, in pixels.
-struct ChoiceBoxText {
-    int markWidth;                                  // the check mark and the space before the text
-    int lineWidth;                                  // the text on one line
-    std::function<int(int width)> heightWrappedTo;  // the text's height wrapped to width
+// The text of a control in the row as the dialog's font draws it, in pixels.
+struct RowControlText {
+    int frameWidth;  // what the control adds beside its text: a check box's mark, a button's edges
+    int lineWidth;   // the text on one line
+    // The control's height with its text wrapped to width.
+    std::function<int(int width)> heightWrappedTo;
 };
 
 // The display-mode check box at the right end of the control row (moved to the bottom):
@@ -52,6 +53,20 @@ struct ChoiceBoxText {
 // right of About; otherwise it wraps within the room there, and the box grows about
 // the row's middle when the lines need more than the row's height.
 DialogRect PlaceChoiceBox(const DialogRect& firstControl, const DialogRect& about, int clientWidth,
-                          const ChoiceBoxText& text);
+                          const RowControlText& text);
+
+struct RowEndPlaces {
+    DialogRect wallpaperButton;
+    DialogRect choiceBox;
+};
+
+// The controls right of About. The wallpaper button follows About, as wide as its text
+// on one line where the room up to the right margin allows, else wrapped within that
+// room and grown about the row's middle. The display-mode box follows the button on one
+// line where that fits; otherwise (the usual case: the row holds the two only with very
+// narrow fonts) it sits on a line of its own just above the row's right end, placed
+// there as PlaceChoiceBox places it in the row.
+RowEndPlaces PlaceRowEnd(const DialogRect& firstControl, const DialogRect& about, int clientWidth,
+                         const RowControlText& button, const RowControlText& choice);
 
 }  // namespace vorrith

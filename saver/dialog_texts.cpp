@@ -27,8 +27,29 @@ std::string FormatImageTitle(const std::string& pattern, int imageNumber) {
     return title;
 }
 
-std::string SaveFailedMessage(const std::string& reason) {
-    return reason.empty() ? kSaveFailedText : std::string(kSaveFailedText) + "\n\n" + reason;
+namespace {
+
+std::string WithReason(const char* failure, const std::string& reason) {
+    return reason.empty() ? failure : std::string(failure) + "\n\n" + reason;
+}
+
+const char* WallpaperFailureText(WallpaperStep failed) {
+    switch (failed) {
+    case WallpaperStep::kMakePicture: return "The picture could not be made at the screen's size.";
+    case WallpaperStep::kMakeFolder: return "The folder for the desktop background could not be made.";
+    case WallpaperStep::kWriteFile: return "The desktop background could not be written.";
+    case WallpaperStep::kStoreStyle: return "The desktop background's placement could not be stored.";
+    case WallpaperStep::kApply: break;
+    }
+    return "Windows did not take the picture as the desktop background.";
+}
+
+}  // namespace
+
+std::string SaveFailedMessage(const std::string& reason) { return WithReason(kSaveFailedText, reason); }
+
+std::string WallpaperFailedMessage(WallpaperStep failed, const std::string& reason) {
+    return WithReason(WallpaperFailureText(failed), reason);
 }
 
 }  // namespace vorrith

@@ -1,7 +1,7 @@
 // The configuration dialog's and the About box's own strings, and the texts built for
 // them: the window title with the number of the picture shown, the message that names
-// the range of image numbers (from kMaxImageNumber), and Save As's failure with its
-// reason.
+// the range of image numbers (from kMaxImageNumber), and the failures of Save As and of
+// Set as Desktop Background with their reasons.
 #pragma once
 
 #include <string>
@@ -32,5 +32,16 @@ std::string FormatImageTitle(const std::string& pattern, int imageNumber);
 
 // What Save As shows when the file could not be written: the failure and its reason.
 std::string SaveFailedMessage(const std::string& reason);
+
+// The steps of Set as Desktop Background, in their order.
+enum class WallpaperStep {
+    kMakePicture,  // the picture at the screen's size
+    kMakeFolder,   // the program's folder in the user's local application data
+    kWriteFile,    // the BMP file, replaced safely
+    kStoreStyle,   // centred and untiled, as the picture has the screen's size already
+    kApply,        // the system told to show the file
+};
+// What the dialog shows when a step failed: which step, and the reason when one is known.
+std::string WallpaperFailedMessage(WallpaperStep failed, const std::string& reason);
 
 }  // namespace vorrith

@@ -6,6 +6,7 @@
 #include "core/canvas.h"
 #include "core/random.h"
 #include "present/frame_buffers.h"
+#include "present/picture_resampler.h"
 #include "scene/scene_driver.h"
 
 namespace vorrith {
@@ -15,6 +16,8 @@ int DialogImageNumber = -1;
 namespace {
 
 constexpr char kNoPictureToSave[] = "There is no picture to save yet.";
+
+constexpr char kNoMemoryForWallpaper[] = "There is not enough memory for a picture of the screen's size.";
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
@@ -66,6 +69,20 @@ bool HasBrowserPicture() { return DialogImageNumber != -1 && Canvas.pixels != nu
 FileReplaceResult SaveBrowserPicture(const std::string& fileName, ReplaceFileFunction replace) {
     if (!HasBrowserPicture()) return {false, kNoPictureToSave};
     return replace(fileName, EncodeBmp(Canvas));
+}
+
+WallpaperPicture MakeBrowserWallpaper(PictureSize screen) {
+    if (!HasBrowserPicture()) return {{}, kNoPictureToSave};
+    if (!IsOutputSize(screen)) {
+        return {{},
+                "The screen's size, " + std::to_string(screen.width) + " x " + std::to_string(screen.height) +
+                    ", is not one a picture can be made at."};
+    }
+    Surface wallpaper;
+    if (ResamplePicture(RowsOf(Canvas), screen, FitMode::kFill, ScaleFilter::kSmooth, wallpaper) != kAllocated) {
+        return {{}, kNoMemoryForWallpaper};
+    }
+    return {EncodeBmp(wallpaper), ""};
 }
 
 }  // namespace vorrith

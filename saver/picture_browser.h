@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/file_replacement.h"
+#include "present/picture_placement.h"
 
 namespace vorrith {
 
@@ -48,5 +49,15 @@ bool HasBrowserPicture();
 // replacement (core/file_replacement.h), and passes on its result; without a picture
 // nothing is written and the result says so.
 FileReplaceResult SaveBrowserPicture(const std::string& fileName, ReplaceFileFunction replace);
+
+// The picture shown as a desktop background of the screen's size: resampled by the
+// shared resampler to fill it (cropped evenly where the shapes differ), as a BMP file's
+// bytes. bmp is empty and failure says why when there is no picture, the size is none
+// a picture can be made at, or memory ran out.
+struct WallpaperPicture {
+    std::vector<uint8_t> bmp;
+    std::string failure;
+};
+WallpaperPicture MakeBrowserWallpaper(PictureSize screen);
 
 }  // namespace vorrith

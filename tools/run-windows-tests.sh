@@ -28,7 +28,8 @@ echo "== Windows tests under Wine: the $arch build ($winearch prefix)"
 export WINEPREFIX="$dir/wine-prefix" WINEARCH="$winearch" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 . "$here/tools/lib/x-server.sh"
-start_x_server 90 130 Xvfb -screen 0 1024x768x24 -nolisten tcp
+main_screen=1024x768  # the wallpaper reference below is made at this size
+start_x_server 90 130 Xvfb -screen 0 "${main_screen}x24" -nolisten tcp
 servers=("$x_pid")
 export DISPLAY="$x_display"
 # The scenarios labelled wine-two-monitors see two monitors side by side, 800 x 600 at
@@ -80,11 +81,13 @@ prefix_with installer  # as fresh as made, for the installer's scenarios to copy
 echo "Wine prefixes ready in $(( $(date +%s) - start )) s"
 
 # The configuration-dialog tests compare what the dialog shows and saves with the native
-# renderer's file of the same picture, put beside Vorrith.scr.
+# renderer's file of the same picture, put beside Vorrith.scr, and the desktop
+# background it makes with the renderer's file at the first display's size.
 native="$here/build/native"
 "$here/tools/configure.sh" native
 cmake --build "$native" -j2 --target vorrith-render
 "$native/vorrith-render" -o "$dir/win32/reference-12345.bmp" 12345 >/dev/null
+"$native/vorrith-render" -o "$dir/win32/wallpaper-reference-12345.bmp" --size "$main_screen" --fill 12345 >/dev/null
 
 ctest --test-dir "$dir" --output-on-failure --timeout 600 -LE '^wine-' "$@"
 wineserver -k 2>/dev/null || true

@@ -17,6 +17,7 @@
 #include "saver/display_mode_setting.h"
 #include "saver/picture_browser.h"
 #include "win32/about_box_win32.h"
+#include "win32/desktop_wallpaper_win32.h"
 #include "win32/file_replacement_win32.h"
 #include "win32/host_instance_win32.h"
 #include "win32/present_canvas_win32.h"
@@ -104,40 +105,71 @@ DialogRect RectInClient(HWND dialog, HWND control) {
     return ToDialogRect(box);
 }
 
-// The check mark and the space before the text: in dialog units, so that it scales with
-// the font and the DPI as the mark does.
+// What a check box and a push button add to their texts, in dialog units, so that it
+// scales with the font and the DPI: the mark and the space before the text; the edges
+// and the space inside them.
 constexpr int kCheckMarkDialogUnits = 12;
+constexpr int kButtonEdgeDialogUnits = 8;
+constexpr int kButtonEdgeHeightDialogUnits = 4;
 
-// The display-mode choice's text is measured in the font the box draws it with: fonts
-// differ between systems, and the room right of About is tight.
-void PlaceDisplayModeChoice(HWND dialog) {
-    const HWND box = GetDlgItem(dialog, IDC_CHANGE_DISPLAY_MODE);
-    char label[64] = "";
-    GetWindowTextA(box, label, sizeof label);
-    RECT mark{0, 0, kCheckMarkDialogUnits, 0};
-    MapDialogRect(dialog, &mark);
+// A control's text measured in the font it draws with: fonts differ between systems,
+// and the room right of About is tight.
+class RowTextMeasure {
+public:
+    RowTextMeasure(HWND dialog, int id) : dialog_(dialog), control_(GetDlgItem(dialog, id)), dc_(GetDC(control_)) {
+        GetWindowTextA(control_, label_, sizeof label_);
+        oldFont_ = SelectObject(dc_, reinterpret_cast<HGDIOBJ>(SendMessageA(control_, WM_GETFONT, 0, 0)));
+    }
+    ~RowTextMeasure() {
+        SelectObject(dc_, oldFont_);
+        ReleaseDC(control_, dc_);
+    }
+    RowTextMeasure(const RowTextMeasure&) = delete;
+    RowTextMeasure& operator=(const RowTextMeasure&) = delete;
+
+    // The text with a frame of the given dialog units around it.
+    RowControlText Text(int frameWidthUnits, int frameHeightUnits) {
+        RECT frame{0, 0, frameWidthUnits, frameHeightUnits};
+        MapDialogRect(dialog_, &frame);
+        RECT line{};
+        DrawTextA(dc_, label_, -1, &line, DT_CALCRECT | DT_SINGLELINE);
+        return {frame.right, line.right, [this, frameHeight = frame.bottom](int width) {
+                    RECT wrapped{0, 0, width, 0};
+                    DrawTextA(dc_, label_, -1, &wrapped, DT_CALCRECT | DT_WORDBREAK);
+                    return static_cast<int>(wrapped.bottom) + frameHeight;
+                }};
+    }
+
+private:
+    HWND dialog_;
+    HWND control_;
+    HDC dc_;
+    HGDIOBJ oldFont_ = nullptr;
+    char label_[64] = "";
+};
+
+void MoveTo(HWND control, const DialogRect& place) {
+    MoveWindow(control, place.left, place.top, place.Width(), place.Height(), FALSE);
+}
+
+// The wallpaper button and the display-mode choice right of About.
+void ArrangeRowEnd(HWND dialog) {
     RECT client{};
     GetClientRect(dialog, &client);
-    const HDC dc = GetDC(box);
-    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0)));
-    RECT line{};
-    DrawTextA(dc, label, -1, &line, DT_CALCRECT | DT_SINGLELINE);
-    const ChoiceBoxText text{mark.right, line.right, [&](int width) {
-                                 RECT wrapped{0, 0, width, 0};
-                                 DrawTextA(dc, label, -1, &wrapped, DT_CALCRECT | DT_WORDBREAK);
-                                 return static_cast<int>(wrapped.bottom);
-                             }};
-    const DialogRect place = PlaceChoiceBox(RectInClient(dialog, GetWindow(dialog, GW_CHILD)),
-                                            RectInClient(dialog, GetDlgItem(dialog, IDC_ABOUT)), client.right, text);
-    SelectObject(dc, oldFont);
-    ReleaseDC(box, dc);
-    MoveWindow(box, place.left, place.top, place.Width(), place.Height(), FALSE);
+    RowTextMeasure button(dialog, IDC_SET_WALLPAPER);
+    RowTextMeasure choice(dialog, IDC_CHANGE_DISPLAY_MODE);
+    const RowEndPlaces places = PlaceRowEnd(RectInClient(dialog, GetWindow(dialog, GW_CHILD)),
+                                            RectInClient(dialog, GetDlgItem(dialog, IDC_ABOUT)), client.right,
+                                            button.Text(kButtonEdgeDialogUnits, kButtonEdgeHeightDialogUnits),
+                                            choice.Text(kCheckMarkDialogUnits, 0));
+    MoveTo(GetDlgItem(dialog, IDC_SET_WALLPAPER), places.wallpaperButton);
+    MoveTo(GetDlgItem(dialog, IDC_CHANGE_DISPLAY_MODE), places.choiceBox);
 }
 
 void LayOut(HWND dialog) {
     SizeToPicture(dialog);
     MoveControlsToBottom(dialog);
-    PlaceDisplayModeChoice(dialog);
+    ArrangeRowEnd(dialog);
 }
 
 // Moved to a monitor of another DPI: the window takes the rectangle the system proposes
@@ -169,6 +201,7 @@ void ShowDrawnPicture(HWND dialog, int imageNumber) {
     const std::string pattern = LoadProgramString(IDS_IMAGE_TITLE, kTitleBufferSize);
     SetWindowTextA(dialog, FormatImageTitle(pattern, imageNumber).c_str());
     EnableWindow(GetDlgItem(dialog, IDC_SAVE_AS), TRUE);
+    EnableWindow(GetDlgItem(dialog, IDC_SET_WALLPAPER), TRUE);
     InvalidateRect(dialog, nullptr, FALSE);
 }
 
@@ -251,6 +284,17 @@ INT_PTR OnSaveAs(HWND dialog) {
     return TRUE;
 }
 
+// Making the picture at the screen's size and writing it take a moment: the wait
+// cursor shows meanwhile.
+INT_PTR OnSetWallpaper(HWND dialog) {
+    if (!HasBrowserPicture()) return TRUE;
+    const HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    const std::string failure = SetShownPictureAsWallpaper();
+    SetCursor(previous);
+    if (!failure.empty()) MessageBoxA(dialog, failure.c_str(), kSaveFailedCaption, MB_OK | MB_TASKMODAL);
+    return TRUE;
+}
+
 // The choice is stored the moment it is toggled; if it cannot be, the box goes back to
 // what is stored, so that it never shows a choice the next run will not see.
 INT_PTR OnChangeDisplayModeToggled(HWND dialog) {
@@ -268,6 +312,7 @@ INT_PTR OnCommand(HWND dialog, int id) {
     case IDC_DRAW: return OnDraw(dialog);
     case IDC_RANDOM_IMAGE: return DrawPicture(dialog, -1);
     case IDC_SAVE_AS: return OnSaveAs(dialog);
+    case IDC_SET_WALLPAPER: return OnSetWallpaper(dialog);
     case IDC_ABOUT: ShowAboutBox(dialog); return TRUE;
     case IDC_CHANGE_DISPLAY_MODE: return OnChangeDisplayModeToggled(dialog);
     case IDCANCEL: PostMessageA(dialog, WM_CLOSE, 0, 0); return TRUE;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "win32/system_error_text_win32.h"
+
 namespace vorrith {
 namespace {
 
@@ -13,21 +15,7 @@ constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 constexpr int kNameAttempts = 100;
 
-// The system's words for an error code, without the line break it ends with.
-std::string SystemReason(DWORD error) {
-    char* text = nullptr;
-    const DWORD length =
-        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string reason = length > 0 ? std::string(text, length) : "Error " + std::to_string(error) + ".";
-    if (text != nullptr) LocalFree(text);
-    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' ')) {
-        reason.pop_back();
-    }
-    return reason;
-}
-
-FileReplaceResult Failure(DWORD error) { return {false, SystemReason(error)}; }
+FileReplaceResult Failure(DWORD error) { return {false, SystemErrorText(error)}; }
 
 std::wstring Widen(const std::string& text) {
     const int length = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
@@ -101,7 +89,11 @@ DWORD PutInPlace(const std::wstring& temporary, const std::wstring& target, bool
 }  // namespace
 
 FileReplaceResult ReplaceFileSafelyWin32(const std::string& destination, const std::vector<uint8_t>& bytes) {
-    const std::wstring target = ExtendedPath(Widen(destination));
+    return ReplaceFileSafelyWin32(Widen(destination), bytes);
+}
+
+FileReplaceResult ReplaceFileSafelyWin32(const std::wstring& destination, const std::vector<uint8_t>& bytes) {
+    const std::wstring target = ExtendedPath(destination);
     const DWORD oldAttributes = GetFileAttributesW(target.c_str());
     // A folder cannot be replaced, and a read-only file is one the user asked to keep
     // (refused here before anything is written, as not every system's rename refuses it).

@@ -12,7 +12,9 @@
 
 namespace vorrith {
 
-// destination is in UTF-8, so that a name in any script reaches the file system whole.
+// destination is in UTF-8 or wide, so that a name in any script reaches the file
+// system whole.
 FileReplaceResult ReplaceFileSafelyWin32(const std::string& destination, const std::vector<uint8_t>& bytes);
+FileReplaceResult ReplaceFileSafelyWin32(const std::wstring& destination, const std::vector<uint8_t>& bytes);
 
 }  // namespace vorrith

@@ -129,6 +129,26 @@ std::vector<BYTE> BmpTopRows(const std::vector<BYTE>& file, int width, int heigh
     return top;
 }
 
+RECT ControlInClient(HWND dialog, int controlId) {
+    RECT box = WindowRect(GetDlgItem(dialog, controlId));
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&box), 2);
+    return box;
+}
+
+void CheckRowEnd(HWND dialog, LONG rowsAbove) {
+    const RECT client = ClientRect(dialog);
+    const RECT about = ControlInClient(dialog, IDC_ABOUT);
+    const RECT button = ControlInClient(dialog, IDC_SET_WALLPAPER);
+    const RECT choice = ControlInClient(dialog, IDC_CHANGE_DISPLAY_MODE);
+    CHECK(about.top > rowsAbove && about.bottom < client.bottom);
+    for (const RECT& box : {button, choice}) {
+        CHECK(box.left > about.right && box.right < client.right);
+        CHECK(box.top >= rowsAbove && box.bottom <= client.bottom);
+    }
+    RECT overlap{};
+    CHECK(!IntersectRect(&overlap, &button, &choice));
+}
+
 std::vector<BYTE> ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -51,6 +51,12 @@ std::vector<BYTE> CaptureClientRows(HWND window, int width, int rows);
 // The same rows of a 24-bit bottom-up BMP file's picture; empty if it is no such file.
 std::vector<BYTE> BmpTopRows(const std::vector<BYTE>& file, int width, int height, int rows);
 
+// A control's rectangle in the dialog's client area.
+RECT ControlInClient(HWND dialog, int controlId);
+// The controls right of About (the wallpaper button, the display-mode box) lie within
+// the client area below its first rowsAbove rows, right of About and apart.
+void CheckRowEnd(HWND dialog, LONG rowsAbove);
+
 std::vector<BYTE> ReadWholeFile(const std::string& path);
 // The picture rendered by the native renderer for the same number, put beside
 // Vorrith.scr by the test run.

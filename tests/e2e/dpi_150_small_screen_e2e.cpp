@@ -17,7 +17,7 @@ E2E_SCENARIO(dpi_150_small_screen_e2e) {
     const RECT client = ClientRect(dialog.window);
     CHECK(client.bottom <= 720);  // at most 960 x 720, and 4:3 when shrunk
     CHECK(client.right * 3 / 4 == client.bottom || client.right * 3 / 4 + 1 == client.bottom);
-    for (const int id : {IDC_SAVE_AS, IDC_ABOUT, IDC_CHANGE_DISPLAY_MODE}) {
+    for (const int id : {IDC_SAVE_AS, IDC_ABOUT, IDC_SET_WALLPAPER, IDC_CHANGE_DISPLAY_MODE}) {
         RECT box = WindowRect(GetDlgItem(dialog.window, id));
         MapWindowPoints(nullptr, dialog.window, reinterpret_cast<POINT*>(&box), 2);
         CHECK(box.bottom <= client.bottom && box.right <= client.right);

@@ -109,36 +109,80 @@ TEST(ConfigLayoutTest, PictureShrinksUntilTheWindowFitsItsWorkArea) {
     }
 }
 
-// The display-mode box at the right end of the row under the picture, over text widths
-// from short to far too long for one line, at 100, 150 and 200 %: it never runs past the
-// picture's right margin nor into About, and keeps to the row's middle. The row is the
-// template's (first control at 5, About ending at 276 dialog units, 15 high) at 1.5 or
-// 1.75 pixels per unit; a wrapped line is 13 pixels at 100 %.
+// The template's row moved under the picture (first control at 5, About ending at 276
+// dialog units, 15 high) at 1.5 or 1.75 pixels per unit, at 100, 150 and 200 %; a
+// wrapped line is 13 pixels at 100 %.
+struct ScaledRow {
+    double pixelsPerUnit;
+    int dpi;
+    int Units(int u) const { return static_cast<int>(u * pixelsPerUnit + 0.5); }
+    int ClientWidth() const { return ScaleToDpi(kPictureWidth, dpi); }
+    int Top() const { return ScaleToDpi(kPictureHeight, dpi) - Units(22); }
+    DialogRect First() const { return {Units(5), Top(), Units(57), Top() + Units(15)}; }
+    DialogRect About() const { return {Units(248), Top(), Units(276), Top() + Units(15)}; }
+    // Text of lineWidth pixels after frameUnits, wrapped into lines of 13 pixels at 100 %.
+    RowControlText Text(int frameUnits, int lineWidth) const {
+        const int lineHeight = ScaleToDpi(13, dpi);
+        return {Units(frameUnits), lineWidth, [=](int width) { return (lineWidth + width - 1) / width * lineHeight; }};
+    }
+};
+constexpr ScaledRow kScaledRows[] = {{1.5, 96}, {1.75, 96}, {2.25, 144}, {2.625, 144}, {3.5, 192}};
+
+bool Overlap(const DialogRect& a, const DialogRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// The display-mode box, over text widths from short to far too long for one line: it
+// never runs past the picture's right margin nor into About, and keeps to the row's
+// middle.
 TEST(ConfigLayoutTest, ChoiceBoxFitsRightOfAboutOnOneLineOrWrapped) {
-    const struct {
-        double pixelsPerUnit;
-        int dpi;
-    } scales[] = {{1.5, 96}, {1.75, 96}, {2.25, 144}, {2.625, 144}, {3.5, 192}};
-    for (const auto& scale : scales) {
-        const auto units = [&](int u) { return static_cast<int>(u * scale.pixelsPerUnit + 0.5); };
-        const int clientWidth = ScaleToDpi(kPictureWidth, scale.dpi);
-        const int rowTop = ScaleToDpi(kPictureHeight, scale.dpi) - units(22);
-        const DialogRect first{units(5), rowTop, units(57), rowTop + units(15)};
-        const DialogRect about{units(248), rowTop, units(276), rowTop + units(15)};
-        const int lineHeight = ScaleToDpi(13, scale.dpi);
+    for (const ScaledRow& scale : kScaledRows) {
+        const int clientWidth = scale.ClientWidth();
+        const DialogRect first = scale.First();
+        const DialogRect about = scale.About();
         for (int lineWidth = 50; lineWidth <= 700; lineWidth += 25) {
             SCOPED_TRACE(testing::Message() << scale.pixelsPerUnit << " px/unit, text " << lineWidth);
-            const ChoiceBoxText text{units(12), lineWidth,
-                                     [&](int width) { return (lineWidth + width - 1) / width * lineHeight; }};
+            const RowControlText text = scale.Text(12, lineWidth);
             const DialogRect box = PlaceChoiceBox(first, about, clientWidth, text);
             EXPECT_EQ(box.right, clientWidth - first.left);
             EXPECT_GE(box.left, about.right + first.left);
             EXPECT_LE(std::abs((box.top + box.bottom) - (about.top + about.bottom)), 1);  // centred
             EXPECT_GE(box.Height(), about.Height());
-            const bool oneLine = text.markWidth + lineWidth <= box.right - (about.right + first.left);
-            const int wrappedHeight = std::max(text.heightWrappedTo(box.Width() - text.markWidth), about.Height());
-            EXPECT_EQ(box.Width(), oneLine ? text.markWidth + lineWidth : box.Width());
+            const bool oneLine = text.frameWidth + lineWidth <= box.right - (about.right + first.left);
+            const int wrappedHeight = std::max(text.heightWrappedTo(box.Width() - text.frameWidth), about.Height());
+            EXPECT_EQ(box.Width(), oneLine ? text.frameWidth + lineWidth : box.Width());
             EXPECT_EQ(box.Height(), oneLine ? about.Height() : wrappedHeight);
+        }
+    }
+}
+
+// The wallpaper button right of About and the display-mode box, for the widths their
+// texts take with narrow, usual and wide fonts: the button stays in the row within the
+// right margin, and the box beside it or just above the row, never over another control
+// nor off the picture.
+TEST(ConfigLayoutTest, WallpaperButtonStaysInTheRowAndTheChoiceBoxMakesRoom) {
+    for (const ScaledRow& scale : kScaledRows) {
+        const int clientWidth = scale.ClientWidth();
+        const DialogRect first = scale.First();
+        const DialogRect about = scale.About();
+        for (const int buttonText : {40, 125, 150, 250}) {
+            for (const int choiceText : {40, 150, 200}) {
+                SCOPED_TRACE(testing::Message() << scale.pixelsPerUnit << " px/unit, texts " << buttonText << ", "
+                                                << choiceText);
+                const RowEndPlaces places =
+                    PlaceRowEnd(first, about, clientWidth, scale.Text(8, buttonText), scale.Text(12, choiceText));
+                const DialogRect& button = places.wallpaperButton;
+                const DialogRect& box = places.choiceBox;
+                EXPECT_EQ(button.left, about.right + first.left);
+                EXPECT_LE(button.right, clientWidth - first.left);
+                EXPECT_LE(std::abs((button.top + button.bottom) - (about.top + about.bottom)), 1);
+                EXPECT_EQ(box.right, clientWidth - first.left);
+                EXPECT_FALSE(Overlap(box, button));
+                EXPECT_FALSE(Overlap(box, about));
+                EXPECT_GE(box.top, 0);
+                EXPECT_LE(box.bottom, ScaleToDpi(kPictureHeight, scale.dpi));
+                EXPECT_TRUE(box.left > button.right || box.bottom < about.top);  // beside the button or above
+            }
         }
     }
 }

@@ -119,5 +119,19 @@ TEST_F(PictureBrowserTest, SavesTheShownPictureAsTheRendererWouldWriteIt) {
     EXPECT_EQ(lastSave.bytes, EncodeBmp(Canvas));
 }
 
+// The desktop background: refused without a picture and for a screen size no picture
+// can be made at; at the picture's own size it is the saved file itself.
+TEST_F(PictureBrowserTest, WallpaperIsTheShownPictureAtTheScreensSize) {
+    EXPECT_TRUE(MakeBrowserWallpaper({1024, 768}).bmp.empty());
+    DrawBrowserPicture(12345);
+    for (const PictureSize refused : {PictureSize{0, 768}, PictureSize{1024, -1}, PictureSize{20000, 768}}) {
+        const WallpaperPicture wallpaper = MakeBrowserWallpaper(refused);
+        EXPECT_TRUE(wallpaper.bmp.empty());
+        EXPECT_NE(wallpaper.failure, "");
+    }
+    EXPECT_EQ(MakeBrowserWallpaper({640, 480}).bmp, EncodeBmp(Canvas));
+    EXPECT_EQ(MakeBrowserWallpaper({1366, 768}).bmp.size(), size_t{kBmpHeadersSize} + size_t{768} * BmpRowBytes(1366));  // padded rows
+}
+
 }  // namespace
 }  // namespace vorrith

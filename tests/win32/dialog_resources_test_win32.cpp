@@ -53,19 +53,21 @@ TEST_F(DialogResourcesTest, ConfigurationDialogTemplate) {
     const auto header = DialogHeader<PlainDialogHeader>(IDD_CONFIG_DIALOG);
     // The picture is painted around the controls, never over them.
     EXPECT_EQ(header.style & ~WS_POPUP, DWORD{WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | WS_CLIPCHILDREN});
-    EXPECT_EQ(header.items, 7);  // the row of the picture browser and the display-mode choice
+    EXPECT_EQ(header.items, 8);  // the row of the picture browser, the wallpaper button and the display-mode choice
     EXPECT_EQ(header.cx, 292);
     EXPECT_EQ(header.cy, 66);
 }
 
-TEST_F(DialogResourcesTest, ConfigurationControlsStartWithSaveAsDisabledAndRandomAsDefault) {
+TEST_F(DialogResourcesTest, ConfigurationControlsStartWithThePictureButtonsDisabledAndRandomAsDefault) {
     const HWND dialog = CreateHidden(IDD_CONFIG_DIALOG, KeepDefaults);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(GetWindowTextLengthA(dialog), 0);
-    for (int id : {IDC_IMAGE_NUMBER, IDC_DRAW, IDC_RANDOM_IMAGE, IDC_SAVE_AS, IDC_ABOUT, IDC_CHANGE_DISPLAY_MODE}) {
+    for (int id : {IDC_IMAGE_NUMBER, IDC_DRAW, IDC_RANDOM_IMAGE, IDC_SAVE_AS, IDC_ABOUT, IDC_SET_WALLPAPER,
+                   IDC_CHANGE_DISPLAY_MODE}) {
         EXPECT_NE(GetDlgItem(dialog, id), nullptr) << id;
     }
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_SAVE_AS)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_SET_WALLPAPER)));
     EXPECT_TRUE(GetWindowLongA(GetDlgItem(dialog, IDC_IMAGE_NUMBER), GWL_STYLE) & ES_NUMBER);
     EXPECT_EQ(LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0)), IDC_RANDOM_IMAGE);
     char choice[64] = "";
