@@ -36,13 +36,10 @@ int ControlTopAtBottom(int controlBottom, int dpi) { return ScaleToDpi(kPictureH
 namespace {
 
 // A control in the room left ... right, as tall as the row: on one line at the room's
-// right or left end, or wrapped to fill the room and grown about the row's middle.
-DialogRect PlaceInRoom(int left, int right, const DialogRect& row, const RowControlText& text, bool atRight) {
+// right end, or wrapped to fill the room and grown about the row's middle.
+DialogRect PlaceInRoom(int left, int right, const DialogRect& row, const RowControlText& text) {
     const int oneLine = text.frameWidth + text.lineWidth;
-    if (oneLine <= right - left) {
-        return atRight ? DialogRect{right - oneLine, row.top, right, row.bottom}
-                       : DialogRect{left, row.top, left + oneLine, row.bottom};
-    }
+    if (oneLine <= right - left) return {right - oneLine, row.top, right, row.bottom};
     const int width = std::max(right - left, text.frameWidth);
     const int height = std::max(text.heightWrappedTo(width - text.frameWidth), row.Height());
     const int top = row.top + (row.Height() - height) / 2;
@@ -54,20 +51,35 @@ DialogRect PlaceInRoom(int left, int right, const DialogRect& row, const RowCont
 DialogRect PlaceChoiceBox(const DialogRect& firstControl, const DialogRect& about, int clientWidth,
                           const RowControlText& text) {
     const int margin = firstControl.left;
-    return PlaceInRoom(about.right + margin, clientWidth - margin, about, text, true);
+    return PlaceInRoom(about.right + margin, clientWidth - margin, about, text);
 }
+
+namespace {
+
+// rect moved up to end just above the row (a gap of half the margin), its height kept.
+DialogRect AboveRow(const DialogRect& rect, int rowTop, int margin) {
+    const int bottom = rowTop - margin / 2;
+    return {rect.left, bottom - rect.Height(), rect.right, bottom};
+}
+
+}  // namespace
 
 RowEndPlaces PlaceRowEnd(const DialogRect& firstControl, const DialogRect& about, int clientWidth,
                          const RowControlText& button, const RowControlText& choice) {
     const int margin = firstControl.left;
+    const int left = about.right + margin;
     const int right = clientWidth - margin;
-    const DialogRect buttonPlace = PlaceInRoom(about.right + margin, right, about, button, false);
-    if (choice.frameWidth + choice.lineWidth <= right - (buttonPlace.right + margin)) {
-        return {buttonPlace, PlaceInRoom(buttonPlace.right + margin, right, about, choice, true)};
+    const int buttonWidth = button.frameWidth + button.lineWidth;
+    if (buttonWidth > right - left) {
+        const DialogRect box = PlaceChoiceBox(firstControl, about, clientWidth, choice);
+        const DialogRect atRight{right - buttonWidth, about.top, right, about.bottom};
+        return {AboveRow(atRight, std::min(about.top, box.top), margin), box};
     }
-    const DialogRect inRow = PlaceChoiceBox(firstControl, about, clientWidth, choice);
-    const int bottom = std::min(about.top, buttonPlace.top) - margin / 2;
-    return {buttonPlace, {inRow.left, bottom - inRow.Height(), inRow.right, bottom}};
+    const DialogRect buttonPlace{left, about.top, left + buttonWidth, about.bottom};
+    if (choice.frameWidth + choice.lineWidth <= right - (buttonPlace.right + margin)) {
+        return {buttonPlace, PlaceInRoom(buttonPlace.right + margin, right, about, choice)};
+    }
+    return {buttonPlace, AboveRow(PlaceChoiceBox(firstControl, about, clientWidth, choice), about.top, margin)};
 }
 
 }  // namespace vorrith

@@ -43,7 +43,7 @@ int ControlTopAtBottom(int controlBottom, int dpi = kBaseDpi);
 struct RowControlText {
     int frameWidth;  // what the control adds beside its text: a check box's mark, a button's edges
     int lineWidth;   // the text on one line
-    // The control's height with its text wrapped to width.
+    // The text's height wrapped to width.
     std::function<int(int width)> heightWrappedTo;
 };
 
@@ -60,12 +60,13 @@ struct RowEndPlaces {
     DialogRect choiceBox;
 };
 
-// The controls right of About. The wallpaper button follows About, as wide as its text
-// on one line where the room up to the right margin allows, else wrapped within that
-// room and grown about the row's middle. The display-mode box follows the button on one
-// line where that fits; otherwise (the usual case: the row holds the two only with very
-// narrow fonts) it sits on a line of its own just above the row's right end, placed
-// there as PlaceChoiceBox places it in the row.
+// The controls right of About. The wallpaper button follows About on one line, as tall
+// as the row, with the display-mode box beside it where that fits on one line, else
+// the box on a line of its own just above the row's right end (placed there as
+// PlaceChoiceBox places it in the row). Where the button's line does not fit right of
+// About (large fonts), the box keeps the row and the button takes the line above,
+// at the right margin. Neither is ever wrapped and cut short: a push button's own
+// line breaks differ between systems.
 RowEndPlaces PlaceRowEnd(const DialogRect& firstControl, const DialogRect& about, int clientWidth,
                          const RowControlText& button, const RowControlText& choice);
 

@@ -105,12 +105,11 @@ DialogRect RectInClient(HWND dialog, HWND control) {
     return ToDialogRect(box);
 }
 
-// What a check box and a push button add to their texts, in dialog units, so that it
-// scales with the font and the DPI: the mark and the space before the text; the edges
-// and the space inside them.
+// What a check box and a push button add to their texts' widths, in dialog units, so
+// that it scales with the font and the DPI: the mark and the space before the text;
+// the edges and the space inside them.
 constexpr int kCheckMarkDialogUnits = 12;
 constexpr int kButtonEdgeDialogUnits = 8;
-constexpr int kButtonEdgeHeightDialogUnits = 4;
 
 // A control's text measured in the font it draws with: fonts differ between systems,
 // and the room right of About is tight.
@@ -127,16 +126,16 @@ public:
     RowTextMeasure(const RowTextMeasure&) = delete;
     RowTextMeasure& operator=(const RowTextMeasure&) = delete;
 
-    // The text with a frame of the given dialog units around it.
-    RowControlText Text(int frameWidthUnits, int frameHeightUnits) {
-        RECT frame{0, 0, frameWidthUnits, frameHeightUnits};
+    // The text beside a frame of the given dialog units.
+    RowControlText Text(int frameUnits) {
+        RECT frame{0, 0, frameUnits, 0};
         MapDialogRect(dialog_, &frame);
         RECT line{};
         DrawTextA(dc_, label_, -1, &line, DT_CALCRECT | DT_SINGLELINE);
-        return {frame.right, line.right, [this, frameHeight = frame.bottom](int width) {
+        return {frame.right, line.right, [this](int width) {
                     RECT wrapped{0, 0, width, 0};
                     DrawTextA(dc_, label_, -1, &wrapped, DT_CALCRECT | DT_WORDBREAK);
-                    return static_cast<int>(wrapped.bottom) + frameHeight;
+                    return static_cast<int>(wrapped.bottom);
                 }};
     }
 
@@ -160,8 +159,7 @@ void ArrangeRowEnd(HWND dialog) {
     RowTextMeasure choice(dialog, IDC_CHANGE_DISPLAY_MODE);
     const RowEndPlaces places = PlaceRowEnd(RectInClient(dialog, GetWindow(dialog, GW_CHILD)),
                                             RectInClient(dialog, GetDlgItem(dialog, IDC_ABOUT)), client.right,
-                                            button.Text(kButtonEdgeDialogUnits, kButtonEdgeHeightDialogUnits),
-                                            choice.Text(kCheckMarkDialogUnits, 0));
+                                            button.Text(kButtonEdgeDialogUnits), choice.Text(kCheckMarkDialogUnits));
     MoveTo(GetDlgItem(dialog, IDC_SET_WALLPAPER), places.wallpaperButton);
     MoveTo(GetDlgItem(dialog, IDC_CHANGE_DISPLAY_MODE), places.choiceBox);
 }

@@ -142,7 +142,8 @@ void CheckRowEnd(HWND dialog, LONG rowsAbove) {
     const RECT choice = ControlInClient(dialog, IDC_CHANGE_DISPLAY_MODE);
     CHECK(about.top > rowsAbove && about.bottom < client.bottom);
     for (const RECT& box : {button, choice}) {
-        CHECK(box.left > about.right && box.right < client.right);
+        CHECK(box.left > about.right || box.bottom < about.top);  // right of About, or above the row
+        CHECK(box.right < client.right);
         CHECK(box.top >= rowsAbove && box.bottom <= client.bottom);
     }
     RECT overlap{};

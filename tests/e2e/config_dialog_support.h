@@ -53,8 +53,9 @@ std::vector<BYTE> BmpTopRows(const std::vector<BYTE>& file, int width, int heigh
 
 // A control's rectangle in the dialog's client area.
 RECT ControlInClient(HWND dialog, int controlId);
-// The controls right of About (the wallpaper button, the display-mode box) lie within
-// the client area below its first rowsAbove rows, right of About and apart.
+// The controls at the row's right end (the wallpaper button, the display-mode box) lie
+// within the client area below its first rowsAbove rows, right of About or above the
+// row, and apart.
 void CheckRowEnd(HWND dialog, LONG rowsAbove);
 
 std::vector<BYTE> ReadWholeFile(const std::string& path);

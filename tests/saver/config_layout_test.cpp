@@ -156,32 +156,35 @@ TEST(ConfigLayoutTest, ChoiceBoxFitsRightOfAboutOnOneLineOrWrapped) {
     }
 }
 
-// The wallpaper button right of About and the display-mode box, for the widths their
-// texts take with narrow, usual and wide fonts: the button stays in the row within the
-// right margin, and the box beside it or just above the row, never over another control
-// nor off the picture.
-TEST(ConfigLayoutTest, WallpaperButtonStaysInTheRowAndTheChoiceBoxMakesRoom) {
+// The wallpaper button and the display-mode box right of About, for the widths their
+// texts take with narrow, usual and large fonts: the button in the row right of About
+// on one line where it fits there, else above the row; the box beside it or above the
+// row, or in the row under the button; never over another control nor off the picture.
+TEST(ConfigLayoutTest, WallpaperButtonAndChoiceBoxShareTheRowsEnd) {
     for (const ScaledRow& scale : kScaledRows) {
         const int clientWidth = scale.ClientWidth();
-        const DialogRect first = scale.First();
+        const int right = clientWidth - scale.First().left;
         const DialogRect about = scale.About();
         for (const int buttonText : {40, 125, 150, 250}) {
             for (const int choiceText : {40, 150, 200}) {
                 SCOPED_TRACE(testing::Message() << scale.pixelsPerUnit << " px/unit, texts " << buttonText << ", "
                                                 << choiceText);
+                const RowControlText buttonLine = scale.Text(8, buttonText);
                 const RowEndPlaces places =
-                    PlaceRowEnd(first, about, clientWidth, scale.Text(8, buttonText), scale.Text(12, choiceText));
+                    PlaceRowEnd(scale.First(), about, clientWidth, buttonLine, scale.Text(12, choiceText));
                 const DialogRect& button = places.wallpaperButton;
                 const DialogRect& box = places.choiceBox;
-                EXPECT_EQ(button.left, about.right + first.left);
-                EXPECT_LE(button.right, clientWidth - first.left);
-                EXPECT_LE(std::abs((button.top + button.bottom) - (about.top + about.bottom)), 1);
-                EXPECT_EQ(box.right, clientWidth - first.left);
+                const bool buttonInRow = button.top == about.top;
+                EXPECT_EQ(buttonInRow, buttonLine.frameWidth + buttonText <= right - (about.right + scale.First().left));
+                EXPECT_EQ(button.left, buttonInRow ? about.right + scale.First().left : right - button.Width());
+                EXPECT_EQ(button.Width(), buttonLine.frameWidth + buttonText);  // one line, never cut short
+                EXPECT_EQ(button.Height(), about.Height());
+                EXPECT_EQ(box.right, right);
                 EXPECT_FALSE(Overlap(box, button));
                 EXPECT_FALSE(Overlap(box, about));
-                EXPECT_GE(box.top, 0);
-                EXPECT_LE(box.bottom, ScaleToDpi(kPictureHeight, scale.dpi));
-                EXPECT_TRUE(box.left > button.right || box.bottom < about.top);  // beside the button or above
+                EXPECT_FALSE(Overlap(button, about));
+                EXPECT_GE(std::min(box.top, button.top), 0);
+                EXPECT_LE(std::max(box.bottom, button.bottom), ScaleToDpi(kPictureHeight, scale.dpi));
             }
         }
     }
