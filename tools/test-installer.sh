@@ -4,7 +4,8 @@
 # gone, the Start menu entry's command and a second install. The current user, with Wine
 # reporting Windows XP and a Cyrillic profile folder with a space: two silent installs.
 # Each time the saver is started as Windows starts the active one, then removed the way
-# the Apps list removes it.
+# the Apps list removes it: the desktop background the dialog wrote goes with it, unless
+# it is the current one.
 # Usage: tools/test-installer.sh BUILD_DIR FRESH_PREFIX
 # tools/run-windows-tests.sh calls it with its display (DISPLAY), the wine command of the
 # build's architecture first on PATH, and a fresh prefix of that architecture (WINEARCH),
@@ -124,6 +125,14 @@ check_installed() {  # root (HKLM or HKCU), the .scr's Windows path, the saver's
     check "the installed saver starts from SCRNSAVE.EXE" wine_run "$driver" installed_saver
 }
 
+# The file the dialog's "Set as Desktop Background" writes, under the user's local
+# application data folder (a Unix path, and the Windows path to it).
+wallpaper_file() { echo "$(unix_path "$1")/Vorrith/Wallpaper.bmp"; }
+put_wallpaper() {  # the local application data folder's Windows path
+    mkdir -p "$(dirname "$(wallpaper_file "$1")")"
+    echo "a picture" >"$(wallpaper_file "$1")"
+}
+
 check_uninstalled() {  # root
     check "the previous saver is back" equal "$(saver_setting)" "$previous_saver"
     check "no file or shortcut left" equal "$(ours_left)" ""
@@ -147,6 +156,7 @@ all_users() {
     check "the Start menu entry makes it the saver" wait_until active_saver_is_built
     install
     check_installed HKLM 'C:\windows\Vorrith.scr' 600
+    put_wallpaper "$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')"  # not the background: removed
     uninstall HKLM
     check_uninstalled HKLM
 }
@@ -169,7 +179,11 @@ current_user_on_windows_xp() {
     check_installed HKCU "$profile\\AppData\\Local\\Programs\\Vorrith\\Vorrith.scr" 300
     check "no uninstall entry under HKLM" equal "$(listing "HKLM\\$uninstall_key")" "$machine_entries"
     check "nothing written to the Windows folder" equal "$(windows_files)" "$windows_before"
+    put_wallpaper "$profile\\AppData\\Local"
+    set_value "$desktop" Wallpaper "$profile\\APPDATA\\LOCAL\\VORRITH\\WALLPAPER.BMP"
     uninstall HKCU
+    check "the desktop background is kept" test -f "$(wallpaper_file "$profile\\AppData\\Local")"
+    rm -r "$(dirname "$(wallpaper_file "$profile\\AppData\\Local")")"
     check_uninstalled HKCU
     check "nothing left in the Windows folder" equal "$(windows_files)" "$windows_before"
 }
