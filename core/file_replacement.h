@@ -8,8 +8,9 @@
 // ReplaceFileFunction(destination, bytes):
 //  - The bytes go to a temporary file in the destination's folder, created exclusively:
 //    it never opens an existing file and never follows a link planted at its own name.
-//    Its name is short and unique (kTemporaryFilePrefix and a few characters), so every
-//    legal destination name works, however long.
+//    Its name is short and unique (kTemporaryFilePrefix and a few characters; on POSIX
+//    the creating process's id among them), so every legal destination name works,
+//    however long.
 //  - The temporary file is written, flushed to the disk and closed, takes the permission
 //    bits of the file it replaces (a new file gets the platform's default), and is then
 //    renamed over the destination in one step. Anyone opening the destination sees the

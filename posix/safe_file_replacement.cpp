@@ -1,5 +1,6 @@
 #include "posix/safe_file_replacement.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
@@ -29,8 +30,12 @@ ReplacementCalls calls = SystemReplacementCalls();
 
 FileReplaceResult Failure(int error) { return {false, SystemReason(error)}; }
 
-// A fresh name for the temporary file in folder: six hexadecimal digits that differ from
-// run to run and from try to try.
+// The start of every temporary file name process pid creates: a parent can find what a
+// worker killed outright (no chance to report its file) left behind.
+std::string TemporaryPrefixOf(long pid) { return kTemporaryFilePrefix + std::to_string(pid) + "-"; }
+
+// A fresh name for the temporary file in folder: the process's own prefix, then six
+// hexadecimal digits that differ from run to run and from try to try.
 std::string TemporaryName(const std::string& folder, unsigned attempt) {
     static unsigned long long drawn = 0;
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -39,7 +44,7 @@ std::string TemporaryName(const std::string& folder, unsigned attempt) {
             1442695040888963407ULL + attempt;
     char suffix[8];
     std::snprintf(suffix, sizeof suffix, "%06llx", (drawn >> 40) & 0xFFFFFF);
-    return folder + "/" + kTemporaryFilePrefix + suffix;
+    return folder + "/" + TemporaryPrefixOf(getpid()) + suffix;
 }
 
 // 0666 less the umask: what a file created the ordinary way gets.
@@ -160,6 +165,21 @@ void ForgetTemporaryFile() { temporaryExists = 0; }
 void RemoveLeftTemporaryFile(const std::string& path, unsigned long long inode) {
     struct stat status {};
     if (lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && status.st_ino == inode) unlink(path.c_str());
+}
+
+void RemoveTemporaryFilesOf(const std::string& folder, long pid) {
+    DIR* entries = opendir(folder.c_str());
+    if (entries == nullptr) return;
+    const std::string prefix = TemporaryPrefixOf(pid);
+    while (const dirent* entry = readdir(entries)) {
+        if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) != 0) continue;
+        const std::string path = folder + "/" + entry->d_name;
+        struct stat status {};
+        if (lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == geteuid()) {
+            unlink(path.c_str());
+        }
+    }
+    closedir(entries);
 }
 
 FileReplaceResult ReplaceFileSafely(const std::string& destination, const ContentWriter& contents,

@@ -49,6 +49,11 @@ ReplacementCalls UseReplacementCalls(const ReplacementCalls& calls);
 // process created (same inode); the name of anything else is left alone.
 void RemoveLeftTemporaryFile(const std::string& path, unsigned long long inode);
 
+// Removes every temporary file in folder that process pid created (its names carry the
+// pid) and left: for a process killed before it could report its file. Only our own
+// regular files are removed, and only once pid has ended.
+void RemoveTemporaryFilesOf(const std::string& folder, long pid);
+
 // Removes the temporary file being written, if any. Async-signal-safe: for the handlers
 // that end an interrupted process.
 void RemoveTemporaryFileNow();

@@ -57,9 +57,12 @@ bool BatchReport::OnMessage(int worker, const WorkerMessage& message) {
 bool BatchReport::OnEnd(int worker, long pid, int waitStatus, bool interrupted) {
     const bool normalEnd = WIFEXITED(waitStatus) && WEXITSTATUS(waitStatus) == 0;
     WorkerState& state = states_[static_cast<size_t>(worker)];
-    if (!normalEnd && !state.temporaryName.empty()) {
+    if (!normalEnd) {
         const std::string folder = ContainingFolder(DestinationFor(options_, 0));
-        RemoveLeftTemporaryFile(folder + "/" + state.temporaryName, state.temporaryInode);
+        if (!state.temporaryName.empty()) {
+            RemoveLeftTemporaryFile(folder + "/" + state.temporaryName, state.temporaryInode);
+        }
+        RemoveTemporaryFilesOf(folder, pid);
     }
     if (interrupted || normalEnd || state.reportedFailure) return false;
     failed_ = true;
