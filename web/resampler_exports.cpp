@@ -8,7 +8,7 @@
 #include <new>
 
 #include "core/canvas.h"
-#include "present/picture_resampler.h"
+#include "present/picture_placement.h"
 #include "web/rgba_picture.h"
 
 namespace {
@@ -26,19 +26,12 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const uint8_t* VorrithResampleCanvas(int width, int height, bool fill, bool nearest) {
     using namespace vorrith;
     wallpaper.reset();
-    PictureResampler resampler(RowsOf(Canvas), {width, height}, fill ? FitMode::kFill : FitMode::kFit,
-                               nearest ? ScaleFilter::kNearest : ScaleFilter::kSmooth);
-    if (!resampler.ok()) return nullptr;
-    const size_t rowBytes = static_cast<size_t>(width) * 3;
-    const std::unique_ptr<uint8_t[]> row(new (std::nothrow) uint8_t[rowBytes]);
+    if (!IsOutputSize({width, height})) return nullptr;
     wallpaper.reset(new (std::nothrow) uint8_t[static_cast<size_t>(width) * static_cast<size_t>(height) * 4]);
-    if (!row || !wallpaper) {
+    if (!wallpaper || !ResampleToRgba(RowsOf(Canvas), {width, height}, fill ? FitMode::kFill : FitMode::kFit,
+                                      nearest ? ScaleFilter::kNearest : ScaleFilter::kSmooth, wallpaper.get())) {
         wallpaper.reset();
         return nullptr;
-    }
-    for (int y = 0; y < height; ++y) {
-        resampler.MakeRows(y, 1, row.get(), rowBytes);
-        RowToRgba(row.get(), width, wallpaper.get() + static_cast<size_t>(y) * width * 4);
     }
     return wallpaper.get();
 }

@@ -1,27 +1,12 @@
 #include "web/rgba_picture.h"
 
 #include <cstddef>
+#include <memory>
+#include <new>
+
+#include "present/picture_resampler.h"
 
 namespace vorrith {
-namespace {
-
-// The mean of each colour of the surface's pixels in [x0, x1) x [y0, y1), rounded, as
-// red, green, blue and opaque alpha.
-void StoreBlockMean(const Surface& surface, int x0, int x1, int y0, int y1, uint8_t* out) {
-    int sums[3] = {0, 0, 0};
-    for (int y = y0; y < y1; ++y) {
-        const uint8_t* in = surface.PixelAddress(x0, y);
-        for (int x = x0; x < x1; ++x, in += 3) {
-            for (int c = 0; c < 3; ++c) sums[c] += in[c];
-        }
-    }
-    const int count = (x1 - x0) * (y1 - y0);
-    for (int c = 0; c < 3; ++c) out[2 - c] = static_cast<uint8_t>((sums[c] + count / 2) / count);
-    out[3] = 255;
-}
-
-}  // namespace
-
 void CopyToRgba(const Surface& surface, RgbaPicture& picture) {
     picture.width = surface.width;
     picture.height = surface.height;
@@ -41,17 +26,17 @@ void RowToRgba(const uint8_t* row, int width, uint8_t* rgba) {
     }
 }
 
-void ShrinkToRgba(const Surface& surface, int width, int height, RgbaPicture& picture) {
-    picture.width = width;
-    picture.height = height;
-    picture.bytes.resize(static_cast<size_t>(width) * height * 4);
-    uint8_t* out = picture.bytes.data();
-    for (int y = 0; y < height; ++y) {
-        const int y0 = y * surface.height / height, y1 = (y + 1) * surface.height / height;
-        for (int x = 0; x < width; ++x, out += 4) {
-            StoreBlockMean(surface, x * surface.width / width, (x + 1) * surface.width / width, y0, y1, out);
-        }
+bool ResampleToRgba(const PixelRows& picture, PictureSize size, FitMode mode, ScaleFilter filter, uint8_t* rgba) {
+    PictureResampler resampler(picture, size, mode, filter);
+    if (!resampler.ok()) return false;
+    const size_t rowBytes = static_cast<size_t>(size.width) * 3;
+    const std::unique_ptr<uint8_t[]> row(new (std::nothrow) uint8_t[rowBytes]);
+    if (!row) return false;
+    for (int y = 0; y < size.height; ++y) {
+        resampler.MakeRows(y, 1, row.get(), rowBytes);
+        RowToRgba(row.get(), size.width, rgba + static_cast<size_t>(y) * size.width * 4);
     }
+    return true;
 }
 
 }  // namespace vorrith

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/surface.h"
+#include "present/picture_placement.h"
+#include "present/resampling_weights.h"
 
 namespace vorrith {
 
@@ -18,10 +20,10 @@ struct RgbaPicture {
 // Resizes picture to the surface's size and fills it from the surface's pixels.
 void CopyToRgba(const Surface& surface, RgbaPicture& picture);
 
-// Resizes picture to width x height (each from 1 up to the surface's) and fills it with
-// the surface shrunk: each pixel the rounded mean of the block of surface pixels it
-// covers, the blocks' edges at whole pixels.
-void ShrinkToRgba(const Surface& surface, int width, int height, RgbaPicture& picture);
+// The picture at size, placed by mode and resampled by filter as the native renderer's
+// --size does, into rgba (size.width x size.height x 4 bytes). false when the resampler
+// refuses the size or has no memory; rgba is then untouched.
+bool ResampleToRgba(const PixelRows& picture, PictureSize size, FitMode mode, ScaleFilter filter, uint8_t* rgba);
 
 // One row of width blue-green-red pixels as RGBA into rgba (width x 4 bytes).
 void RowToRgba(const uint8_t* row, int width, uint8_t* rgba);

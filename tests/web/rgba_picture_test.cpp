@@ -1,5 +1,5 @@
-// The page's RGBA pictures: the thumbnail shrink averages whole blocks, rounded, and
-// turns blue-green-red pixels into red, green, blue and opaque alpha.
+// The page's RGBA pictures: resampled as the renderer's --size resamples, in red, green,
+// blue and opaque alpha order; a refused size leaves the caller's bytes alone.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -10,18 +10,22 @@
 namespace vorrith {
 namespace {
 
-TEST(ShrinkToRgbaTest, AveragesBlocksRoundedInRgbaOrder) {
+TEST(ResampleToRgbaTest, AveragesAreasRoundedInRgbaOrderAndRefusesBadSizes) {
     Surface surface;
-    ASSERT_EQ(surface.Allocate(3, 2), kAllocated);
-    const uint32_t colours[2][3] = {{MakeColour(10, 0, 200), MakeColour(1, 2, 3), MakeColour(2, 2, 4)},
-                                    {MakeColour(20, 0, 100), MakeColour(1, 2, 3), MakeColour(1, 2, 4)}};
+    ASSERT_EQ(surface.Allocate(2, 2), kAllocated);
+    const uint32_t colours[2][2] = {{MakeColour(10, 0, 200), MakeColour(1, 2, 3)},
+                                    {MakeColour(20, 0, 100), MakeColour(1, 2, 4)}};
     for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 3; ++x) surface.PutPixel(x, y, colours[y][x]);
+        for (int x = 0; x < 2; ++x) surface.PutPixel(x, y, colours[y][x]);
     }
-    RgbaPicture picture;
-    ShrinkToRgba(surface, 2, 1, picture);
-    // Blocks of columns [0, 1) and [1, 3): red 5/4 rounds down, blue 14/4 up.
-    EXPECT_EQ(picture.bytes, (std::vector<uint8_t>{15, 0, 150, 255, 1, 2, 4, 255}));
+    std::vector<uint8_t> rgba(4, 7);
+    ASSERT_TRUE(ResampleToRgba(RowsOf(surface), {1, 1}, FitMode::kFill, ScaleFilter::kSmooth, rgba.data()));
+    // Red 32/4 = 8, green 4/4 = 1, blue 307/4 rounds up to 77.
+    EXPECT_EQ(rgba, (std::vector<uint8_t>{8, 1, 77, 255}));
+
+    std::vector<uint8_t> untouched(4, 7);
+    EXPECT_FALSE(ResampleToRgba(RowsOf(surface), {0, 1}, FitMode::kFill, ScaleFilter::kSmooth, untouched.data()));
+    EXPECT_EQ(untouched, std::vector<uint8_t>(4, 7));
 }
 
 }  // namespace
