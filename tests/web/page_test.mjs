@@ -135,24 +135,39 @@ describe('the address names the picture', () => {
   });
 });
 
-test('Save PNG writes VorrithN.png with the picture\'s pixels and no colour chunks', async () => {
-  const page = await openPage(chromium.browser, pageUrl('#12345'));
-  const downloads = await allowDownloads(page, path.join(output, 'downloads'));
-  await page.click('#save');
-  const bytes = await waitForFile(path.join(downloads, 'Vorrith12345.png'));
-  const png = PNG.sync.read(bytes);
-  assert.equal(png.width, 640);
-  assert.equal(png.height, 480);
-  const rgb = Buffer.alloc(640 * 480 * 3);
+// The PNG's pixels as R, G, B bytes; every pixel must be opaque.
+function pngRgb(png) {
+  const rgb = Buffer.alloc(png.width * png.height * 3);
   for (let i = 0, o = 0; i < png.data.length; i += 4, o += 3) {
-    assert.equal(png.data[i + 3], 255, 'every pixel opaque');
+    if (png.data[i + 3] !== 255) assert.fail(`pixel ${i / 4} is not opaque`);
     png.data.copy(rgb, o, i, i + 3);
   }
-  assert.equal(rgbHash(rgb), native.get(12345));
-  for (const chunk of ['gAMA', 'cHRM', 'sRGB', 'iCCP']) {
-    assert.equal(bytes.indexOf(Buffer.from(chunk)), -1, `${chunk} chunk in the file`);
+  return rgb;
+}
+
+describe('Save PNG', () => {
+  const saves = [
+    { address: '#12345', file: 'Vorrith12345.png', width: 640, height: 480, native: () => native.get(12345) },
+    // The link carries the size: the file equals the native renderer's at that size.
+    { address: '#12345@1920x1080-fill', file: 'Vorrith12345-1920x1080.png', width: 1920, height: 1080,
+      native: () => nativeHashes(renderer, [12345], ['--size', '1920x1080', '--fill']).get(12345) },
+  ];
+  for (const save of saves) {
+    test(`${save.address} writes ${save.file} with the native pixels and no colour chunks`, async () => {
+      const page = await openPage(chromium.browser, pageUrl(save.address));
+      const downloads = await allowDownloads(page, path.join(output, 'downloads'));
+      await page.click('#save');
+      const bytes = await waitForFile(path.join(downloads, save.file));
+      const png = PNG.sync.read(bytes);
+      assert.deepEqual([png.width, png.height], [save.width, save.height]);
+      assert.equal(rgbHash(pngRgb(png)), save.native());
+      for (const chunk of ['gAMA', 'cHRM', 'sRGB', 'iCCP']) {
+        assert.equal(bytes.indexOf(Buffer.from(chunk)), -1, `${chunk} chunk in the file`);
+      }
+      assert.equal(await address(page), save.address);
+      await page.close();
+    });
   }
-  await page.close();
 });
 
 describe('the slideshow', () => {

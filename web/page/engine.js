@@ -83,6 +83,13 @@ class PictureEngine {
     return new ImageData(new Uint8ClampedArray(rgba), width, height);
   }
 
+  // Picture n at width x height, covering it (fill) or whole between black bars, as
+  // ImageData: the native renderer's --size bytes.
+  async sized(n, width, height, fill) {
+    const { rgba } = await this.request({ type: 'sized', n, width, height, fill });
+    return new ImageData(new Uint8ClampedArray(rgba), width, height);
+  }
+
   // What picture n shows, in a sentence that begins with its number.
   async describe(n) {
     return (await this.request({ type: 'describe', n })).sentence;

@@ -38,6 +38,15 @@ const requests = {
     return { reply: { rgba }, transfer: [rgba] };
   },
 
+  // Picture n at width x height, filled or fitted as the native renderer's --size: RGBA.
+  sized(module, { n, width, height, fill }) {
+    module._VorrithDrawPicture(n);
+    const address = module._VorrithResampleCanvas(width, height, fill, false);
+    if (address === 0) throw new Error(`There is not enough memory for a picture of ${width} x ${height}.`);
+    const rgba = module.HEAPU8.slice(address, address + width * height * 4).buffer;
+    return { reply: { rgba }, transfer: [rgba] };
+  },
+
   // What picture n shows, in a sentence.
   describe(module, { n }) {
     const address = module._VorrithPictureSentence(n);

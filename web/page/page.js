@@ -24,6 +24,11 @@ let gridKind = null;  // 'grid' or 'favourites' while a grid is shown, null in t
 let slideshow = null;
 let wantedNumber = null;  // the picture last asked for, which the address names
 let shownNumber = null;  // the picture on the canvas
+let saveSizes = null;  // SaveSizeChoice: the size Save PNG makes, named in the address
+
+function addressOf(n) {
+  return pictureAddress(n, saveSizes.chosen());
+}
 
 function showMessage(text, isError) {
   messageLine.textContent = text;
@@ -57,7 +62,7 @@ function browseTo(n, replace = false) {
   showMessage('');
   if (n !== wantedNumber) showPicture(n);
   const change = replace ? history.replaceState : history.pushState;
-  if (location.hash !== pictureAddress(n)) change.call(history, null, '', pictureAddress(n));
+  if (location.hash !== addressOf(n)) change.call(history, null, '', addressOf(n));
 }
 
 function browseBy(step, replace) {
@@ -100,14 +105,15 @@ function showAddressed() {
     return;
   }
   showPictureView();
-  if (read !== null && read.error === undefined) {
-    showMessage('');
+  if (read?.saveSize) saveSizes.choose(read.saveSize);
+  if (read !== null && read.number !== undefined) {
+    showMessage(read.error ?? '', read.error !== undefined);
     if (read.number !== wantedNumber) showPicture(read.number);
   } else {
     if (wantedNumber === null) showPicture(numbers.random());
     showMessage(read === null ? '' : `${read.error} Showing picture ${wantedNumber}.`, read !== null);
   }
-  if (location.hash !== pictureAddress(wantedNumber)) history.replaceState(null, '', pictureAddress(wantedNumber));
+  if (location.hash !== addressOf(wantedNumber)) history.replaceState(null, '', addressOf(wantedNumber));
 }
 
 // Back, Forward and edits of the address all change the hash. During the slideshow
@@ -126,15 +132,32 @@ function browseToTypedNumber() {
   browseTo(read.number);
 }
 
+// The picture on the canvas, or at the chosen size made by the worker, as a PNG file:
+// VorrithN.png, VorrithN-WxH.png filled, VorrithN-WxH-fit.png fitted.
 async function savePicture() {
   if (shownNumber === null) return;  // nothing drawn yet
-  const fileName = `Vorrith${shownNumber}.png`;
+  const n = shownNumber;
+  const size = saveSizes.chosen();
+  const exact = isExactSize(size);
+  const fileName = exact ? `Vorrith${n}.png` : `Vorrith${n}-${size.width}x${size.height}${size.fill ? '' : '-fit'}.png`;
   try {
-    downloadBlob(await picturePngBlob(pictureCanvas), fileName);
+    let canvas = pictureCanvas;
+    if (!exact) {
+      showMessage(`Making ${fileName}…`);
+      canvas = document.createElement('canvas');
+      canvas.width = size.width;
+      canvas.height = size.height;
+      canvas.getContext('2d').putImageData(await engine.sized(n, size.width, size.height, size.fill), 0, 0);
+    }
+    downloadBlob(await picturePngBlob(canvas), fileName);
     showMessage(`Saved ${fileName}.`);
   } catch (error) {
     showMessage(`Could not save ${fileName}: ${error.message}`, true);
   }
+}
+
+function onSaveSizeChange() {
+  if (wantedNumber !== null && gridKind === null) history.replaceState(null, '', addressOf(wantedNumber));
 }
 
 function onKey(event) {
@@ -152,7 +175,7 @@ function onKey(event) {
 function slideshowShows(n, isFirst) {
   wantedNumber = n;
   const change = isFirst ? history.pushState : history.replaceState;
-  if (location.hash !== pictureAddress(n)) change.call(history, null, '', pictureAddress(n));
+  if (location.hash !== addressOf(n)) change.call(history, null, '', addressOf(n));
 }
 
 function startSlideshow() {
@@ -205,6 +228,8 @@ async function startPage() {
     return;
   }
   numbers = new PictureNumbers(engine.maxImageNumber);
+  saveSizes = new SaveSizeChoice(document.getElementById('save-size'), document.getElementById('save-fit'),
+    onSaveSizeChange);
   numberBox.title = `A picture number from 0 to ${numbers.max}`;
   favourites = new Favourites(numbers);
   const storageProblem = favourites.load();
