@@ -12,7 +12,10 @@
 #
 # PICTURE marks the portable picture libraries: with VORRITH_SCALAR_TWINS each also gets
 # a twin NAME_scalar compiled with VORRITH_SCALAR (the scalar paths that targets
-# without SSE2 take), linked to the twins of its links.
+# without SSE2 take), linked to the twins of its links. In the browser build every
+# library also gets a twin NAME_simd compiled for WebAssembly SIMD, where Emscripten
+# turns the SSE2 intrinsics into vector instructions; the plain libraries are the
+# engine for browsers without it.
 function(vorrith_library name)
   cmake_parse_arguments(ARG "PICTURE" "EXCLUDE" "LINKS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -25,11 +28,25 @@ function(vorrith_library name)
   vorrith_warnings(${name})
   set_property(GLOBAL APPEND PROPERTY VORRITH_LIBRARIES ${name})
   if(ARG_PICTURE AND VORRITH_SCALAR_TWINS)
-    add_library(${name}_scalar STATIC ${sources})
-    target_include_directories(${name}_scalar PUBLIC ${PROJECT_SOURCE_DIR})
-    target_compile_definitions(${name}_scalar PUBLIC VORRITH_SCALAR)
-    list(TRANSFORM ARG_LINKS APPEND _scalar)
-    target_link_libraries(${name}_scalar PUBLIC ${ARG_LINKS})
-    vorrith_warnings(${name}_scalar)
+    vorrith_library_twin(${name} _scalar "${sources}" "${ARG_LINKS}" DEFINITIONS VORRITH_SCALAR)
   endif()
+  if(EMSCRIPTEN)
+    vorrith_library_twin(${name} _simd "${sources}" "${ARG_LINKS}" OPTIONS -msimd128 -msse2)
+  endif()
+endfunction()
+
+# A twin of library NAME built from the same sources with other definitions or compiler
+# options (both passed on to what links it, the options to its link too), linked to the
+# same twins of its links.
+function(vorrith_library_twin name suffix sources links)
+  cmake_parse_arguments(ARG "" "" "DEFINITIONS;OPTIONS" ${ARGN})
+  set(twin ${name}${suffix})
+  add_library(${twin} STATIC ${sources})
+  target_include_directories(${twin} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_compile_definitions(${twin} PUBLIC ${ARG_DEFINITIONS})
+  target_compile_options(${twin} PUBLIC ${ARG_OPTIONS})
+  target_link_options(${twin} PUBLIC ${ARG_OPTIONS})
+  list(TRANSFORM links APPEND ${suffix})
+  target_link_libraries(${twin} PUBLIC ${links})
+  vorrith_warnings(${twin})
 endfunction()

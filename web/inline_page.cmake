@@ -1,6 +1,6 @@
 # Writes the page: the template with the style and the scripts put inline. Run with
-# cmake -P and TEMPLATE, STYLE, WORKER_SCRIPTS and PAGE_SCRIPTS (file names separated
-# by "|"), OUTPUT.
+# cmake -P and TEMPLATE, STYLE, SIMD_ENGINE and SCALAR_ENGINE (one file each),
+# WORKER_SCRIPTS and PAGE_SCRIPTS (file names separated by "|"), OUTPUT.
 function(read_joined names result)
   string(REPLACE "|" ";" files "${names}")
   set(text "")
@@ -19,6 +19,8 @@ function(read_joined names result)
 endfunction()
 
 file(READ ${STYLE} PAGE_STYLE)
+read_joined("${SIMD_ENGINE}" SIMD_ENGINE_SCRIPT)
+read_joined("${SCALAR_ENGINE}" SCALAR_ENGINE_SCRIPT)
 read_joined("${WORKER_SCRIPTS}" WORKER_SCRIPT)
 read_joined("${PAGE_SCRIPTS}" PAGE_SCRIPT)
 configure_file(${TEMPLATE} ${OUTPUT} @ONLY)

@@ -4,12 +4,35 @@
 const PICTURE_WIDTH = 640;
 const PICTURE_HEIGHT = 480;
 
+// The smallest module that uses WebAssembly SIMD: () -> v128, v128.const 0 then
+// i8x16.popcnt, one of the last instructions the standard added. A browser that
+// accepts it runs every vector instruction the engine's SIMD build uses.
+const SIMD_PROBE = new Uint8Array([
+  0x00, 0x61, 0x73, 0x6d, 0x01, 0x00, 0x00, 0x00,  // "\0asm", version 1
+  0x01, 0x05, 0x01, 0x60, 0x00, 0x01, 0x7b,  // type section: one type, () -> v128
+  0x03, 0x02, 0x01, 0x00,  // function section: one function of that type
+  0x0a, 0x18, 0x01, 0x16, 0x00,  // code section: one body of 22 bytes, no locals
+  0xfd, 0x0c, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // v128.const 0
+  0xfd, 0x62,  // i8x16.popcnt
+  0x0b,  // end
+]);
+
+function browserRunsSimd() {
+  try {
+    return WebAssembly.validate(SIMD_PROBE);
+  } catch (error) {
+    return false;
+  }
+}
+
 class PictureEngine {
-  // Starts the worker from the page's inline worker script and waits until it can draw.
+  // Starts the worker from the page's inline scripts, with the engine this browser runs,
+  // and waits until it can draw.
   static async load() {
-    const source = document.getElementById('worker-script').textContent;
-    const url = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
-    const engine = new PictureEngine(new Worker(url));
+    const kind = browserRunsSimd() ? 'simd' : 'scalar';
+    const sources = [`engine-${kind}`, 'worker-script'].map((id) => document.getElementById(id).textContent);
+    const url = URL.createObjectURL(new Blob([sources.join('\n')], { type: 'text/javascript' }));
+    const engine = new PictureEngine(new Worker(url), kind);
     try {
       const { maxImageNumber } = await engine.request({ type: 'start' });
       engine.maxImageNumber = maxImageNumber;
@@ -19,8 +42,9 @@ class PictureEngine {
     return engine;
   }
 
-  constructor(worker) {
+  constructor(worker, kind) {
     this.worker = worker;
+    this.kind = kind;  // the engine it runs: 'simd' or 'scalar'
     this.maxImageNumber = null;  // the highest picture number, from the library
     this.nextId = 1;
     this.waiting = new Map();  // request id -> { resolve, reject }
