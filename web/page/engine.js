@@ -3,6 +3,7 @@
 
 const PICTURE_WIDTH = 640;
 const PICTURE_HEIGHT = 480;
+const PICTURE_BYTES = PICTURE_WIDTH * PICTURE_HEIGHT * 4;
 
 // The smallest module that uses WebAssembly SIMD: () -> v128, v128.const 0 then
 // i8x16.popcnt, one of the last instructions the standard added. A browser that
@@ -76,7 +77,8 @@ class PictureEngine {
   }
 
   // Picture n as ImageData; null when a newer picture was asked for before this one
-  // was drawn (holding an arrow key asks faster than pictures are drawn).
+  // was drawn (holding an arrow key asks faster than pictures are drawn). Hand the image
+  // to release() once it is shown.
   picture(n) {
     if (this.wantedPicture) this.wantedPicture.resolve(null);
     return new Promise((resolve, reject) => {
@@ -117,6 +119,14 @@ class PictureEngine {
   // What picture n shows, in a sentence that begins with its number.
   async describe(n) {
     return (await this.request({ type: 'describe', n })).sentence;
+  }
+
+  // Gives the worker an image of picture() or slideshowStep() back once it is shown:
+  // the worker fills its buffer with a later picture, many times quicker than making a
+  // new one. The image is empty afterwards.
+  release(image) {
+    const { buffer } = image.data;
+    if (buffer.byteLength === PICTURE_BYTES) this.worker.postMessage({ type: 'release', buffer }, [buffer]);
   }
 
   // zoom: the fades zoom from native size to the whole 4:3 area; else plain cross-fades.

@@ -1,11 +1,16 @@
 // The worker's side: the picture library (createVorrithEngine, from the engine script
 // before this one) answers the page's requests, so drawing never holds up the page.
-// A request is { id, type, ... }; the answer { id, ... } or { id, error }.
+// A request is { id, type, ... }; the answer { id, ... } or { id, error }. A notice is a
+// request without id, which gets no answer.
 'use strict';
 
 const PICTURE_BYTES = 640 * 480 * 4;
 // The slideshow's actions by their number in web/slideshow_exports.cpp.
 const SLIDESHOW_ACTIONS = ['wait', 'showCanvas', 'showCanvasLowMemory', 'showLowMemoryNote', 'stopped'];
+// Buffers the page has handed back, to fill with later pictures: a new buffer of a
+// picture's size costs several milliseconds, a copy into an old one a fraction of one.
+const MAX_SPARE_BUFFERS = 4;
+const spareBuffers = [];
 
 const enginePromise = createVorrithEngine().then((module) => {
   if (module._VorrithStart() === 0) throw new Error('There is not enough memory for a picture.');
@@ -15,11 +20,18 @@ const enginePromise = createVorrithEngine().then((module) => {
 // The engine's canvas as RGBA bytes in a buffer of their own, to hand over to the page.
 function canvasRgba(module) {
   const address = module._VorrithCanvasRgba();
+  const buffer = spareBuffers.pop() || new ArrayBuffer(PICTURE_BYTES);
   // Read through the heap's current buffer: it may have grown since the last call.
-  return module.HEAPU8.slice(address, address + PICTURE_BYTES).buffer;
+  new Uint8Array(buffer).set(module.HEAPU8.subarray(address, address + PICTURE_BYTES));
+  return buffer;
 }
 
 const requests = {
+  // A notice: a buffer of a shown picture, to reuse.
+  release(module, { buffer }) {
+    if (buffer.byteLength === PICTURE_BYTES && spareBuffers.length < MAX_SPARE_BUFFERS) spareBuffers.push(buffer);
+  },
+
   start(module) {
     return { reply: { maxImageNumber: module._VorrithMaxImageNumber() } };
   },
@@ -105,8 +117,8 @@ self.onmessage = async (event) => {
   try {
     const module = await enginePromise;
     const { reply = {}, transfer = [] } = requests[type](module, event.data) || {};
-    self.postMessage({ id, ...reply }, transfer);
+    if (id !== undefined) self.postMessage({ id, ...reply }, transfer);
   } catch (error) {
-    self.postMessage({ id, error: error.message || String(error) });
+    if (id !== undefined) self.postMessage({ id, error: error.message || String(error) });
   }
 };

@@ -50,7 +50,9 @@ async function showPicture(n) {
   favouriteControls.showState();
   try {
     const [image, sentence] = await Promise.all([engine.picture(n), engine.describe(n)]);
-    if (image !== null && n === wantedNumber) showImage(n, image, sentence);
+    if (image === null) return;
+    if (n === wantedNumber) showImage(n, image, sentence);
+    engine.release(image);
   } catch (error) {
     showMessage(`Picture ${n} could not be drawn: ${error.message}`, true);
   }

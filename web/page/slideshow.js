@@ -137,6 +137,7 @@ class Slideshow {
     this.wakeTick = wakeTick;
     if (image) {
       this.picture.getContext('2d').putImageData(image, 0, 0);
+      this.engine.release(image);
       this.context.imageSmoothingEnabled = false;
       this.context.drawImage(this.picture, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top);
       this.countFrame(imageNumber);
