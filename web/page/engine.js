@@ -49,8 +49,13 @@ class PictureEngine {
     this.maxImageNumber = null;  // the highest picture number, from the library
     this.nextId = 1;
     this.waiting = new Map();  // request id -> { resolve, reject }
-    this.wantedPicture = null;  // { n, resolve } not yet sent: a newer one replaces it
-    this.drawing = false;
+    // Pictures asked for, each { n, taker } with taker { resolve, reject } or null while
+    // it is drawn ahead: the one in the worker, the one next (a newer one replaces it),
+    // and the last drawn ahead that no one has taken yet ({ n, image }).
+    this.drawing = null;
+    this.queued = null;
+    this.drawnAhead = null;
+    this.slideshowRunning = false;
     worker.onmessage = (event) => this.answer(event.data);
     worker.onerror = (event) => this.failAll(event.message || 'The drawing worker stopped.');
   }
@@ -80,27 +85,75 @@ class PictureEngine {
   // was drawn (holding an arrow key asks faster than pictures are drawn). Hand the image
   // to release() once it is shown.
   picture(n) {
-    if (this.wantedPicture) this.wantedPicture.resolve(null);
+    const ahead = this.takeDrawnAhead(n);
+    if (ahead) {
+      this.replaceQueued(null);
+      return Promise.resolve(ahead);
+    }
     return new Promise((resolve, reject) => {
-      this.wantedPicture = { n, resolve, reject };
-      this.drawWantedPicture();
+      const taker = { resolve, reject };
+      const pending = this.pendingPicture(n);
+      if (pending && !pending.taker) pending.taker = taker;
+      else this.queuePicture(n, taker);
     });
   }
 
-  async drawWantedPicture() {
-    if (this.drawing || !this.wantedPicture) return;
-    const { n, resolve, reject } = this.wantedPicture;
-    this.wantedPicture = null;
-    this.drawing = true;
+  // Starts drawing picture n before the page asks for it (the address is about to name
+  // it), so that picture(n) finds it drawn or on its way. Never during a slideshow,
+  // whose frames the worker's canvas holds.
+  drawAhead(n) {
+    if (this.slideshowRunning || this.drawnAhead?.n === n || this.pendingPicture(n)) return;
+    this.queuePicture(n, null);
+  }
+
+  // The request for picture n if it is the newest: queued, or in the worker with none
+  // queued after it.
+  pendingPicture(n) {
+    const newest = this.queued || this.drawing;
+    return newest?.n === n ? newest : null;
+  }
+
+  queuePicture(n, taker) {
+    this.replaceQueued({ n, taker });
+    this.drawQueued();
+  }
+
+  // Puts next in the queue's one place; the request there is no longer wanted.
+  replaceQueued(next) {
+    this.queued?.taker?.resolve(null);
+    this.queued = next;
+  }
+
+  async drawQueued() {
+    if (this.drawing || !this.queued) return;
+    const wanted = this.queued;
+    this.drawing = wanted;
+    this.queued = null;
     try {
-      const { rgba } = await this.request({ type: 'picture', n });
-      resolve(new ImageData(new Uint8ClampedArray(rgba), PICTURE_WIDTH, PICTURE_HEIGHT));
+      const { rgba } = await this.request({ type: 'picture', n: wanted.n });
+      const image = new ImageData(new Uint8ClampedArray(rgba), PICTURE_WIDTH, PICTURE_HEIGHT);
+      if (wanted.taker) wanted.taker.resolve(image);
+      else this.keepDrawnAhead(wanted.n, image);
     } catch (error) {
-      reject(error);
+      wanted.taker?.reject(error);  // one drawn ahead fails again when it is asked for
     } finally {
-      this.drawing = false;
-      this.drawWantedPicture();
+      this.drawing = null;
+      this.drawQueued();
     }
+  }
+
+  keepDrawnAhead(n, image) {
+    if (this.drawnAhead) this.release(this.drawnAhead.image);
+    this.drawnAhead = { n, image };
+  }
+
+  // The picture drawn ahead if it is n; any other is of no more use.
+  takeDrawnAhead(n) {
+    const ahead = this.drawnAhead;
+    this.drawnAhead = null;
+    if (ahead?.n === n) return ahead.image;
+    if (ahead) this.release(ahead.image);
+    return null;
   }
 
   // Picture n at width x height, as ImageData.
@@ -131,6 +184,7 @@ class PictureEngine {
 
   // zoom: the fades zoom from native size to the whole 4:3 area; else plain cross-fades.
   slideshowStart(width, height, now, zoom = true) {
+    this.slideshowRunning = true;
     return this.request({ type: 'slideshowStart', width, height, now, zoom });
   }
 
@@ -142,6 +196,7 @@ class PictureEngine {
   }
 
   slideshowStop() {
+    this.slideshowRunning = false;
     return this.request({ type: 'slideshowStop' });
   }
 

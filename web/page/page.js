@@ -45,11 +45,13 @@ function showImage(n, image, sentence) {
 
 async function showPicture(n) {
   wantedNumber = n;
+  // Asked for first, so that the worker draws while the page updates.
+  const drawn = Promise.all([engine.picture(n), engine.describe(n)]);
   numberBox.value = String(n);
   document.title = `Vorrith ${n}`;
   favouriteControls.showState();
   try {
-    const [image, sentence] = await Promise.all([engine.picture(n), engine.describe(n)]);
+    const [image, sentence] = await drawn;
     if (image === null) return;
     if (n === wantedNumber) showImage(n, image, sentence);
     engine.release(image);
@@ -123,6 +125,15 @@ function showAddressed() {
 function onAddressChange() {
   if (slideshow) slideshow.end();
   else showAddressed();
+}
+
+// Where the browser announces a new address before it takes it (the Navigation API),
+// the picture it names starts drawing then; the hashchange that follows finds it drawn
+// or on its way.
+function drawAheadOfAddress(event) {
+  if (!event.hashChange) return;
+  const read = readPageAddress(new URL(event.destination.url).hash, numbers);
+  if (read !== null && read.view === undefined && read.number !== undefined) engine.drawAhead(read.number);
 }
 
 function browseToTypedNumber() {
@@ -220,6 +231,7 @@ function connectControls() {
   });
   document.addEventListener('keydown', onKey);
   window.addEventListener('hashchange', onAddressChange);
+  if (window.navigation) navigation.addEventListener('navigate', drawAheadOfAddress);
 }
 
 async function startPage() {
