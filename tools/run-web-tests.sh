@@ -6,7 +6,7 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 
 "$here/tools/configure.sh" native
-cmake --build "$here/build/native" -j2 --target vorrith-render vorrith_bench
+cmake --build "$here/build/native" -j2 --target vorrith-render
 "$here/tools/build-web.sh"
 
 cd "$here/tests/web"

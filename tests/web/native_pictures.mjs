@@ -76,16 +76,13 @@ export function referenceNumbers(repository) {
   return [...numbers].sort((a, b) => a - b);
 }
 
-// The native time per picture for the reference numbers, from the native benchmark;
-// null when it is not built.
-export function nativeMsPerPicture(benchmark, count) {
-  try {
-    const report = JSON.parse(execFileSync(benchmark, [
-      '--benchmark_filter=BM_GenerateSceneReference256$', '--benchmark_format=json', '--benchmark_repetitions=3',
-      '--benchmark_report_aggregates_only=true'], { stdio: ['ignore', 'pipe', 'ignore'] }));
-    const median = report.benchmarks.find((b) => b.aggregate_name === 'median');
-    return median.real_time / count;  // milliseconds per pass over all numbers
-  } catch (error) {
-    return null;
-  }
+// The native renderer's time per picture over the numbers, drawing without writing on
+// one core: the best of three runs, in milliseconds.
+export function nativeMsPerPicture(renderer, numbers) {
+  const runs = [1, 2, 3].map(() => {
+    const started = process.hrtime.bigint();
+    execFileSync(renderer, ['--jobs', '1', '--dry-run', ...numbers.map(String)], { stdio: 'pipe' });
+    return Number(process.hrtime.bigint() - started) / 1e6;
+  });
+  return Math.min(...runs) / numbers.length;
 }
