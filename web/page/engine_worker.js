@@ -12,6 +12,27 @@ const SLIDESHOW_ACTIONS = ['wait', 'showCanvas', 'showCanvasLowMemory', 'showLow
 const MAX_SPARE_BUFFERS = 4;
 const spareBuffers = [];
 
+// The browser runs the engine's code slowly until it has compiled it fully, which it
+// does for code that has run a while: the first few dozen pictures took several times
+// as long as later ones. So once the first picture is answered the worker draws these
+// (every kind of ground among them), one a task so that requests still go first, and
+// none once a slideshow has started, whose frames the canvas holds.
+const WARM_UP_NUMBERS = [1, 2, 3, 4, 5, 6, 7, 8].map((k) => (k * 4099) % 32768);
+let warmUpLeft = null;  // the numbers still to draw, from the first picture on
+let slideshowStarted = false;
+
+function warmUp(module) {
+  if (slideshowStarted || warmUpLeft.length === 0) return;
+  module._VorrithDrawPicture(warmUpLeft.pop());
+  setTimeout(() => warmUp(module), 0);
+}
+
+function startWarmUp(module) {
+  if (warmUpLeft !== null) return;
+  warmUpLeft = [...WARM_UP_NUMBERS];
+  setTimeout(() => warmUp(module), 0);
+}
+
 const enginePromise = createVorrithEngine().then((module) => {
   if (module._VorrithStart() === 0) throw new Error('There is not enough memory for a picture.');
   return module;
@@ -39,6 +60,7 @@ const requests = {
   picture(module, { n }) {
     module._VorrithDrawPicture(n);
     const rgba = canvasRgba(module);
+    startWarmUp(module);
     return { reply: { rgba }, transfer: [rgba] };
   },
 
@@ -67,6 +89,7 @@ const requests = {
   },
 
   slideshowStart(module, { width, height, now, zoom }) {
+    slideshowStarted = true;
     module._VorrithSlideshowStart(width, height, now, zoom);
   },
 
