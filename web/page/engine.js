@@ -51,7 +51,7 @@ class PictureEngine {
     this.waiting = new Map();  // request id -> { resolve, reject }
     // Pictures asked for, each { n, taker } with taker { resolve, reject } or null while
     // it is drawn ahead: the one in the worker, the one next (a newer one replaces it),
-    // and the last drawn ahead that no one has taken yet ({ n, image }).
+    // and the last drawn ahead that no one has taken yet ({ n, drawn }).
     this.drawing = null;
     this.queued = null;
     this.drawnAhead = null;
@@ -81,9 +81,10 @@ class PictureEngine {
     this.waiting.clear();
   }
 
-  // Picture n as ImageData; null when a newer picture was asked for before this one
-  // was drawn (holding an arrow key asks faster than pictures are drawn). Hand the image
-  // to release() once it is shown.
+  // Picture n as { image (ImageData), sentence (what it shows, beginning with its
+  // number) }; null when a newer picture was asked for before this one was drawn
+  // (holding an arrow key asks faster than pictures are drawn). Hand the image to
+  // release() once it is shown.
   picture(n) {
     const ahead = this.takeDrawnAhead(n);
     if (ahead) {
@@ -130,10 +131,10 @@ class PictureEngine {
     this.drawing = wanted;
     this.queued = null;
     try {
-      const { rgba } = await this.request({ type: 'picture', n: wanted.n });
-      const image = new ImageData(new Uint8ClampedArray(rgba), PICTURE_WIDTH, PICTURE_HEIGHT);
-      if (wanted.taker) wanted.taker.resolve(image);
-      else this.keepDrawnAhead(wanted.n, image);
+      const { rgba, sentence } = await this.request({ type: 'picture', n: wanted.n });
+      const drawn = { image: new ImageData(new Uint8ClampedArray(rgba), PICTURE_WIDTH, PICTURE_HEIGHT), sentence };
+      if (wanted.taker) wanted.taker.resolve(drawn);
+      else this.keepDrawnAhead(wanted.n, drawn);
     } catch (error) {
       wanted.taker?.reject(error);  // one drawn ahead fails again when it is asked for
     } finally {
@@ -142,17 +143,17 @@ class PictureEngine {
     }
   }
 
-  keepDrawnAhead(n, image) {
-    if (this.drawnAhead) this.release(this.drawnAhead.image);
-    this.drawnAhead = { n, image };
+  keepDrawnAhead(n, drawn) {
+    if (this.drawnAhead) this.release(this.drawnAhead.drawn.image);
+    this.drawnAhead = { n, drawn };
   }
 
   // The picture drawn ahead if it is n; any other is of no more use.
   takeDrawnAhead(n) {
     const ahead = this.drawnAhead;
     this.drawnAhead = null;
-    if (ahead?.n === n) return ahead.image;
-    if (ahead) this.release(ahead.image);
+    if (ahead?.n === n) return ahead.drawn;
+    if (ahead) this.release(ahead.drawn.image);
     return null;
   }
 
@@ -167,11 +168,6 @@ class PictureEngine {
   async sized(n, width, height, fill) {
     const { rgba } = await this.request({ type: 'sized', n, width, height, fill });
     return new ImageData(new Uint8ClampedArray(rgba), width, height);
-  }
-
-  // What picture n shows, in a sentence that begins with its number.
-  async describe(n) {
-    return (await this.request({ type: 'describe', n })).sentence;
   }
 
   // Gives the worker an image of picture() or slideshowStep() back once it is shown:

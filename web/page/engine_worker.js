@@ -47,6 +47,13 @@ function canvasRgba(module) {
   return buffer;
 }
 
+// What picture n shows, in a sentence (planning its scene: call it between pictures).
+function pictureSentence(module, n) {
+  const address = module._VorrithPictureSentence(n);
+  const heap = module.HEAPU8;
+  return new TextDecoder().decode(heap.subarray(address, heap.indexOf(0, address)));
+}
+
 const requests = {
   // A notice: a buffer of a shown picture, to reuse.
   release(module, { buffer }) {
@@ -57,11 +64,14 @@ const requests = {
     return { reply: { maxImageNumber: module._VorrithMaxImageNumber() } };
   },
 
+  // Picture n as RGBA bytes, and what it shows in a sentence: one answer, so that the
+  // page shows both at once without waiting for a second.
   picture(module, { n }) {
     module._VorrithDrawPicture(n);
     const rgba = canvasRgba(module);
+    const sentence = pictureSentence(module, n);
     startWarmUp(module);
-    return { reply: { rgba }, transfer: [rgba] };
+    return { reply: { rgba, sentence }, transfer: [rgba] };
   },
 
   // Picture n at width x height, as RGBA bytes.
@@ -79,13 +89,6 @@ const requests = {
     if (address === 0) throw new Error(`There is not enough memory for a picture of ${width} x ${height}.`);
     const rgba = module.HEAPU8.slice(address, address + width * height * 4).buffer;
     return { reply: { rgba }, transfer: [rgba] };
-  },
-
-  // What picture n shows, in a sentence.
-  describe(module, { n }) {
-    const address = module._VorrithPictureSentence(n);
-    const heap = module.HEAPU8;
-    return { reply: { sentence: new TextDecoder().decode(heap.slice(address, heap.indexOf(0, address))) } };
   },
 
   slideshowStart(module, { width, height, now, zoom }) {

@@ -45,16 +45,15 @@ function showImage(n, image, sentence) {
 
 async function showPicture(n) {
   wantedNumber = n;
-  // Asked for first, so that the worker draws while the page updates.
-  const drawn = Promise.all([engine.picture(n), engine.describe(n)]);
+  const drawing = engine.picture(n);  // asked for first: the worker draws while the page updates
   numberBox.value = String(n);
   document.title = `Vorrith ${n}`;
   favouriteControls.showState();
   try {
-    const [image, sentence] = await drawn;
-    if (image === null) return;
-    if (n === wantedNumber) showImage(n, image, sentence);
-    engine.release(image);
+    const drawn = await drawing;
+    if (drawn === null) return;
+    if (n === wantedNumber) showImage(n, drawn.image, drawn.sentence);
+    engine.release(drawn.image);
   } catch (error) {
     showMessage(`Picture ${n} could not be drawn: ${error.message}`, true);
   }
