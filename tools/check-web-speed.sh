@@ -10,7 +10,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 max_ratio="${1:-1.5}"
 
 cd "$here/tests/web"
-node --test --test-reporter=spec --test-name-pattern='^speed:' page_test.mjs
+node --test --test-reporter=tap --test-name-pattern='^speed:' page_test.mjs
 speed="$here/build/web/test-output/speed.json"
 node -e '
 const [file, max] = process.argv.slice(1);
