@@ -1,8 +1,8 @@
 // The picture library's face to the page's script: plain C functions that the page calls
 // through the WebAssembly module (exported under these names with a leading underscore).
 //
-// These run in the page's worker, so a picture that takes longer than an animation frame
-// holds up nothing on the page.
+// The picture view calls them on the page's own thread (a picture takes a few
+// milliseconds); the slideshow and the larger sizes run in a worker.
 #include <emscripten/emscripten.h>
 
 #include <cstdint>

@@ -57,7 +57,7 @@ describe('pictures equal the native renderer\'s', () => {
   for (const { kind, prepare } of engines) {
     test(`64 sample numbers browsed through the address, ${kind} engine`, async () => {
       const page = await openPage(chromium.browser, pageUrl('#1'), prepare);
-      assert.equal(await page.evaluate(() => engine.kind), kind);
+      assert.equal(await page.evaluate(() => drawer.kind), kind);
       const differing = [];
       for (const n of samples) {
         await page.evaluate((want) => { location.hash = `#${want}`; }, n);
@@ -297,7 +297,7 @@ test('speed: time per picture from address to pixels, browser against native', a
   const times = rounds.reduce((best, round) => (mean(round) < mean(best) ? round : best));
   const sorted = [...times].sort((a, b) => a - b);
   const drawing = await page.evaluate((list) => runPictureBenchmark(list), numbers);
-  const speed = { pictures: numbers.length, engine: await page.evaluate(() => engine.kind), pageMs: mean(times),
+  const speed = { pictures: numbers.length, engine: await page.evaluate(() => drawer.kind), pageMs: mean(times),
     medianMs: sorted[sorted.length >> 1], slowestMs: sorted.at(-1), drawingMs: drawing.drawMs,
     nativeMs: nativeMsPerPicture(renderer, numbers) };
   speed.ratio = speed.pageMs / speed.nativeMs;

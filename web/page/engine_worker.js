@@ -1,5 +1,6 @@
 // The worker's side: the picture library (createVorrithEngine, from the engine script
-// before this one) answers the page's requests, so drawing never holds up the page.
+// before this one) answers the page's requests for the slideshow's frames, thumbnails
+// and pictures at other sizes, work that would hold up the page for longer than a frame.
 // A request is { id, type, ... }; the answer { id, ... } or { id, error }. A notice is a
 // request without id, which gets no answer.
 'use strict';
@@ -11,27 +12,6 @@ const SLIDESHOW_ACTIONS = ['wait', 'showCanvas', 'showCanvasLowMemory', 'showLow
 // picture's size costs several milliseconds, a copy into an old one a fraction of one.
 const MAX_SPARE_BUFFERS = 4;
 const spareBuffers = [];
-
-// The browser runs the engine's code slowly until it has compiled it fully, which it
-// does for code that has run a while: the first few dozen pictures took several times
-// as long as later ones. So once the first picture is answered the worker draws these
-// (every kind of ground among them), one a task so that requests still go first, and
-// none once a slideshow has started, whose frames the canvas holds.
-const WARM_UP_NUMBERS = [1, 2, 3, 4, 5, 6, 7, 8].map((k) => (k * 4099) % 32768);
-let warmUpLeft = null;  // the numbers still to draw, from the first picture on
-let slideshowStarted = false;
-
-function warmUp(module) {
-  if (slideshowStarted || warmUpLeft.length === 0) return;
-  module._VorrithDrawPicture(warmUpLeft.pop());
-  setTimeout(() => warmUp(module), 0);
-}
-
-function startWarmUp(module) {
-  if (warmUpLeft !== null) return;
-  warmUpLeft = [...WARM_UP_NUMBERS];
-  setTimeout(() => warmUp(module), 0);
-}
 
 const enginePromise = createVorrithEngine().then((module) => {
   if (module._VorrithStart() === 0) throw new Error('There is not enough memory for a picture.');
@@ -47,32 +27,14 @@ function canvasRgba(module) {
   return buffer;
 }
 
-// What picture n shows, in a sentence (planning its scene: call it between pictures).
-function pictureSentence(module, n) {
-  const address = module._VorrithPictureSentence(n);
-  const heap = module.HEAPU8;
-  return new TextDecoder().decode(heap.subarray(address, heap.indexOf(0, address)));
-}
-
 const requests = {
   // A notice: a buffer of a shown picture, to reuse.
   release(module, { buffer }) {
     if (buffer.byteLength === PICTURE_BYTES && spareBuffers.length < MAX_SPARE_BUFFERS) spareBuffers.push(buffer);
   },
 
-  start(module) {
-    return { reply: { maxImageNumber: module._VorrithMaxImageNumber() } };
-  },
-
-  // Picture n as RGBA bytes, and what it shows in a sentence: one answer, so that the
-  // page shows both at once without waiting for a second.
-  picture(module, { n }) {
-    module._VorrithDrawPicture(n);
-    const rgba = canvasRgba(module);
-    const sentence = pictureSentence(module, n);
-    startWarmUp(module);
-    return { reply: { rgba, sentence }, transfer: [rgba] };
-  },
+  // Answers once the engine can draw.
+  start() {},
 
   // Picture n at width x height, as RGBA bytes.
   thumbnail(module, { n, width, height }) {
@@ -92,7 +54,6 @@ const requests = {
   },
 
   slideshowStart(module, { width, height, now, zoom }) {
-    slideshowStarted = true;
     module._VorrithSlideshowStart(width, height, now, zoom);
   },
 
@@ -114,27 +75,6 @@ const requests = {
 
   slideshowStop(module) {
     if (module._VorrithSlideshowStop() === 0) throw new Error('There is not enough memory for a picture.');
-  },
-
-  // Times whole pictures: the drawing alone, as the native benchmark measures it, and
-  // with the copy into RGBA that showing a picture adds.
-  benchmark(module, { numbers }) {
-    let slowest = 0;
-    let drawing = 0;
-    const started = performance.now();
-    for (const n of numbers) {
-      const before = performance.now();
-      module._VorrithDrawPicture(n);
-      const took = performance.now() - before;
-      drawing += took;
-      slowest = Math.max(slowest, took);
-      module._VorrithCanvasRgba();
-    }
-    const total = performance.now() - started;
-    return {
-      reply: { pictures: numbers.length, drawMs: drawing / numbers.length, slowestDrawMs: slowest,
-        withCopyMs: total / numbers.length },
-    };
   },
 };
 

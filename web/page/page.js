@@ -1,8 +1,8 @@
 // The page: one picture at a time, named by the address (index.html#12345), browsed
 // with the buttons, the number box and the arrow keys, with its description under it; or
 // a grid of thumbnails of every picture (#grid, #grid=N) or of the favourites
-// (#favourites). Pictures are drawn by the worker; the address and the box follow a
-// request at once, the canvas and its caption when it is drawn.
+// (#favourites). The picture view's pictures are drawn on the page's thread as the
+// address changes; a worker draws the slideshow and pictures at other sizes.
 'use strict';
 
 const pictureView = document.getElementById('picture-view');
@@ -15,7 +15,8 @@ const gridView = document.getElementById('grid-view');
 const noFavouritesNote = document.getElementById('no-favourites');
 const messageLine = document.getElementById('message');
 
-let engine = null;
+let drawer = null;  // PictureDrawer: the picture view's engine
+let workerLoading = null;  // a promise of the PictureEngine in a worker, once asked for
 let numbers = null;  // PictureNumbers, once the engine has said how many there are
 let favourites = null;
 let favouriteControls = null;
@@ -35,28 +36,28 @@ function showMessage(text, isError) {
   messageLine.classList.toggle('error', Boolean(isError));
 }
 
-function showImage(n, image, sentence) {
-  pictureContext.putImageData(image, 0, 0);
-  shownNumber = n;
-  pictureCanvas.dataset.picture = String(n);
-  pictureCanvas.setAttribute('aria-label', sentence);
-  caption.textContent = sentence;
+// The worker for the slideshow and Save PNG's other sizes, started when first needed.
+function drawingWorker() {
+  workerLoading ??= PictureEngine.load();
+  return workerLoading;
 }
 
-async function showPicture(n) {
+// Draws picture n on the canvas, with its description, number and title.
+function showPicture(n) {
   wantedNumber = n;
-  const drawing = engine.picture(n);  // asked for first: the worker draws while the page updates
-  numberBox.value = String(n);
-  document.title = `Vorrith ${n}`;
-  favouriteControls.showState();
   try {
-    const drawn = await drawing;
-    if (drawn === null) return;
-    if (n === wantedNumber) showImage(n, drawn.image, drawn.sentence);
-    engine.release(drawn.image);
+    pictureContext.putImageData(drawer.draw(n), 0, 0);
+    shownNumber = n;
+    pictureCanvas.dataset.picture = String(n);
+    const sentence = drawer.sentence(n);
+    pictureCanvas.setAttribute('aria-label', sentence);
+    caption.textContent = sentence;
   } catch (error) {
     showMessage(`Picture ${n} could not be drawn: ${error.message}`, true);
   }
+  numberBox.value = String(n);
+  document.title = `Vorrith ${n}`;
+  favouriteControls.showState();
 }
 
 // Shows picture n as a new step in the history, so Back returns to the one before; a
@@ -126,13 +127,13 @@ function onAddressChange() {
   else showAddressed();
 }
 
-// Where the browser announces a new address before it takes it (the Navigation API),
-// the picture it names starts drawing then; the hashchange that follows finds it drawn
-// or on its way.
-function drawAheadOfAddress(event) {
-  if (!event.hashChange) return;
+// Where the browser announces a new address as it takes it (the Navigation API), the
+// picture it names is drawn then, and the hashchange that follows a task later finds it
+// shown.
+function showPictureOfNewAddress(event) {
+  if (!event.hashChange || slideshow) return;
   const read = readPageAddress(new URL(event.destination.url).hash, numbers);
-  if (read !== null && read.view === undefined && read.number !== undefined) engine.drawAhead(read.number);
+  if (read?.view === undefined && read?.number !== undefined && read.number !== wantedNumber) showPicture(read.number);
 }
 
 function browseToTypedNumber() {
@@ -159,7 +160,8 @@ async function savePicture() {
       canvas = document.createElement('canvas');
       canvas.width = size.width;
       canvas.height = size.height;
-      canvas.getContext('2d').putImageData(await engine.sized(n, size.width, size.height, size.fill), 0, 0);
+      const worker = await drawingWorker();
+      canvas.getContext('2d').putImageData(await worker.sized(n, size.width, size.height, size.fill), 0, 0);
     }
     downloadBlob(await picturePngBlob(canvas), fileName);
     showMessage(`Saved ${fileName}.`);
@@ -194,7 +196,7 @@ function startSlideshow() {
   if (slideshow) return;
   showMessage('');
   let isFirst = true;
-  slideshow = new Slideshow(engine, {
+  slideshow = new Slideshow(drawingWorker(), {
     onPicture: (n) => {
       slideshowShows(n, isFirst);
       isFirst = false;
@@ -230,17 +232,17 @@ function connectControls() {
   });
   document.addEventListener('keydown', onKey);
   window.addEventListener('hashchange', onAddressChange);
-  if (window.navigation) navigation.addEventListener('navigate', drawAheadOfAddress);
+  if (window.navigation) navigation.addEventListener('navigate', showPictureOfNewAddress);
 }
 
 async function startPage() {
   try {
-    engine = await PictureEngine.load();
+    drawer = await PictureDrawer.load();
   } catch (error) {
     showMessage(`The pictures cannot be drawn in this browser: ${error.message}`, true);
     return;
   }
-  numbers = new PictureNumbers(engine.maxImageNumber);
+  numbers = new PictureNumbers(drawer.maxImageNumber);
   saveSizes = new SaveSizeChoice(document.getElementById('save-size'), document.getElementById('save-fit'),
     onSaveSizeChange);
   numberBox.title = `A picture number from 0 to ${numbers.max}`;
@@ -262,11 +264,12 @@ async function startPage() {
   connectControls();
   favouriteControls.connect();
   document.body.dataset.ready = 'true';
+  whenIdle(() => drawingWorker().catch(() => {}));  // ready when the slideshow is asked for; a failure shows then
 }
 
-// For the tests: the time of whole pictures in this browser's worker.
+// For the tests: the time of whole pictures in this browser.
 function runPictureBenchmark(numbers) {
-  return engine.benchmark(numbers);
+  return drawer.benchmark(numbers);
 }
 
 startPage();

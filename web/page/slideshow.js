@@ -17,9 +17,11 @@ function tickReached(now, wakeTick) {
 }
 
 class Slideshow {
+  // engineLoading: a promise of the PictureEngine whose worker runs the loop.
   // onPicture(n) hears each picture as its fade begins; onEnd(error) once it has ended.
-  constructor(engine, { onPicture, onEnd }) {
-    this.engine = engine;
+  constructor(engineLoading, { onPicture, onEnd }) {
+    this.engineLoading = engineLoading;
+    this.engine = null;
     this.screen = document.getElementById('slideshow-screen');
     this.canvas = document.getElementById('slideshow-canvas');
     this.context = this.canvas.getContext('2d');
@@ -61,6 +63,11 @@ class Slideshow {
       this.keepScreenAwake();
     } catch (error) {
       // Without full screen the slideshow fills the window.
+    }
+    try {
+      this.engine = await this.engineLoading;
+    } catch (error) {
+      this.end(error);
     }
     if (!this.running) return;
     document.addEventListener('keydown', this.endOnInput, true);
@@ -184,7 +191,7 @@ class Slideshow {
     delete this.screen.dataset.frameWidth;
     try {
       await this.stepping;
-      await this.engine.slideshowStop();
+      await this.engine?.slideshowStop();
     } catch (stopError) {
       error = error || stopError;
     }
