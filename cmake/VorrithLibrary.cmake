@@ -31,7 +31,9 @@ function(vorrith_library name)
     vorrith_library_twin(${name} _scalar "${sources}" "${ARG_LINKS}" DEFINITIONS VORRITH_SCALAR)
   endif()
   if(EMSCRIPTEN)
-    vorrith_library_twin(${name} _simd "${sources}" "${ARG_LINKS}" OPTIONS -msimd128 -msse2)
+    # Every browser that runs WebAssembly SIMD also runs bulk memory: memset and memcpy
+    # become single instructions.
+    vorrith_library_twin(${name} _simd "${sources}" "${ARG_LINKS}" OPTIONS -msimd128 -msse2 -mbulk-memory)
   endif()
 endfunction()
 
