@@ -28,10 +28,11 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-# 32-bit Wine, and the Xinerama library through which it sees several monitors (it loads
-# the library when it starts, so nothing depends on it).
+# 32-bit Wine, and the libraries it loads when it starts, so that nothing depends on
+# them: Xinerama, through which it sees several monitors, and RandR, through which it
+# changes the display's mode (without it every change of mode fails).
 if [ "$want" = windows ] || [ "$want" = all ]; then
-    for p in wine32:i386 libxinerama1:i386; do
+    for p in wine32:i386 libxinerama1:i386 libxrandr2:i386; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
 fi
