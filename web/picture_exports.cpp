@@ -18,7 +18,6 @@
 namespace {
 
 vorrith::RgbaPicture rgba;
-vorrith::RgbaPicture thumbnail;
 std::string sentence;
 
 }  // namespace
@@ -43,22 +42,6 @@ EMSCRIPTEN_KEEPALIVE void VorrithDrawPicture(int imageNumber) { vorrith::Generat
 EMSCRIPTEN_KEEPALIVE const uint8_t* VorrithCanvasRgba() {
     vorrith::CopyToRgba(vorrith::Canvas, rgba);
     return rgba.bytes.data();
-}
-
-// Picture imageNumber at width x height (1 ... 640 by 1 ... 480) as RGBA bytes, for the
-// grid's thumbnails, made as the native renderer's --size makes them; null for a size out
-// of range or no memory. Draws on the canvas; the pointer stays
-// valid until the next call.
-EMSCRIPTEN_KEEPALIVE const uint8_t* VorrithThumbnail(int imageNumber, int width, int height) {
-    if (width < 1 || width > vorrith::kPictureWidth || height < 1 || height > vorrith::kPictureHeight) return nullptr;
-    vorrith::GenerateScene(imageNumber, nullptr);
-    thumbnail.width = width;
-    thumbnail.height = height;
-    thumbnail.bytes.resize(static_cast<size_t>(width) * height * 4);
-    const bool made = vorrith::ResampleToRgba(vorrith::RowsOf(vorrith::Canvas), {width, height},
-                                              vorrith::FitMode::kFill, vorrith::ScaleFilter::kSmooth,
-                                              thumbnail.bytes.data());
-    return made ? thumbnail.bytes.data() : nullptr;
 }
 
 // What picture imageNumber shows, in one sentence of UTF-8 ending in a zero byte, for

@@ -79,10 +79,9 @@ class PictureEngine {
     this.waiting.clear();
   }
 
-  // Picture n at width x height, as ImageData.
-  async thumbnail(n, width, height) {
-    const { rgba } = await this.request({ type: 'thumbnail', n, width, height });
-    return new ImageData(new Uint8ClampedArray(rgba), width, height);
+  // Picture n at width x height, filled, as ImageData: the grid's thumbnails.
+  thumbnail(n, width, height) {
+    return this.sized(n, width, height, true);
   }
 
   // Picture n at width x height, covering it (fill) or whole between black bars, as

@@ -36,14 +36,6 @@ const requests = {
   // Answers once the engine can draw.
   start() {},
 
-  // Picture n at width x height, as RGBA bytes.
-  thumbnail(module, { n, width, height }) {
-    const address = module._VorrithThumbnail(n, width, height);
-    if (address === 0) throw new Error(`There are no thumbnails of ${width} x ${height}.`);
-    const rgba = module.HEAPU8.slice(address, address + width * height * 4).buffer;
-    return { reply: { rgba }, transfer: [rgba] };
-  },
-
   // Picture n at width x height, filled or fitted as the native renderer's --size: RGBA.
   sized(module, { n, width, height, fill }) {
     module._VorrithDrawPicture(n);

@@ -10,6 +10,7 @@
 // ground among them) while it is idle, one at a time.
 const WARM_UP_NUMBERS = [1, 2, 3, 4, 5, 6, 7, 8].map((k) => (k * 4099) % 32768);
 
+const utf8 = new TextDecoder();
 const whenIdle = window.requestIdleCallback || ((callback) => setTimeout(callback, 0));
 
 class PictureDrawer {
@@ -55,7 +56,7 @@ class PictureDrawer {
   sentence(n) {
     const address = this.module._VorrithPictureSentence(n);
     const heap = this.module.HEAPU8;
-    return new TextDecoder().decode(heap.subarray(address, heap.indexOf(0, address)));
+    return utf8.decode(heap.subarray(address, heap.indexOf(0, address)));
   }
 
   startWarmUp() {
