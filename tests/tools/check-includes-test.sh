@@ -9,7 +9,7 @@ mkdir -p "$tree/core" "$tree/scene" "$tree/stray" "$tree/tests/scene"
 echo 'vorrith_library(vorrith_core PICTURE)' >"$tree/core/CMakeLists.txt"
 echo 'vorrith_library(vorrith_scene PICTURE LINKS vorrith_core)' >"$tree/scene/CMakeLists.txt"
 printf '#include <vector>\n#include <unistd.h>\n#include "scene/plan.h"\n' >"$tree/core/surface.h"
-printf '#include <emmintrin.h>\n#include "core/surface.h"\n' >"$tree/scene/plan.h"
+printf '#include <emmintrin.h>\n#include <wasm_simd128.h>\n#include "core/surface.h"\n' >"$tree/scene/plan.h"
 echo '#include "core/surface.h"' >"$tree/stray/stray.cpp"
 printf '#include "scene/plan.h"\n#include "stray/stray.cpp"\n' >"$tree/tests/scene/plan_test.cpp"
 

@@ -106,9 +106,10 @@ function allowed(from,    out, n, i, names) {
     return out
 }
 
-# Picture libraries are portable C++: standard headers only, and the SSE intrinsics.
+# Picture libraries are portable C++: standard headers only, and the SSE and
+# WebAssembly SIMD intrinsics.
 function portable_header(header) {
-    return header ~ /^[a-z_]+$/ || header ~ /^[a-z0-9]*intrin\.h$/
+    return header ~ /^[a-z_]+$/ || header ~ /^[a-z0-9]*intrin\.h$/ || header == "wasm_simd128.h"
 }
 
 function check_include(file, lineNumber, from, header, angled,    nextToFile, target, to) {
