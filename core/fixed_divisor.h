@@ -18,6 +18,9 @@
 #if defined(VORRITH_SSE2)
 #include <emmintrin.h>
 #endif
+#if defined(__wasm_simd128__)
+#include <wasm_simd128.h>
+#endif
 
 namespace vorrith {
 
@@ -33,7 +36,20 @@ public:
     int TruncatedQuotient(int n) const { return n < 0 ? -Quotient(-n) : Quotient(n); }
     int TruncatedRemainder(int n) const { return n - TruncatedQuotient(n) * divisor_; }
 
-#if defined(VORRITH_SSE2)
+#if defined(VORRITH_SSE2) && defined(__wasm_simd128__)
+    // Compiled to WebAssembly, the 64-bit lane shift by a variable count above comes
+    // apart into single lanes and the 64-bit lane multiply is slow: here the quotients
+    // are the high words of the widening products, shifted in 32-bit lanes (the shift
+    // is 32 or more for every divisor above 1).
+    __m128i Remainders(__m128i values) const {
+        if (divisor_ == 1) return _mm_setzero_si128();
+        const v128_t reciprocal = wasm_i32x4_splat(static_cast<int32_t>(reciprocal_));
+        const v128_t low = wasm_u64x2_extmul_low_u32x4(values, reciprocal);
+        const v128_t high = wasm_u64x2_extmul_high_u32x4(values, reciprocal);
+        const v128_t quotients = wasm_u32x4_shr(wasm_i32x4_shuffle(low, high, 1, 3, 5, 7), shift_ - 32);
+        return wasm_i32x4_sub(values, wasm_i32x4_mul(quotients, wasm_i32x4_splat(divisor_)));
+    }
+#elif defined(VORRITH_SSE2)
     // Two lanes per unsigned 32 x 32 multiply; each quotient times the divisor is at most
     // its value, so the low word of that product is exact.
     __m128i Remainders(__m128i values) const {
